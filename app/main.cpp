@@ -1,0 +1,14 @@
+// Program entry of Tavik Sudoku.
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("Tavik Sudoku 1.0");
+            return 0;
+        }
+    }
+    std::puts("Tavik Sudoku 1.0");
+    return 0;
+}
