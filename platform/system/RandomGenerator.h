@@ -1,0 +1,44 @@
+// The uniform random integer generator and the one process-wide instance the game draws from.
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+class RandomGenerator {
+public:
+    explicit RandomGenerator(std::uint64_t seed = 0) { Seed(seed); }
+
+    void Seed(std::uint64_t seed);
+
+    // 0..n-1, each with equal probability; 0 when n < 1. Multiply-and-reject, so no modulo bias.
+    int Random(int n) {
+        if (n < 1) return 0;
+        const auto range = static_cast<std::uint32_t>(n);
+        std::uint64_t product = std::uint64_t{FEngine()} * range;
+        auto low = static_cast<std::uint32_t>(product);
+        if (low < range) {
+            const std::uint32_t threshold = static_cast<std::uint32_t>(-range) % range;
+            while (low < threshold) {
+                product = std::uint64_t{FEngine()} * range;
+                low = static_cast<std::uint32_t>(product);
+            }
+        }
+        return static_cast<int>(product >> 32);
+    }
+
+private:
+    // Specified bit for bit by the standard, so a seed replays the same games everywhere.
+    std::mt19937 FEngine;
+};
+
+// The game's generator. One per process because the game has one random stream: it is seeded
+// once (from the clock, or from --seed N so that a run can be replayed), and every puzzle drawn
+// afterwards continues that stream. Used from the user-interface thread only.
+RandomGenerator& GameRandom();
+
+// Seeds the game's generator from the clock unless it has been seeded already.
+void Randomize();
+// Seeds the game's generator with a fixed value; a later Randomize() leaves it alone.
+void RandSeed(std::uint64_t seed);
+// GameRandom().Random(n).
+int Random(int n);
