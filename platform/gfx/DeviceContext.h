@@ -5,6 +5,7 @@
 #include "platform/gfx/Color.h"
 #include "platform/gfx/Geometry.h"
 #include "platform/gfx/Region.h"
+#include "platform/gfx/RegionBuilder.h"
 
 #include <optional>
 #include <vector>
@@ -58,7 +59,7 @@ public:
 
     // Text state, used by platform/text.
     const Font* SelectFont(const Font* font);
-    const Font* CurrentFont() const { return FState.Font; }
+    const Font* CurrentFont() const { return FState.TextFont; }
     TColor SetTextColor(TColor color);
     TColor GetTextColor() const { return FState.TextColor; }
     TColor SetBkColor(TColor color);
@@ -104,16 +105,26 @@ private:
     struct State {
         TPoint Origin;
         std::optional<Region> Clip; // device coordinates; nullopt = no caller clip
-        const Font* Font = nullptr;
+        const ::Font* TextFont = nullptr;
         TColor TextColor = clBlack;
         TColor BkColor = clWhite;
         int BkMode = OPAQUE;
     };
 
+    void ClipChanged() { FEffectiveValid = false; }
+    const Region& Effective() const;
+    // The caller's clip, or everything when none is selected (device coordinates).
+    Region CallerClipOrAll() const;
+    int ClipKind() const { return Effective().Kind(); }
+    void FillRows(const std::vector<TSpan>& rows, int top, TColor fill, TColor outline);
+    void TransferBitmap(const TRect& destination, const Bitmap& source, const TRect& sourceRect);
+
     Bitmap* FTarget = nullptr;
     std::optional<Region> FSystemClip;
     State FState;
     std::vector<State> FSaved;
+    mutable Region FEffective; // target bounds ∩ system clip ∩ caller clip, rebuilt when stale
+    mutable bool FEffectiveValid = false;
 };
 
 using HDC = DeviceContext*;

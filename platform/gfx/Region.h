@@ -45,5 +45,7 @@ public:
     friend bool operator==(const Region&, const Region&) = default;
 
 private:
+    friend class RegionBuilder;
+
     std::vector<TRect> FRects;
 };
