@@ -1,0 +1,66 @@
+// Reader of packed skin archives: the options member and the image members, inflated into memory.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One archive member other than the options file, in archive order.
+struct TacImageItem {
+    std::string Name;     // as stored in the archive
+    bool IsBitmap = false; // the name's extension is ".BMP" in any letter case
+    std::vector<std::uint8_t> Data;
+};
+
+// An archive is "ASzf", a member count, then members of name length, name, inflated size and one
+// zlib stream each. No compressed lengths are stored: a member starts right behind the previous
+// member's stream, so every stream is inflated to find where it ends.
+class TacSkinConvertor {
+public:
+    static constexpr std::string_view Magic = "ASzf";
+    // No member of a real skin comes near this; it keeps a forged size from exhausting memory.
+    static constexpr std::int32_t MaxMemberSize = 64 * 1024 * 1024;
+
+    // The source is either owned (a packed skin file read into memory) or borrowed (an internal
+    // skin's stored data, which must outlive the reading).
+    void AttachSource(std::vector<std::uint8_t> data);
+    void BorrowSource(std::span<const std::uint8_t> data);
+    void DetachSource();
+    bool HasSource() const { return FHasSource; }
+
+    // Reads the attached source from its start. A wrong magic shows the "Warning" message and
+    // leaves the converter empty. Damage further on (truncation, a broken or overlong stream, a
+    // forged length) shows a warning too; the members read completely before it are kept.
+    // True only when the whole archive was sound.
+    bool ReadPackedData();
+    // Frees the options, the image items and the source.
+    void Clear();
+
+    bool HasOptions() const { return FHasOptions; }
+    const std::string& Options() const { return FOptions; }
+    const std::vector<TacImageItem>& ImageItems() const { return FImageItems; }
+    // The first image item whose name equals the given one, letter case ignored; null if none.
+    const TacImageItem* FindImageItem(std::string_view name) const;
+    // Why the last read stopped early; empty after a sound read.
+    const std::string& Error() const { return FError; }
+
+private:
+    bool ReadMembers();
+    bool Fail(const std::string& reason);
+
+    std::vector<std::uint8_t> FOwnedSource;
+    std::span<const std::uint8_t> FSource;
+    bool FHasSource = false;
+    bool FHasOptions = false;
+    std::string FOptions;
+    std::vector<TacImageItem> FImageItems;
+    std::string FError;
+};
+
+// Reads a packed skin file into a converter (the given one after Clear(), or a new one). Nothing
+// happens when the file does not exist. With freeSource the file's bytes are released after the
+// read. Returns whether the file was read.
+bool LoadPackedFile(const std::string& fileName, std::unique_ptr<TacSkinConvertor>& convertor, bool freeSource);
