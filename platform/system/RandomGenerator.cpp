@@ -18,8 +18,14 @@ GameRandomState& State() {
 } // namespace
 
 void RandomGenerator::Seed(std::uint64_t seed) {
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
-    FEngine.seed(sequence);
+    // Neighbouring seeds (1, 2, 3, ...) are spread over the whole state first (SplitMix64).
+    std::uint64_t mixed = seed + 0x9E3779B97F4A7C15u;
+    mixed = (mixed ^ (mixed >> 30)) * 0xBF58476D1CE4E5B9u;
+    mixed = (mixed ^ (mixed >> 27)) * 0x94D049BB133111EBu;
+    FState = 0;
+    Next32();
+    FState += mixed ^ (mixed >> 31);
+    Next32();
 }
 
 RandomGenerator& GameRandom() {

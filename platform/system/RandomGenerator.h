@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 class RandomGenerator {
 public:
@@ -14,21 +13,32 @@ public:
     int Random(int n) {
         if (n < 1) return 0;
         const auto range = static_cast<std::uint32_t>(n);
-        std::uint64_t product = std::uint64_t{FEngine()} * range;
+        std::uint64_t product = std::uint64_t{Next32()} * range;
         auto low = static_cast<std::uint32_t>(product);
         if (low < range) {
             const std::uint32_t threshold = static_cast<std::uint32_t>(-range) % range;
             while (low < threshold) {
-                product = std::uint64_t{FEngine()} * range;
+                product = std::uint64_t{Next32()} * range;
                 low = static_cast<std::uint32_t>(product);
             }
         }
         return static_cast<int>(product >> 32);
     }
 
+    // PCG32 (XSH-RR): a fixed published algorithm, so a seed replays the same games on every
+    // build, and about five times faster than a Mersenne twister, which the generator's time
+    // budget needs (a grid takes some 12 000 draws).
+    std::uint32_t Next32() {
+        const std::uint64_t old = FState;
+        FState = old * 6364136223846793005u + Increment;
+        const auto xorShifted = static_cast<std::uint32_t>(((old >> 18) ^ old) >> 27);
+        const auto rotation = static_cast<std::uint32_t>(old >> 59);
+        return (xorShifted >> rotation) | (xorShifted << ((0u - rotation) & 31));
+    }
+
 private:
-    // Specified bit for bit by the standard, so a seed replays the same games everywhere.
-    std::mt19937 FEngine;
+    static constexpr std::uint64_t Increment = 1442695040888963407u;
+    std::uint64_t FState = 0;
 };
 
 // The game's generator. One per process because the game has one random stream: it is seeded
