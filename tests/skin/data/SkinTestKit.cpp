@@ -1,0 +1,147 @@
+// Building test archives, warning recorders, bitmaps and JPEGs in code.
+#include "tests/skin/data/SkinTestKit.h"
+
+#include "platform/gfx/ImageFiles.h"
+#include "skin/data/TacSkinPacker.h"
+
+#include <jpeglib.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+std::vector<std::uint8_t> BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+
+std::vector<std::uint8_t> ZlibStream(const std::vector<std::uint8_t>& data) {
+    uLongf length = compressBound(static_cast<uLong>(data.size()));
+    std::vector<std::uint8_t> out(length);
+    if (compress2(out.data(), &length, data.data(), static_cast<uLong>(data.size()), Z_DEFAULT_COMPRESSION) != Z_OK) {
+        throw std::runtime_error("compress2 failed");
+    }
+    out.resize(length);
+    return out;
+}
+
+TRawArchive& TRawArchive::Magic(const std::string& magic) { return Text(magic); }
+
+TRawArchive& TRawArchive::Int32(std::int32_t value) {
+    auto bits = static_cast<std::uint32_t>(value);
+    for (int i = 0; i < 4; ++i) FBytes.push_back(static_cast<std::uint8_t>(bits >> (8 * i)));
+    return *this;
+}
+
+TRawArchive& TRawArchive::Text(const std::string& text) {
+    FBytes.insert(FBytes.end(), text.begin(), text.end());
+    return *this;
+}
+
+TRawArchive& TRawArchive::Raw(const std::vector<std::uint8_t>& bytes) {
+    FBytes.insert(FBytes.end(), bytes.begin(), bytes.end());
+    return *this;
+}
+
+TRawArchive& TRawArchive::Member(const std::string& name, const std::vector<std::uint8_t>& data) {
+    Int32(static_cast<std::int32_t>(name.size())).Text(name).Int32(static_cast<std::int32_t>(data.size()));
+    return Raw(ZlibStream(data));
+}
+
+TWarningRecorder::TWarningRecorder() {
+    FPrevious = SetSkinWarningHandler(
+        [this](const std::string& caption, const std::string& text) { Warnings.emplace_back(caption, text); });
+}
+
+TWarningRecorder::~TWarningRecorder() { SetSkinWarningHandler(FPrevious); }
+
+Bitmap SolidBitmap(int width, int height, TColor color) {
+    Bitmap bitmap(width, height);
+    bitmap.Fill(color);
+    return bitmap;
+}
+
+std::vector<std::uint8_t> SolidJpeg(int width, int height, TColor color) {
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(width);
+    info.image_height = static_cast<JDIMENSION>(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(static_cast<std::size_t>(width) * 3);
+    for (int x = 0; x < width; ++x) {
+        row[static_cast<std::size_t>(x) * 3] = static_cast<JSAMPLE>(GetRValue(color));
+        row[static_cast<std::size_t>(x) * 3 + 1] = static_cast<JSAMPLE>(GetGValue(color));
+        row[static_cast<std::size_t>(x) * 3 + 2] = static_cast<JSAMPLE>(GetBValue(color));
+    }
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::vector<std::uint8_t> out(buffer, buffer + size);
+    std::free(buffer);
+    return out;
+}
+
+namespace {
+
+// Sections in the style of the shipped skins, each with colours, a gradient and image values.
+std::string ShippedSizeOptions() {
+    std::string text =
+        "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\nVERSION=5.41\nAUTHOR=Test\nSHADOW1OFFSET=3\nSHADOW1BLUR=4\n"
+        "COLOR=13495541\nFONTCOLOR=0\nCHECK=@0000@0000@0048@0016@3@0\n"
+        "BOXCHECKED=@0048@0000@0096@0016@3@0\nBOXUNCHECKED=@0096@0000@0144@0016@3@0\n";
+    const char* names[] = {"BUTTON", "CHECKBOX", "PANEL", "TRACKBAR", "FORM", "EDIT", "COMBOBOX", "PAGECONTROL",
+                           "SPEEDBUTTON", "HINT", "TABTOP", "TABBOTTOM", "TABLEFT", "TABRIGHT", "COMBOBTN",
+                           "SCROLLBTNTOP", "SCROLLBTNBOTTOM", "SCROLLSLIDERV", "SCROLLSLIDERH", "SCROLLBAR1H",
+                           "SCROLLBAR1V", "SPEEDBUTTON_SMALL", "SPLITTER", "MENUITEM", "MENULINE", "CAPTION",
+                           "STATUSBAR", "TOOLBAR", "GROUPBOX", "ICOLINE", "DIALOG", "PAGECONTROLRIGHT", "TABCONTROLRIGHT"};
+    int i = 0;
+    for (const char* name : names) {
+        char rect[64];
+        std::snprintf(rect, sizeof rect, "^%04d^%04d^%04d^%04d^0000^0000^0000^0000^3^1^5^0", (i % 8) * 30,
+                      16 + (i / 8) * 40, (i % 8) * 30 + 27, 16 + (i / 8) * 40 + 36);
+        text += std::string("[") + name + "]\n";
+        if (i > 0 && i % 5 == 0) text += "PARENTCLASS=BUTTON\n";
+        text += "COLOR=" + std::to_string(13495541 + i * 17) + "\nHOTCOLOR=" + std::to_string(16777215 - i * 255) +
+                "\nFONTCOLOR=" + std::to_string(i * 1000) + "\nHOTFONTCOLOR=255\nTCLEFT=-1\nTRANSPARENCY=0\n"
+                "GRADIENTPERCENT=50\nGRADIENTDATA=7754286;16777215;9;0;0;16777215;9661497;17;0;0\n"
+                "HOTGRADIENTPERCENT=60\nHOTGRADIENTDATA=11445460;16777215;50;1;0\nIMAGEPERCENT=0\n"
+                "FADINGENABLED=TRUE\nFADINGINTERVALIN=5\nBORDERSMASK=" + std::string(rect) +
+                "\nGLYPHMASK=@0147@0154@0195@0190@3@1\nSHADOWENABLED=FALSE\n";
+        if (i % 7 == 0) text += "PATTERN=BG.JPG\n";
+        if (i % 11 == 0) text += "HOTPATTERN=!BUTTONHUGE.BMP!3!1!0\n";
+        ++i;
+    }
+    return text;
+}
+
+Bitmap PatternBitmap(int width, int height) {
+    Bitmap bitmap(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            int shade = (x / 8 + y / 8) % 6;
+            bitmap.SetPixel(x, y, shade == 5 ? clFuchsia : RGB(40 * shade, 120 + 20 * shade, 200 - 30 * shade));
+        }
+    }
+    return bitmap;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> ShippedSizeSkinArchive() {
+    TacSkinPacker packer;
+    packer.Add("Options.dat", ShippedSizeOptions());
+    packer.Add("ButtonHuge.bmp", EncodeBmp8(PatternBitmap(222, 246)));
+    packer.Add("Master.bmp", EncodeBmp8(PatternBitmap(400, 400)));
+    packer.Add("BG.JPG", SolidJpeg(64, 64, RGB(120, 90, 60)));
+    return packer.Pack();
+}

@@ -1,0 +1,50 @@
+// Helpers the skin data tests and benchmarks make their own archives, bitmaps and JPEGs with.
+#pragma once
+
+#include "platform/gfx/Bitmap.h"
+#include "skin/data/SkinWarning.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+std::vector<std::uint8_t> BytesOf(const std::string& text);
+std::vector<std::uint8_t> ZlibStream(const std::vector<std::uint8_t>& data);
+
+// Archive bytes written field by field, so tests can forge any count, length or stream.
+class TRawArchive {
+public:
+    TRawArchive& Magic(const std::string& magic = "ASzf");
+    TRawArchive& Int32(std::int32_t value);
+    TRawArchive& Text(const std::string& text);
+    TRawArchive& Raw(const std::vector<std::uint8_t>& bytes);
+    // A whole member record: name length, name, size, zlib stream of the data.
+    TRawArchive& Member(const std::string& name, const std::vector<std::uint8_t>& data);
+    const std::vector<std::uint8_t>& Bytes() const { return FBytes; }
+
+private:
+    std::vector<std::uint8_t> FBytes;
+};
+
+// Records skin warnings while alive and puts the previous handler back afterwards.
+class TWarningRecorder {
+public:
+    TWarningRecorder();
+    ~TWarningRecorder();
+    TWarningRecorder(const TWarningRecorder&) = delete;
+    TWarningRecorder& operator=(const TWarningRecorder&) = delete;
+
+    std::vector<std::pair<std::string, std::string>> Warnings;
+
+private:
+    TSkinWarningHandler FPrevious;
+};
+
+Bitmap SolidBitmap(int width, int height, TColor color);
+// A JPEG of the given size in one colour, written with libjpeg.
+std::vector<std::uint8_t> SolidJpeg(int width, int height, TColor color);
+
+// A skin of the size the program ships: about 12 KB of options with many sections, a master
+// bitmap and a button bitmap as 8-bit BMPs, and one small JPEG texture. Returns the archive.
+std::vector<std::uint8_t> ShippedSizeSkinArchive();
