@@ -34,9 +34,7 @@ bool IniFile::Store(const TContent& content) {
     const std::string text = content.Document.Text();
     const std::string bytes = content.Utf8 ? std::string(Utf8Mark) + text : Utf8ToCp1251(text);
     std::string error;
-    if (!WriteFileAtomically(FFileName, bytes, error)) return Fail(error);
-    FLastError.clear();
-    return true;
+    return WriteFileAtomically(FFileName, bytes, error) || Fail(error);
 }
 
 bool IniFile::Fail(std::string reason) {
@@ -81,6 +79,7 @@ bool IniFile::ValueExists(std::string_view section, std::string_view key) const 
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    FLastError.clear();
     if (std::string refusal = IniDocument::Refusal(section, key, value); !refusal.empty()) return Fail(refusal);
     std::string error;
     std::optional<TContent> content = Load(error);
@@ -99,6 +98,7 @@ bool IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 }
 
 bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
+    FLastError.clear();
     std::string error;
     std::optional<TContent> content = Load(error);
     if (!content) return Fail(error);
@@ -107,6 +107,7 @@ bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
 }
 
 bool IniFile::EraseSection(std::string_view section) {
+    FLastError.clear();
     std::string error;
     std::optional<TContent> content = Load(error);
     if (!content) return Fail(error);

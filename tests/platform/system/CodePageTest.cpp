@@ -58,14 +58,6 @@ TEST(CodePage, CharactersOutsideTheCodePageAndBrokenUtf8BecomeQuestionMarks) {
     EXPECT_EQ(Utf8ToCp1251(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
-TEST(CodePage, CountingAndCuttingNeverSplitACharacter) {
-    EXPECT_EQ(CharCount("Привет"), 6u);
-    EXPECT_EQ(CharCount("a\xD0"), 2u);
-    EXPECT_EQ(LeadingChars("Привет", 3), "При");
-    EXPECT_EQ(LeadingChars("Привет", 10), "Привет");
-    EXPECT_EQ(LeadingChars("ab", 0), "");
-}
-
 TEST(CodePage, NamesMatchWithoutRegardToLetterCase) {
     EXPECT_TRUE(SameTextIgnoreCase("Settings", "sETTINGS"));
     EXPECT_TRUE(SameTextIgnoreCase("Настройки", "НАСТРОЙКИ"));
