@@ -34,14 +34,29 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std:
     return true;
 }
 
+namespace {
+
+// The entry of folder whose name matches name in letter case ignored; empty when none does.
+std::filesystem::path MatchIgnoringCase(const std::filesystem::path& folder, const std::string& name) {
+    std::error_code error;
+    const std::filesystem::path where = folder.empty() ? std::filesystem::path(".") : folder;
+    for (std::filesystem::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
+        if (SameTextAscii(it->path().filename().string(), name)) return folder / it->path().filename();
+    }
+    return {};
+}
+
+} // namespace
+
 std::string FindFileIgnoringCase(const std::string& path) {
     std::error_code error;
-    if (std::filesystem::exists(path, error)) return path;
-    std::filesystem::path wanted(path);
-    std::filesystem::path folder = wanted.has_parent_path() ? wanted.parent_path() : std::filesystem::path(".");
-    std::string name = wanted.filename().string();
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (SameTextAscii(it->path().filename().string(), name)) return it->path().string();
+    if (path.empty() || std::filesystem::exists(path, error)) return path;
+    std::filesystem::path found;
+    for (const std::filesystem::path& part : std::filesystem::path(path)) {
+        std::filesystem::path next = found / part;
+        if (!std::filesystem::exists(next, error)) next = MatchIgnoringCase(found, part.string());
+        if (next.empty()) return path;
+        found = next;
     }
-    return path;
+    return found.string();
 }

@@ -11,6 +11,7 @@ bool SkinDirectoryExists(const std::string& path);
 // than maxBytes, so a name that points at a device or a huge file cannot exhaust memory.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
                    std::uintmax_t maxBytes = 256u * 1024u * 1024u);
-// The path itself when it exists; else the entry of its folder whose name matches it in letter
-// case ignored (skins name their files as written on case-blind systems); else the path.
+// The path itself when it exists; else the path whose every part matches an existing entry in
+// letter case ignored (skins name their files as if file names were case-blind, and plain bitmap
+// names are even upper-cased); else the path unchanged.
 std::string FindFileIgnoringCase(const std::string& path);

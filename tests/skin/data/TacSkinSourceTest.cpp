@@ -1,0 +1,130 @@
+// Choosing and reading a skin's source: packed file, skin folder or internal skin.
+#include "skin/data/TacSkinPacker.h"
+#include "skin/data/TacSkinSource.h"
+#include "tests/skin/data/SkinTestKit.h"
+
+#include "platform/gfx/ImageFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::uint8_t> Archive(const std::string& options) {
+    TacSkinPacker packer;
+    packer.Add("Options.dat", options);
+    return packer.Pack();
+}
+
+TsStoredSkin Stored(const std::string& name, std::vector<std::uint8_t> data) {
+    TsStoredSkin skin;
+    skin.Name = name;
+    skin.Data = std::move(data);
+    return skin;
+}
+
+class TacSkinSourceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FRoot = fs::temp_directory_path() / ("tavik-skin-source-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        fs::remove_all(FRoot);
+        FProgram = (FRoot / "bin").string() + "/";
+        fs::create_directories(FProgram);
+        FInternal.Add(Stored("Neutral2 (internal)", Archive("[FIRST]\n")));
+        FInternal.Add(Stored("Desert (internal)", Archive("[DESERT]\n")));
+    }
+    void TearDown() override { fs::remove_all(FRoot); }
+
+    TacSkinSource Find(const std::string& name) { return FindSkinSource(name, (FRoot / "Skins").string(), FInternal, FProgram); }
+
+    fs::path FRoot;
+    std::string FProgram;
+    TsStoredSkins FInternal;
+};
+
+} // namespace
+
+TEST_F(TacSkinSourceTest, PackedFileWinsOverFolderAndFolderOverInternal) {
+    WriteFile(FRoot / "Skins" / "Gold.asz", Archive("[PACKED]\n"));
+    WriteFile(FRoot / "Skins" / "Gold" / "Options.dat", BytesOf("[FOLDER]\n"));
+    WriteFile(FRoot / "Skins" / "Silver" / "Options.dat", BytesOf("[FOLDER]\n"));
+    TacSkinSource gold = Find("Gold");
+    EXPECT_EQ(gold.Kind, skPackedFile);
+    TsSkinModel model;
+    ASSERT_TRUE(LoadSkinFromSource(model, gold, FInternal, {}));
+    EXPECT_EQ(model.GeneralData.at(0).SectionName, "PACKED");
+    EXPECT_EQ(model.SkinData.SkinPath, "");
+
+    TacSkinSource silver = Find("Silver");
+    EXPECT_EQ(silver.Kind, skFolder);
+    EXPECT_EQ(silver.FolderPath, (FRoot / "Skins" / "Silver").string() + "/");
+    ASSERT_TRUE(LoadSkinFromSource(model, silver, FInternal, {}));
+    EXPECT_EQ(model.GeneralData.at(0).SectionName, "FOLDER");
+    EXPECT_EQ(model.SkinData.SkinPath, silver.FolderPath);
+
+    TacSkinSource desert = Find("Desert (internal)");
+    EXPECT_EQ(desert.Kind, skInternal);
+    EXPECT_EQ(desert.InternalIndex, 1);
+    ASSERT_TRUE(LoadSkinFromSource(model, desert, FInternal, {}));
+    EXPECT_EQ(model.GeneralData.at(0).SectionName, "DESERT");
+    EXPECT_FALSE(FInternal[1].Data.empty());
+}
+
+TEST_F(TacSkinSourceTest, UnknownNameFallsBackToTheFirstInternalSkinOrToNothing) {
+    TacSkinSource unknown = Find("Nowhere");
+    EXPECT_EQ(unknown.Kind, skInternal);
+    EXPECT_EQ(unknown.InternalIndex, 0);
+    EXPECT_EQ(unknown.SkinName, "Neutral2 (internal)");
+    // Internal names match exactly, letter case included.
+    EXPECT_EQ(Find("desert (internal)").InternalIndex, 0);
+
+    TsStoredSkins none;
+    TacSkinSource nothing = FindSkinSource("Nowhere", "Skins", none, FProgram);
+    EXPECT_EQ(nothing.Kind, skNone);
+    TsSkinModel model;
+    EXPECT_FALSE(LoadSkinFromSource(model, nothing, none, {}));
+}
+
+TEST_F(TacSkinSourceTest, RejectedArchiveGivesNoSkin) {
+    std::vector<std::uint8_t> bad = Archive("[X]\n");
+    bad[3] = 'F';
+    WriteFile(FRoot / "Skins" / "Bad.asz", bad);
+    TWarningRecorder warnings;
+    TsSkinModel model;
+    model.GeneralData.emplace_back();
+    EXPECT_FALSE(LoadSkinFromSource(model, Find("Bad"), FInternal, {}));
+    EXPECT_TRUE(model.GeneralData.empty());
+    ASSERT_EQ(warnings.Warnings.size(), 1u);
+    EXPECT_EQ(warnings.Warnings[0].second, "Loaded data is not a packed skin file");
+}
+
+TEST_F(TacSkinSourceTest, FolderSkinFindsFilesWhateverTheirLetterCase) {
+    fs::path folder = FRoot / "Skins" / "Wood";
+    WriteFile(folder / "Options.dat",
+              BytesOf("[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n[BUTTON]\nBORDERSMASK=Frame.bmp\nPATTERN=BG.JPG\n"));
+    WriteFile(folder / "Master.bmp", EncodeBmp24(SolidBitmap(40, 40, RGB(1, 2, 3))));
+    WriteFile(folder / "frame.bmp", EncodeBmp24(SolidBitmap(9, 6, RGB(4, 5, 6))));
+    WriteFile(folder / "Bg.jpg", SolidJpeg(16, 16, RGB(200, 0, 0)));
+    WriteFile(FRoot / "extra" / "Extra.bmp", EncodeBmp24(SolidBitmap(9, 6, RGB(7, 8, 9))));
+    TacSkinOptions common("[BUTTON]\nHOTPATTERN=" + (FRoot / "extra" / "Extra.bmp").string() + "\n");
+    TsSkinModel model;
+    std::vector<std::string> problems;
+    TacSkinBuildSettings settings;
+    settings.CommonSections = &common;
+    ASSERT_TRUE(LoadSkinFromSource(model, Find("Wood"), FInternal, settings, &problems));
+    EXPECT_TRUE(problems.empty()) << problems.front();
+    EXPECT_EQ(model.MasterBitmap.Size(), (TSize{40, 40}));
+    EXPECT_GE(model.MaskIndexExact("BUTTON", "BORDERSMASK"), 0);
+    EXPECT_GE(model.MaskIndexExact("BUTTON", "PATTERN"), 0);
+    EXPECT_GE(model.MaskIndexExact("BUTTON", "HOTPATTERN"), 0);
+}
