@@ -51,6 +51,8 @@ public:
     int GetClipBox(TRect* logicalBox) const;
     // What can be drawn, in device coordinates (target bounds, system clip and caller's clip).
     Region EffectiveClip() const;
+    // The same without a copy, valid until the clip or the target changes.
+    const Region& DeviceClip() const { return Effective(); }
     bool PtVisible(int x, int y) const;
 
     // Saved states: SaveDC returns a level; RestoreDC(-1) restores the last, RestoreDC(n) level n.

@@ -1,0 +1,116 @@
+// DrawText, TextOut and text measuring on device contexts.
+#include "platform/text/TextDraw.h"
+
+#include "platform/gfx/SpanTarget.h"
+#include "platform/text/FontFace.h"
+#include "platform/text/TextLayout.h"
+#include "platform/text/TextRenderer.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+const Font& FontOf(HDC dc) {
+    const Font* font = dc ? dc->CurrentFont() : nullptr;
+    return font ? *font : *Font::Default();
+}
+
+int LineHeight(const Font& font, unsigned format) {
+    const TTextMetric& m = font.Metrics();
+    return m.tmHeight + ((format & DT_EXTERNALLEADING) ? m.tmExternalLeading : 0);
+}
+
+// Right-to-left reading mirrors the horizontal alignment: left becomes right and back.
+unsigned HorizontalAlignment(unsigned format) {
+    const unsigned align = format & (DT_CENTER | DT_RIGHT);
+    if (!(format & DT_RTLREADING) || (align & DT_CENTER)) return align;
+    return align == DT_RIGHT ? DT_LEFT : DT_RIGHT;
+}
+
+int LineLeft(const TRect& rect, int width, unsigned align) {
+    if (align & DT_CENTER) return rect.Left + (rect.Width() - width) / 2;
+    if (align & DT_RIGHT) return rect.Right - width;
+    return rect.Left;
+}
+
+int TextTop(const TRect& rect, int height, unsigned format) {
+    if (!(format & DT_SINGLELINE)) return rect.Top; // vertical placement is for single lines only
+    if (format & DT_VCENTER) return rect.Top + (rect.Height() - height) / 2;
+    if (format & DT_BOTTOM) return rect.Bottom - height;
+    return rect.Top;
+}
+
+int CalcRect(const std::vector<TLayoutLine>& lines, int lineHeight, TRect* rect, unsigned format) {
+    int width = 0;
+    for (const TLayoutLine& line : lines) width = std::max(width, line.Width);
+    const int height = static_cast<int>(lines.size()) * lineHeight;
+    if (format & DT_WORDBREAK)
+        rect->Right = std::max(rect->Right, rect->Left + width); // only a word wider than the rectangle widens it
+    else
+        rect->Right = rect->Left + width;
+    rect->Bottom = rect->Top + height;
+    return height;
+}
+
+void Render(DeviceContext& dc, const Font& font, const std::vector<TLayoutLine>& lines, const TRect& logical,
+            int top, unsigned format) {
+    Bitmap* target = dc.Target();
+    if (target == nullptr) return;
+    const Region& clip = dc.DeviceClip();
+    const SpanTarget span(*target, clip, (format & DT_NOCLIP) ? SpanTarget::kNoLimit : dc.ToDevice(logical));
+    TextRenderer renderer(span, font.Face(), ColorToRGB(dc.GetTextColor()));
+    const TLogFont& lf = font.LogFont();
+    const TLineStyle style{lf.Underline, lf.StrikeOut, (format & DT_PREFIXONLY) != 0};
+    const int lineHeight = LineHeight(font, format);
+    const TRect device = dc.ToDevice(logical);
+    const unsigned align = HorizontalAlignment(format);
+    int y = device.Top + (top - logical.Top);
+    for (const TLayoutLine& line : lines) {
+        const int x = LineLeft(device, line.Width, align);
+        if (dc.GetBkMode() == OPAQUE) renderer.FillBackground({x, y, x + line.Width, y + lineHeight}, ColorToRGB(dc.GetBkColor()));
+        renderer.DrawLine(line, x, y, style);
+        y += lineHeight;
+    }
+}
+
+} // namespace
+
+int DrawText(HDC dc, std::string_view text, TRect* rect, unsigned format) {
+    if (dc == nullptr || rect == nullptr) return 0;
+    const Font& font = FontOf(dc);
+    const int lineHeight = LineHeight(font, format);
+    const bool calc = format & DT_CALCRECT;
+    const bool wrap = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE);
+    const int maxWidth = (calc && !wrap) ? INT_MAX : rect->Width();
+    const int maxLines = (calc || lineHeight <= 0) ? 0 : std::max(1, rect->Height() / lineHeight);
+    const std::vector<TLayoutLine> lines = TextLayout(font.Face(), format).Lay(text, maxWidth, maxLines);
+    if (calc) return CalcRect(lines, lineHeight, rect, format);
+    const int height = static_cast<int>(lines.size()) * lineHeight;
+    Render(*dc, font, lines, *rect, TextTop(*rect, height, format), format);
+    return height;
+}
+
+bool TextOut(HDC dc, int x, int y, std::string_view text) {
+    if (dc == nullptr) return false;
+    TRect rect{x, y, x, y};
+    const unsigned format = DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP;
+    const Font& font = FontOf(dc);
+    const std::vector<TLayoutLine> lines = TextLayout(font.Face(), format).Lay(text, INT_MAX);
+    Render(*dc, font, lines, rect, y, format);
+    return true;
+}
+
+TSize GetTextExtent(const Font* font, std::string_view text) {
+    const Font& f = font ? *font : *Font::Default();
+    const std::vector<TLayoutLine> lines = TextLayout(f.Face(), DT_SINGLELINE | DT_NOPREFIX).Lay(text, INT_MAX);
+    return {lines.empty() ? 0 : lines.front().Width, f.Metrics().tmHeight};
+}
+
+TSize GetTextExtent(HDC dc, std::string_view text) { return GetTextExtent(&FontOf(dc), text); }
+
+bool GetTextMetrics(HDC dc, TTextMetric* metrics) {
+    if (metrics == nullptr) return false;
+    *metrics = FontOf(dc).Metrics();
+    return true;
+}
