@@ -115,6 +115,7 @@ void TacSkinConvertor::DetachSource() {
 
 void TacSkinConvertor::Clear() {
     FImageItems.clear();
+    FMembers.clear();
     FOptions.clear();
     FHasOptions = false;
     FError.clear();
@@ -130,6 +131,7 @@ const TacImageItem* TacSkinConvertor::FindImageItem(std::string_view name) const
 
 bool TacSkinConvertor::ReadPackedData() {
     FImageItems.clear();
+    FMembers.clear();
     FOptions.clear();
     FHasOptions = false;
     FError.clear();
@@ -166,6 +168,7 @@ bool TacSkinConvertor::ReadMembers() {
         std::string error = InflateMember(cursor.Rest(), static_cast<std::size_t>(size), data, consumed);
         if (!error.empty()) return Fail("member \"" + name + "\" " + error);
         cursor.Skip(consumed);
+        FMembers.push_back({name, data.size(), consumed});
         if (IsOptionsName(name)) {
             FOptions.assign(data.begin(), data.end());
             FHasOptions = true;

@@ -15,6 +15,13 @@ struct TacImageItem {
     std::vector<std::uint8_t> Data;
 };
 
+// Where a member sat in the archive, for listing tools.
+struct TacMemberInfo {
+    std::string Name;
+    std::size_t Size = 0;       // inflated
+    std::size_t PackedSize = 0; // the zlib stream's length
+};
+
 // An archive is "ASzf", a member count, then members of name length, name, inflated size and one
 // zlib stream each. No compressed lengths are stored: a member starts right behind the previous
 // member's stream, so every stream is inflated to find where it ends.
@@ -44,6 +51,8 @@ public:
     const std::vector<TacImageItem>& ImageItems() const { return FImageItems; }
     // The first image item whose name equals the given one, letter case ignored; null if none.
     const TacImageItem* FindImageItem(std::string_view name) const;
+    // Every member read, the options member included, in archive order.
+    const std::vector<TacMemberInfo>& Members() const { return FMembers; }
     // Why the last read stopped early; empty after a sound read.
     const std::string& Error() const { return FError; }
 
@@ -57,6 +66,7 @@ private:
     bool FHasOptions = false;
     std::string FOptions;
     std::vector<TacImageItem> FImageItems;
+    std::vector<TacMemberInfo> FMembers;
     std::string FError;
 };
 

@@ -95,6 +95,10 @@ TEST(TacSkinConvertor, MembersFollowEachOtherWithoutStoredLengths) {
     EXPECT_EQ(result.Convertor.ImageItems()[0].Data, button);
     EXPECT_TRUE(result.Convertor.ImageItems()[0].IsBitmap);
     EXPECT_EQ(result.Convertor.ImageItems()[1].Data, master);
+    ASSERT_EQ(result.Convertor.Members().size(), 3u);
+    EXPECT_EQ(result.Convertor.Members()[0].PackedSize, 2249u);
+    EXPECT_EQ(result.Convertor.Members()[1].PackedSize, 6667u);
+    EXPECT_EQ(result.Convertor.Members()[2].PackedSize, 16128u);
 }
 
 TEST(TacSkinConvertor, OptionsMemberInAnyLetterCaseAndLastOneWins) {
