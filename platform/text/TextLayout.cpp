@@ -4,6 +4,8 @@
 #include "platform/text/TextDraw.h"
 #include "platform/text/Utf8.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr unsigned kEllipsisFlags = DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS;
@@ -66,7 +68,23 @@ TLayoutLine TextLayout::Place(const Chars& paragraph, std::size_t from, std::siz
         x += advance;
     }
     line.Width = x;
+    FitInk(line);
     return line;
+}
+
+// Glyphs that reach past their advance (a "T" or an italic "f" at a line's end) move or widen
+// the line, so that its box holds every pixel drawn: calculated rectangles never cut ink.
+void TextLayout::FitInk(TLayoutLine& line) {
+    int inkLeft = 0, inkRight = line.Width;
+    for (const TLayoutChar& c : line.Chars) {
+        const TGlyph& g = FFace.Glyph(c.Code);
+        if (g.Width == 0 || c.Code == U'\t') continue;
+        inkLeft = std::min(inkLeft, c.X + g.Left);
+        inkRight = std::max(inkRight, c.X + g.Left + g.Width);
+    }
+    if (inkLeft < 0)
+        for (TLayoutChar& c : line.Chars) c.X -= inkLeft;
+    line.Width = inkRight - inkLeft;
 }
 
 // The most characters from `from` that fit in maxWidth, but at least one.
@@ -122,6 +140,7 @@ void TextLayout::Ellipsise(TLayoutLine& line, int maxWidth) {
         x += chars.back().Advance;
     }
     line.Width = x;
+    FitInk(line);
 }
 
 std::vector<TLayoutLine> TextLayout::Lay(std::string_view text, int maxWidth, int maxLines) {

@@ -41,6 +41,7 @@ private:
     TLayoutLine Place(const Chars& paragraph, std::size_t from, std::size_t to);
     int AdvanceAt(char32_t code, int x);
     void Ellipsise(TLayoutLine& line, int maxWidth);
+    void FitInk(TLayoutLine& line);
 
     FontFace& FFace;
     unsigned FFormat;

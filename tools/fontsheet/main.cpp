@@ -4,6 +4,7 @@
 #include "platform/gfx/ImageFiles.h"
 #include "platform/text/TextDraw.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -39,16 +40,17 @@ int DrawRow(DeviceContext& dc, int top, int index, const char* family, int point
 
     dc.SelectFont(font);
     dc.SetTextColor(clBlack);
-    TRect r{190, top + 6, 370, top + rowHeight};
+    TRect r{190, top + 6, 385, top + rowHeight};
     DrawText(&dc, "Новая игра", &r, DT_LEFT);
-    r = {190, top + 6 + line, 370, top + rowHeight};
+    r = {190, top + 6 + line, 385, top + rowHeight};
     DrawText(&dc, "&Файл  &Справка", &r, DT_LEFT);
     dc.SelectFont(FontFor(family, points, true));
-    r = {190, top + 6 + 2 * line, 370, top + rowHeight};
+    r = {190, top + 6 + 2 * line, 385, top + rowHeight};
     DrawText(&dc, "Tavik Sudoku 1.0", &r, DT_LEFT);
     dc.SelectFont(font);
 
-    const TRect cell{380, top + 4, 340 + 3 * line + 6, top + 4 + 3 * line + 4};
+    const int cellWidth = std::max(3 * line + 6, GetTextExtent(font, "1 2 3").cx + 10);
+    const TRect cell{395, top + 4, 395 + cellWidth, top + 4 + 3 * line + 4};
     dc.FrameRect(cell, clSilver);
     TRect marks = cell.Inflate(-1, -2);
     dc.SetTextColor(clNavy);
