@@ -124,12 +124,18 @@ std::string ShippedSizeOptions() {
     return text;
 }
 
+// Artwork-like pixels: runs of colours from a palette of 200, magenta key areas, so the bitmap
+// compresses about as well as real skin artwork does.
 Bitmap PatternBitmap(int width, int height) {
     Bitmap bitmap(width, height);
+    std::uint32_t seed = 12345;
+    int colour = 0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            int shade = (x / 8 + y / 8) % 6;
-            bitmap.SetPixel(x, y, shade == 5 ? clFuchsia : RGB(40 * shade, 120 + 20 * shade, 200 - 30 * shade));
+            seed = seed * 1103515245u + 12345u;
+            if ((seed >> 16) % 12 == 0) colour = static_cast<int>((seed >> 8) % 200);
+            bool key = (x / 16 + y / 16) % 9 == 0;
+            bitmap.SetPixel(x, y, key ? clFuchsia : RGB(colour, 255 - colour, (colour * 7) % 256));
         }
     }
     return bitmap;
