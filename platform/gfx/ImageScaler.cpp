@@ -80,15 +80,18 @@ Bitmap ImageScaler::Scale(const Bitmap& source, const TRect& sourceRect, int wid
             for (int c = 0; c < channels; ++c) dst[c] = static_cast<std::uint16_t>(acc[c]);
         }
     }
-    // Vertical pass.
+    // Vertical pass, a whole row per tap so the inner loop runs straight through memory.
+    std::vector<int> acc(rowValues);
     for (int y = 0; y < out.Height(); ++y) {
-        std::uint8_t* dst = out.ScanLine(y);
-        for (std::size_t v = 0; v < rowValues; ++v) {
-            int acc = 0;
-            for (int k = ys.Start[y]; k < ys.Start[y + 1]; ++k)
-                acc += rows[static_cast<std::size_t>(ys.Index[k] - firstRow) * rowValues + v] * ys.Weight[k];
-            dst[v] = static_cast<std::uint8_t>(std::clamp((acc + kOne * kOne / 2) / (kOne * kOne), 0, 255));
+        std::fill(acc.begin(), acc.end(), kOne * kOne / 2);
+        for (int k = ys.Start[y]; k < ys.Start[y + 1]; ++k) {
+            const std::uint16_t* row = rows.data() + static_cast<std::size_t>(ys.Index[k] - firstRow) * rowValues;
+            const int w = ys.Weight[k];
+            for (std::size_t v = 0; v < rowValues; ++v) acc[v] += row[v] * w;
         }
+        std::uint8_t* dst = out.ScanLine(y);
+        for (std::size_t v = 0; v < rowValues; ++v)
+            dst[v] = static_cast<std::uint8_t>(std::clamp(acc[v] / (kOne * kOne), 0, 255));
     }
     return out;
 }
