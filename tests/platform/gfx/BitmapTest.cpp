@@ -61,9 +61,3 @@ TEST(Bitmap, FormatChangesKeepColoursAndGiveOpaqueAlpha) {
     EXPECT_EQ(b.Pixel(0, 0), clRed);
     EXPECT_EQ(b.Alpha(0, 0), 255);
 }
-
-TEST(Bitmap, SystemColoursAreResolvedWhenStored) {
-    Bitmap b(1, 1);
-    b.SetPixel(0, 0, clBtnFace);
-    EXPECT_EQ(b.Pixel(0, 0), GetSysColor(COLOR_BTNFACE));
-}
