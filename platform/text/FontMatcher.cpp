@@ -21,8 +21,28 @@ void ReleaseAtExit() {
     (void)registered;
 }
 
+// The classic GUI faces have no metric-compatible free twin; the Arial-metric sans is closer to
+// their widths than the general default, so designed control sizes still fit their captions.
+constexpr const char* kGuiFaceAliases = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <alias binding="same"><family>MS Sans Serif</family>
+    <prefer><family>Liberation Sans</family><family>Arimo</family></prefer></alias>
+  <alias binding="same"><family>Tahoma</family>
+    <prefer><family>Liberation Sans</family><family>Arimo</family></prefer></alias>
+</fontconfig>)";
+
+void LoadGuiFaceAliases() {
+    static const bool loaded = [] {
+        return FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(),
+                                              reinterpret_cast<const FcChar8*>(kGuiFaceAliases), FcFalse) == FcTrue;
+    }();
+    (void)loaded;
+}
+
 PatternPtr Request(const TLogFont& logFont, int pixelSize) {
     ReleaseAtExit();
+    LoadGuiFaceAliases();
     PatternPtr pattern(FcPatternCreate());
     const auto* family = reinterpret_cast<const FcChar8*>(logFont.FaceName.c_str());
     FcPatternAddString(pattern.get(), FC_FAMILY, family);

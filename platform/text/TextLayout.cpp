@@ -87,6 +87,15 @@ void TextLayout::FitInk(TLayoutLine& line) {
     line.Width = inkRight - inkLeft;
 }
 
+// Pixels that the glyphs at a line's ends draw beyond the line's advances.
+int TextLayout::InkOverhang(char32_t firstCode, char32_t lastCode) {
+    const TGlyph& first = FFace.Glyph(firstCode);
+    const TGlyph& last = FFace.Glyph(lastCode);
+    const int left = first.Width == 0 || firstCode == U'\t' ? 0 : std::max(0, -first.Left);
+    const int right = last.Width == 0 || lastCode == U'\t' ? 0 : std::max(0, last.Left + last.Width - last.Advance);
+    return left + right;
+}
+
 // The most characters from `from` that fit in maxWidth, but at least one.
 std::size_t TextLayout::FitChars(const Chars& paragraph, std::size_t from, std::size_t to, int maxWidth) {
     int x = 0;
@@ -115,7 +124,9 @@ void TextLayout::Break(const Chars& paragraph, int maxWidth, std::vector<TLayout
             std::size_t wordEnd = wordStart;
             while (wordEnd < n && !IsSpace(paragraph[wordEnd].Code)) wordX += AdvanceAt(paragraph[wordEnd++].Code, wordX);
             const bool first = lineEnd == lineStart;
-            if (wordX > maxWidth && !first) break;
+            // Fit as GetTextExtent measures: ink reaching past the first or last advance counts.
+            const int inkWidth = wordX + InkOverhang(paragraph[lineStart].Code, paragraph[wordEnd - 1].Code);
+            if (inkWidth > maxWidth && !first) break;
             if (wordX > maxWidth && (FFormat & DT_EDITCONTROL)) {
                 // A word wider than the whole line is cut where it stops fitting.
                 lineEnd = i = FitChars(paragraph, lineStart, wordEnd, maxWidth);

@@ -42,6 +42,7 @@ private:
     int AdvanceAt(char32_t code, int x);
     void Ellipsise(TLayoutLine& line, int maxWidth);
     void FitInk(TLayoutLine& line);
+    int InkOverhang(char32_t firstCode, char32_t lastCode);
 
     FontFace& FFace;
     unsigned FFormat;
