@@ -92,3 +92,24 @@ bool TryParseSkinFloat(std::string_view text, double& value) {
     value = parsed;
     return true;
 }
+
+std::string PrepareCommonSections(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        if (line.empty() || line.front() == ';') {
+            out += line;
+        } else {
+            for (char c : line) {
+                if (c != ' ' && c != '\t') out += c;
+            }
+        }
+        if (end < text.size()) out += '\n';
+        pos = end + 1;
+    }
+    return out;
+}

@@ -21,3 +21,7 @@ std::vector<std::string_view> SplitWords(std::string_view text, std::string_view
 bool TryParseSkinInt(std::string_view text, int& value);
 // A decimal number with "." as separator whatever the locale; false when it is not one.
 bool TryParseSkinFloat(std::string_view text, double& value);
+
+// The manager's CommonSections text as it is kept: every line that is not empty and does not
+// begin with ";" loses all its blanks.
+std::string PrepareCommonSections(std::string_view text);

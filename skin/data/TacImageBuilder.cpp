@@ -4,6 +4,7 @@
 #include "skin/data/SkinText.h"
 
 #include <memory>
+#include <unordered_set>
 #include <utility>
 
 TacImageBuilder::TacImageBuilder(TsSkinModel& model, std::vector<std::string>* problems)
@@ -35,9 +36,11 @@ void TacImageBuilder::AddImages(const TacSkinOptions& options, const TacSkinImag
         if (options.FindSection(section.Name) != s) continue;
         bool global = SameTextAscii(section.Name, "GLOBALINFO");
         if (global && commonSections) continue;
+        std::unordered_set<std::string_view> seen;
         for (const TacOptionsKey& key : section.Keys) {
+            if (!seen.insert(key.KeyUpper).second) continue;
             if (global && key.KeyUpper == "MASTERBITMAP") continue;
-            if (options.FindValue(s, key.Key) != &key.Value || key.Value.empty()) continue;
+            if (key.Value.empty()) continue;
             AddValue(section.Name, key.Key, key.Value, images, commonSections);
         }
     }

@@ -4,6 +4,7 @@
 #include "skin/data/SkinText.h"
 
 #include <memory>
+#include <unordered_set>
 #include <utility>
 
 TacPatternBuilder::TacPatternBuilder(TsSkinModel& model, std::vector<std::string>* problems)
@@ -19,8 +20,9 @@ void TacPatternBuilder::AddJpegs(const TacSkinOptions& options, const TacSkinIma
     for (int s = 0; s < static_cast<int>(options.Sections().size()); ++s) {
         const TacOptionsSection& section = options.Sections()[static_cast<std::size_t>(s)];
         if (options.FindSection(section.Name) != s) continue;
+        std::unordered_set<std::string_view> seen;
         for (const TacOptionsKey& key : section.Keys) {
-            if (options.FindValue(s, key.Key) != &key.Value) continue;
+            if (!seen.insert(key.KeyUpper).second) continue;
             std::string upper = UpperCaseAscii(key.Value);
             if (IsJpegValue(upper)) AddJpeg(section.Name, key.Key, upper, images, commonSections);
         }

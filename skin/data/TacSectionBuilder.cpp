@@ -5,7 +5,7 @@
 #include "skin/data/TacSectionKeys.h"
 
 #include <algorithm>
-#include <set>
+#include <unordered_map>
 
 namespace {
 
@@ -22,7 +22,8 @@ int ParentSection(const TacSkinOptions& options, int section) {
 template <class Visit>
 void WalkChain(const TacSkinOptions& options, int section, Visit visit) {
     std::vector<int> seen;
-    while (section >= 0 && std::find(seen.begin(), seen.end(), section) == seen.end()) {
+    while (section >= 0 && static_cast<int>(seen.size()) <= MaxParentChain &&
+           std::find(seen.begin(), seen.end(), section) == seen.end()) {
         if (visit(section)) return;
         seen.push_back(section);
         section = ParentSection(options, section);
@@ -111,51 +112,62 @@ void TacSectionBuilder::BuildSections() {
 
 void TacSectionBuilder::MergeCommonSections(const TacSkinOptions& common) {
     TsGeneralDataArray& list = FModel.GeneralData;
-    auto named = [&list](const std::string& name) {
-        return std::find_if(list.begin(), list.end(), [&](const TsGeneralData& d) { return SameTextAscii(d.SectionName, name); });
+    std::unordered_map<std::string, std::size_t> byName;
+    for (std::size_t i = list.size(); i-- > 0;) byName[UpperCaseAscii(list[i].SectionName)] = i;
+    auto named = [&](const std::string& name) -> TsGeneralData* {
+        auto found = byName.find(UpperCaseAscii(name));
+        return found == byName.end() ? nullptr : &list[found->second];
     };
     for (int s = 0; s < static_cast<int>(common.Sections().size()); ++s) {
         const TacOptionsSection& section = common.Sections()[static_cast<std::size_t>(s)];
-        auto existing = named(section.Name);
-        TsGeneralData merged;
-        if (existing != list.end()) {
-            merged = *existing;
-        } else if (const std::string* parent = common.FindValue(s, "PARENTCLASS"); parent && named(*parent) != list.end()) {
-            merged = *named(*parent);
-        }
+        TsGeneralData* existing = named(section.Name);
+        const std::string* parent = common.FindValue(s, "PARENTCLASS");
+        TsGeneralData* base = existing ? existing : (parent ? named(*parent) : nullptr);
+        TsGeneralData merged = base ? *base : TsGeneralData();
         merged.SectionName = section.Name;
-        for (const TacSectionKey& key : SectionKeys()) {
-            const std::string* text = common.FindValue(s, key.Key);
-            int number = 0;
-            if (key.Kind == kkInt || key.Kind == kkRawInt) {
-                if (ReadIntValue(text, number)) AssignInt(key, merged, number);
-            } else if (text && *text != "?") {
-                AssignText(key, merged, *text);
-            }
+        OverrideFromSection(common, s, merged);
+        if (existing) {
+            *existing = std::move(merged);
+        } else {
+            byName.emplace(UpperCaseAscii(section.Name), list.size());
+            list.push_back(std::move(merged));
         }
-        if (existing != list.end()) *existing = std::move(merged);
-        else list.push_back(std::move(merged));
+    }
+}
+
+void TacSectionBuilder::OverrideFromSection(const TacSkinOptions& common, int section, TsGeneralData& data) {
+    for (const TacSectionKey& key : SectionKeys()) {
+        const std::string* text = common.FindValue(section, key.Key);
+        int number = 0;
+        if (key.Kind == kkInt || key.Kind == kkRawInt) {
+            if (ReadIntValue(text, number)) AssignInt(key, data, number);
+        } else if (text && *text != "?") {
+            AssignText(key, data, *text);
+        }
     }
 }
 
 std::vector<std::string> TacSectionBuilder::ParentLoops(const TacSkinOptions& options) {
-    std::vector<std::string> loops;
-    std::set<std::set<int>> reported;
+    // Each section is walked once: 1 = on the chain being walked, 2 = finished.
     const auto& sections = options.Sections();
+    std::vector<char> state(sections.size(), 0);
+    std::vector<std::string> loops;
     for (int start = 0; start < static_cast<int>(sections.size()); ++start) {
         std::vector<int> chain;
         int s = start;
-        while (s >= 0 && std::find(chain.begin(), chain.end(), s) == chain.end()) {
+        while (s >= 0 && state[static_cast<std::size_t>(s)] == 0) {
+            state[static_cast<std::size_t>(s)] = 1;
             chain.push_back(s);
             s = ParentSection(options, s);
         }
-        if (s < 0) continue;
-        auto loopStart = std::find(chain.begin(), chain.end(), s);
-        std::set<int> members(loopStart, chain.end());
-        if (!reported.insert(members).second) continue;
-        std::string text;
-        for (auto it = loopStart; it != chain.end(); ++it) text += sections[static_cast<std::size_t>(*it)].Name + " -> ";
-        loops.push_back(text + sections[static_cast<std::size_t>(s)].Name);
+        if (s >= 0 && state[static_cast<std::size_t>(s)] == 1) {
+            std::string text;
+            for (auto it = std::find(chain.begin(), chain.end(), s); it != chain.end(); ++it) {
+                text += sections[static_cast<std::size_t>(*it)].Name + " -> ";
+            }
+            loops.push_back(text + sections[static_cast<std::size_t>(s)].Name);
+        }
+        for (int visited : chain) state[static_cast<std::size_t>(visited)] = 2;
     }
     return loops;
 }

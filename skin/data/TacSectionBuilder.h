@@ -28,6 +28,8 @@ public:
 private:
     bool LookupInt(int section, const char* key, int& value) const;
     const std::string* LookupText(int section, const char* key) const;
+    // Every section key the common section gives replaces the value in data.
+    static void OverrideFromSection(const TacSkinOptions& common, int section, TsGeneralData& data);
 
     const TacSkinOptions& FOptions;
     TsSkinModel& FModel;

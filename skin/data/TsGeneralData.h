@@ -15,6 +15,10 @@ enum TsControlBevel : std::uint8_t { cbNone, cbRaisedSoft, cbLoweredSoft, cbRais
 // Five text colours: [0] main, then the contour colours left, top, right, bottom (-1 = none).
 using TsFontColors = std::array<TColor, 5>;
 
+// PARENTCLASS chains are followed this many sections deep at most: the shipped skins need three,
+// and a limit keeps a hostile skin with a chain of thousands of sections from freezing a load.
+constexpr int MaxParentChain = 32;
+
 struct TsGeneralData {
     std::string ParentClass;
     std::string SectionName;

@@ -20,7 +20,7 @@ int TsSkinModel::SectionIndex(std::string_view sectionName) const {
 int TsSkinModel::Inherited(int sectionIndex, std::string_view sectionName, std::string_view propertyName,
                            const TMatch& match) const {
     std::vector<int> seen;
-    while (sectionIndex >= 0 && !sectionName.empty()) {
+    while (sectionIndex >= 0 && !sectionName.empty() && static_cast<int>(seen.size()) <= MaxParentChain) {
         int found = match(sectionName, propertyName);
         if (found >= 0) return found;
         if (sectionIndex >= static_cast<int>(GeneralData.size())) return -1;

@@ -200,3 +200,25 @@ TEST(TacCachedIndexes, FoundWithASkinAndAllAbsentWithout) {
     EXPECT_TRUE(skin.Model.MasterBitmap.Empty());
     EXPECT_TRUE(skin.Model.GeneralData.empty());
 }
+
+TEST(TacSkinLoader, HostileOptionTextsBuildWithoutRunningAway) {
+    // One section of 200 000 keys, and a PARENTCLASS chain of 5 000 sections.
+    std::string text = "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n[WIDE]\n";
+    for (int i = 0; i < 200000; ++i) text += "K" + std::to_string(i) + "=@0000@0000@0010@0010@1@0\n";
+    for (int i = 0; i < 5000; ++i) {
+        text += "[S" + std::to_string(i) + "]\nPARENTCLASS=S" + std::to_string(i + 1) + "\n";
+        if (i == 40) text += "COLOR=7\nGLYPHMASK=@0000@0000@0010@0010@1@0\n";
+    }
+    TacSkinPacker packer;
+    packer.Add("Options.dat", text);
+    packer.Add("Master.bmp", EncodeBmp24(SolidBitmap(16, 16, Orange)));
+    TSkin skin;
+    skin.Build(packer.Pack());
+    EXPECT_EQ(skin.Model.Masks.size(), 200001u);
+    const TsSkinModel& m = skin.Model;
+    // Chains are followed a bounded number of sections deep.
+    EXPECT_EQ(m.GeneralData[static_cast<std::size_t>(m.SectionIndex("S10"))].Color, 7);
+    EXPECT_EQ(m.GeneralData[static_cast<std::size_t>(m.SectionIndex("S0"))].Color, 0xFFFFFF);
+    EXPECT_GE(m.MaskIndex(m.SectionIndex("S10"), "S10", "GLYPHMASK"), 0);
+    EXPECT_EQ(m.MaskIndex(m.SectionIndex("S0"), "S0", "GLYPHMASK"), -1);
+}

@@ -2,6 +2,9 @@
 #include "skin/data/SkinText.h"
 #include "skin/data/TacSkinOptions.h"
 #include "skin/data/TsGradArray.h"
+#include "skin/data/HueSaturation.h"
+#include "skin/data/TacSkinConvertor.h"
+#include "skin/data/TacSkinLoader.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +53,11 @@ TEST(TacSkinOptions, MegabytesOfGarbageParseWithoutTrouble) {
     TacSkinOptions options(text);
     EXPECT_EQ(options.ReadString("TAIL", "COLOR", ""), "42");
     EXPECT_LT(options.Sections().size(), text.size() / 2);
+    TsSkinModel model;
+    TacSkinConvertor noImages;
+    BuildSkin(model, options, TacSkinImageSource::FromArchive(&noImages), {"", &options, 33, 40});
+    EXPECT_EQ(model.GeneralData.size(), options.Sections().size());
+    EXPECT_EQ(model.GeneralData[static_cast<std::size_t>(model.SectionIndex("TAIL"))].Color, ShiftSaturation(ShiftHue(42, 33), -40));
 }
 
 TEST(SkinText, IntegersInDecimalAndHexadecimal) {
@@ -89,6 +97,11 @@ TEST(SkinText, WordsTrimmingAndCase) {
     EXPECT_FALSE(SameTextAscii("Options.da", "OPTIONS.DAT"));
     // Bytes above 127 are left alone: only ASCII letters fold.
     EXPECT_EQ(UpperCaseAscii("m\xe0ster.bmp"), "M\xe0STER.BMP");
+}
+
+TEST(SkinText, CommonSectionsLoseTheirBlanksExceptInComments) {
+    EXPECT_EQ(PrepareCommonSections("[ MY BUTTON ]\n; keep  this\nCOLOR = 1 2\n\n\tX=\ta b"),
+              "[MYBUTTON]\n; keep  this\nCOLOR=12\n\nX=ab");
 }
 
 TEST(TsGradArray, FiveNumbersPerStepAndTheRestIgnored) {
