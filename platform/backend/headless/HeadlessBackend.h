@@ -1,0 +1,69 @@
+// The back end without a display: a virtual screen, a virtual clock that moves only when told,
+// an in-memory clipboard and a record of shell opens. Tests and the automation mode run on it.
+#pragma once
+
+#include "platform/window/Backend.h"
+
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class HeadlessBackend final : public Backend {
+public:
+    static constexpr int kTaskBarHeight = 30;
+
+    explicit HeadlessBackend(TSize screen = {1280, 1024});
+
+    void Attach(InputSink* sink) override;
+    void Detach() override;
+    Clock& GetClock() override { return FClock; }
+    VirtualClock& Virtual() { return FClock; }
+    TSize ScreenSize() const override { return FScreen; }
+    // The screen less a task bar along the bottom.
+    TRect WorkArea() const override { return {0, 0, FScreen.cx, FScreen.cy - kTaskBarHeight}; }
+
+    void WaitForInput(std::uint64_t deadlineMs) override;
+    void Wake() override;
+
+    void TopLevelChanged(HWND, TTopLevelChange, const TTopLevelState&) override {}
+    void Present(HWND, const Bitmap&, const Region&) override { ++FPresents; }
+    void SetCursorShape(int idc) override { FCursorShape = idc; }
+    void MoveCursor(TPoint) override {}
+    void SetClipboardText(const std::string& text) override;
+    std::string GetClipboardText() override;
+    bool ShellOpen(const std::string& target) override;
+
+    // For drivers (any thread).
+    InputSink* Sink() const { return FSink; }
+    // Blocks until the UI thread waits with nothing to do, or has finished.
+    void WaitIdle();
+    // The deadline the idle UI thread waits for (its next timer), kNoDeadline for none.
+    std::uint64_t IdleDeadline();
+    // Moves the virtual clock to nowMs (never back) and wakes the UI thread.
+    void SetTime(std::uint64_t nowMs);
+    // The UI thread ends: idle waits stop blocking.
+    void MarkFinished();
+
+    std::vector<std::string> ShellOpened() const;
+    int CursorShape() const { return FCursorShape; }
+    std::uint64_t Presents() const { return FPresents; }
+
+private:
+    TSize FScreen;
+    VirtualClock FClock;
+    InputSink* FSink = nullptr;
+
+    mutable std::mutex FMutex;
+    std::condition_variable FChanged;
+    bool FWoken = false;
+    bool FWaiting = false;
+    bool FFinished = false;
+    std::uint64_t FDeadline = kNoDeadline;
+
+    std::string FClipboard;
+    std::vector<std::string> FShellOpened;
+    int FCursorShape = 0;
+    std::uint64_t FPresents = 0;
+};

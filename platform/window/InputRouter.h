@@ -1,0 +1,69 @@
+// Turns the back end's raw input into window messages on the UI thread: mouse routing by hit test
+// (capture first), click activation, cursor shape, double clicks, leave tracking and keyboard.
+#pragma once
+
+#include "platform/window/InputQueue.h"
+#include "platform/window/Window.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <utility>
+
+class WindowSystem;
+
+class InputRouter {
+public:
+    explicit InputRouter(WindowSystem& ws) : FWs(ws) {}
+
+    // Handles one raw event; messages it makes are posted to the queue.
+    void Process(const TInputEvent& e);
+
+    // The window under a screen point and its hit-test code: top-level windows top to bottom,
+    // children top to bottom, each window asked with WM_NCHITTEST; HTTRANSPARENT passes the point
+    // on to the window below; a disabled window answers HTERROR without being asked.
+    std::pair<HWND, int> HitTest(TPoint screen);
+
+    TPoint CursorPos() const { return FCursor; }
+    void SetCursorPos(TPoint p);
+    void SetClip(const std::optional<TRect>& clip);
+    std::optional<TRect> Clip() const { return FClip; }
+    HCURSOR SetCursor(HCURSOR cursor);
+    HCURSOR Cursor() const { return FCursorShape; }
+
+    bool Track(const TRACKMOUSEEVENT& tme);
+    void QueryTracking(TRACKMOUSEEVENT& tme) const;
+    void ForgetWindow(HWND hwnd);
+
+    bool KeyDown(int vk) const { return (FKeys[static_cast<std::size_t>(vk & 0xFF)] & 0x80) != 0; }
+    bool KeyToggled(int vk) const { return (FKeys[static_cast<std::size_t>(vk & 0xFF)] & 0x01) != 0; }
+    // MK_* flags of the buttons and modifier keys held now.
+    WPARAM MouseKeyFlags() const;
+
+private:
+    void MouseEvent(UINT clientMsg, TPoint screen, WPARAM extra);
+    void UpdateTracking(HWND target, int ht);
+    bool IsDoubleClick(HWND target, UINT clientMsg, int ht, TPoint screen);
+    void KeyEvent(UINT vk, bool down);
+    void TextEvent(const std::string& utf8);
+    HWND KeyboardTarget() const;
+    void Post(HWND hwnd, UINT msg, WPARAM w, LPARAM l, TPoint pt);
+    TPoint Confine(TPoint p) const;
+
+    WindowSystem& FWs;
+    TPoint FCursor;
+    std::optional<TRect> FClip;
+    HCURSOR FCursorShape = nullptr;
+    std::array<std::uint8_t, 256> FKeys{};
+    bool FAltUsedWithKey = false;
+
+    HWND FTrackWindow = nullptr;
+    DWORD FTrackFlags = 0;
+
+    HWND FLastClickWindow = nullptr;
+    UINT FLastClickMsg = 0;
+    int FLastClickHt = 0;
+    TPoint FLastClickPos;
+    std::uint64_t FLastClickTime = 0;
+    bool FLastClickValid = false;
+};

@@ -1,0 +1,169 @@
+// Window, class and positioning flags with the Win32 values: WS_*, WS_EX_*, CS_*, SWP_*, SW_*,
+// GWL_*, GW_*, RDW_*, PRF_*, DCX_*, LWA_*/ULW_* and the special HWND_* values.
+#pragma once
+
+#include "platform/window/WinTypes.h"
+
+constexpr DWORD WS_OVERLAPPED = 0x00000000u;
+constexpr DWORD WS_POPUP = 0x80000000u;
+constexpr DWORD WS_CHILD = 0x40000000u;
+constexpr DWORD WS_MINIMIZE = 0x20000000u;
+constexpr DWORD WS_VISIBLE = 0x10000000u;
+constexpr DWORD WS_DISABLED = 0x08000000u;
+constexpr DWORD WS_CLIPSIBLINGS = 0x04000000u;
+constexpr DWORD WS_CLIPCHILDREN = 0x02000000u;
+constexpr DWORD WS_MAXIMIZE = 0x01000000u;
+constexpr DWORD WS_CAPTION = 0x00C00000u;
+constexpr DWORD WS_BORDER = 0x00800000u;
+constexpr DWORD WS_DLGFRAME = 0x00400000u;
+constexpr DWORD WS_VSCROLL = 0x00200000u;
+constexpr DWORD WS_HSCROLL = 0x00100000u;
+constexpr DWORD WS_SYSMENU = 0x00080000u;
+constexpr DWORD WS_THICKFRAME = 0x00040000u;
+constexpr DWORD WS_GROUP = 0x00020000u;
+constexpr DWORD WS_TABSTOP = 0x00010000u;
+constexpr DWORD WS_MINIMIZEBOX = 0x00020000u;
+constexpr DWORD WS_MAXIMIZEBOX = 0x00010000u;
+constexpr DWORD WS_TILED = WS_OVERLAPPED;
+constexpr DWORD WS_ICONIC = WS_MINIMIZE;
+constexpr DWORD WS_SIZEBOX = WS_THICKFRAME;
+constexpr DWORD WS_CHILDWINDOW = WS_CHILD;
+constexpr DWORD WS_OVERLAPPEDWINDOW = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr DWORD WS_POPUPWINDOW = WS_POPUP | WS_BORDER | WS_SYSMENU;
+
+constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001u;
+constexpr DWORD WS_EX_NOPARENTNOTIFY = 0x00000004u;
+constexpr DWORD WS_EX_TOPMOST = 0x00000008u;
+constexpr DWORD WS_EX_ACCEPTFILES = 0x00000010u;
+constexpr DWORD WS_EX_TRANSPARENT = 0x00000020u;
+constexpr DWORD WS_EX_MDICHILD = 0x00000040u;
+constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080u;
+constexpr DWORD WS_EX_WINDOWEDGE = 0x00000100u;
+constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200u;
+constexpr DWORD WS_EX_CONTEXTHELP = 0x00000400u;
+constexpr DWORD WS_EX_RIGHT = 0x00001000u;
+constexpr DWORD WS_EX_RTLREADING = 0x00002000u;
+constexpr DWORD WS_EX_LEFTSCROLLBAR = 0x00004000u;
+constexpr DWORD WS_EX_CONTROLPARENT = 0x00010000u;
+constexpr DWORD WS_EX_STATICEDGE = 0x00020000u;
+constexpr DWORD WS_EX_APPWINDOW = 0x00040000u;
+constexpr DWORD WS_EX_LAYERED = 0x00080000u;
+constexpr DWORD WS_EX_NOINHERITLAYOUT = 0x00100000u;
+constexpr DWORD WS_EX_LAYOUTRTL = 0x00400000u;
+constexpr DWORD WS_EX_COMPOSITED = 0x02000000u;
+constexpr DWORD WS_EX_NOACTIVATE = 0x08000000u;
+constexpr DWORD WS_EX_OVERLAPPEDWINDOW = WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE;
+constexpr DWORD WS_EX_PALETTEWINDOW = WS_EX_WINDOWEDGE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+
+constexpr UINT CS_VREDRAW = 0x0001;
+constexpr UINT CS_HREDRAW = 0x0002;
+constexpr UINT CS_DBLCLKS = 0x0008;
+constexpr UINT CS_OWNDC = 0x0020;
+constexpr UINT CS_CLASSDC = 0x0040;
+constexpr UINT CS_PARENTDC = 0x0080;
+constexpr UINT CS_NOCLOSE = 0x0200;
+constexpr UINT CS_SAVEBITS = 0x0800;
+constexpr UINT CS_GLOBALCLASS = 0x4000;
+constexpr UINT CS_DROPSHADOW = 0x00020000;
+
+constexpr UINT SWP_NOSIZE = 0x0001;
+constexpr UINT SWP_NOMOVE = 0x0002;
+constexpr UINT SWP_NOZORDER = 0x0004;
+constexpr UINT SWP_NOREDRAW = 0x0008;
+constexpr UINT SWP_NOACTIVATE = 0x0010;
+constexpr UINT SWP_FRAMECHANGED = 0x0020;
+constexpr UINT SWP_SHOWWINDOW = 0x0040;
+constexpr UINT SWP_HIDEWINDOW = 0x0080;
+constexpr UINT SWP_NOCOPYBITS = 0x0100;
+constexpr UINT SWP_NOOWNERZORDER = 0x0200;
+constexpr UINT SWP_NOSENDCHANGING = 0x0400;
+constexpr UINT SWP_DRAWFRAME = SWP_FRAMECHANGED;
+constexpr UINT SWP_NOREPOSITION = SWP_NOOWNERZORDER;
+constexpr UINT SWP_DEFERERASE = 0x2000;
+constexpr UINT SWP_ASYNCWINDOWPOS = 0x4000;
+
+// Special insert-after values of SetWindowPos.
+inline const HWND HWND_TOP = reinterpret_cast<HWND>(static_cast<std::intptr_t>(0));
+inline const HWND HWND_BOTTOM = reinterpret_cast<HWND>(static_cast<std::intptr_t>(1));
+inline const HWND HWND_TOPMOST = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-1));
+inline const HWND HWND_NOTOPMOST = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-2));
+inline const HWND HWND_DESKTOP = nullptr;
+
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_NORMAL = 1;
+constexpr int SW_SHOWMINIMIZED = 2;
+constexpr int SW_SHOWMAXIMIZED = 3;
+constexpr int SW_MAXIMIZE = 3;
+constexpr int SW_SHOWNOACTIVATE = 4;
+constexpr int SW_SHOW = 5;
+constexpr int SW_MINIMIZE = 6;
+constexpr int SW_SHOWMINNOACTIVE = 7;
+constexpr int SW_SHOWNA = 8;
+constexpr int SW_RESTORE = 9;
+constexpr int SW_SHOWDEFAULT = 10;
+constexpr int SW_FORCEMINIMIZE = 11;
+// The lParam of WM_SHOWWINDOW.
+constexpr int SW_PARENTCLOSING = 1;
+constexpr int SW_OTHERZOOM = 2;
+constexpr int SW_PARENTOPENING = 3;
+constexpr int SW_OTHERUNZOOM = 4;
+
+constexpr int GWLP_WNDPROC = -4;
+constexpr int GWLP_HINSTANCE = -6;
+constexpr int GWLP_HWNDPARENT = -8;
+constexpr int GWLP_ID = -12;
+constexpr int GWL_STYLE = -16;
+constexpr int GWL_EXSTYLE = -20;
+constexpr int GWLP_USERDATA = -21;
+constexpr int GWL_ID = GWLP_ID;
+constexpr int GWL_USERDATA = GWLP_USERDATA;
+
+constexpr UINT GW_HWNDFIRST = 0;
+constexpr UINT GW_HWNDLAST = 1;
+constexpr UINT GW_HWNDNEXT = 2;
+constexpr UINT GW_HWNDPREV = 3;
+constexpr UINT GW_OWNER = 4;
+constexpr UINT GW_CHILD = 5;
+constexpr UINT GW_ENABLEDPOPUP = 6;
+constexpr UINT GA_PARENT = 1;
+constexpr UINT GA_ROOT = 2;
+constexpr UINT GA_ROOTOWNER = 3;
+
+constexpr UINT RDW_INVALIDATE = 0x0001;
+constexpr UINT RDW_INTERNALPAINT = 0x0002;
+constexpr UINT RDW_ERASE = 0x0004;
+constexpr UINT RDW_VALIDATE = 0x0008;
+constexpr UINT RDW_NOINTERNALPAINT = 0x0010;
+constexpr UINT RDW_NOERASE = 0x0020;
+constexpr UINT RDW_NOCHILDREN = 0x0040;
+constexpr UINT RDW_ALLCHILDREN = 0x0080;
+constexpr UINT RDW_UPDATENOW = 0x0100;
+constexpr UINT RDW_ERASENOW = 0x0200;
+constexpr UINT RDW_FRAME = 0x0400;
+constexpr UINT RDW_NOFRAME = 0x0800;
+
+constexpr LPARAM PRF_CHECKVISIBLE = 0x01;
+constexpr LPARAM PRF_NONCLIENT = 0x02;
+constexpr LPARAM PRF_CLIENT = 0x04;
+constexpr LPARAM PRF_ERASEBKGND = 0x08;
+constexpr LPARAM PRF_CHILDREN = 0x10;
+constexpr LPARAM PRF_OWNED = 0x20;
+
+constexpr DWORD DCX_WINDOW = 0x00000001;
+constexpr DWORD DCX_CACHE = 0x00000002;
+constexpr DWORD DCX_NORESETATTRS = 0x00000004;
+constexpr DWORD DCX_CLIPCHILDREN = 0x00000008;
+constexpr DWORD DCX_CLIPSIBLINGS = 0x00000010;
+constexpr DWORD DCX_PARENTCLIP = 0x00000020;
+constexpr DWORD DCX_EXCLUDERGN = 0x00000040;
+constexpr DWORD DCX_INTERSECTRGN = 0x00000080;
+constexpr DWORD DCX_VALIDATE = 0x00200000;
+
+constexpr DWORD LWA_COLORKEY = 0x1;
+constexpr DWORD LWA_ALPHA = 0x2;
+constexpr DWORD ULW_COLORKEY = 0x1;
+constexpr DWORD ULW_ALPHA = 0x2;
+constexpr DWORD ULW_OPAQUE = 0x4;
+constexpr BYTE AC_SRC_OVER = 0x00;
+constexpr BYTE AC_SRC_ALPHA = 0x01;

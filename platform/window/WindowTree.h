@@ -1,0 +1,22 @@
+// Z-order links between windows: siblings topmost first, top-most top-level windows above the
+// rest, owned windows kept above their owners.
+#pragma once
+
+#include "platform/window/Window.h"
+
+#include <vector>
+
+class WindowTree {
+public:
+    // The list w lives in: its parent's children or the top-level list.
+    static std::vector<Window*>& Siblings(Window* w);
+    // Inserts w into its sibling list at the place insertAfter names (HWND_TOP, HWND_BOTTOM,
+    // HWND_TOPMOST, HWND_NOTOPMOST or a sibling); true when the order changed.
+    static bool Link(Window* w, HWND insertAfter);
+    static void Unlink(Window* w);
+    // Moves a top-level window to the top of its band and its owned windows above it.
+    static void BringToTop(Window* w);
+    static std::vector<Window*> OwnedBy(Window* owner);
+    // Every descendant, depth first, each parent before its children, siblings topmost first.
+    static void Descendants(Window* w, std::vector<HWND>& out);
+};
