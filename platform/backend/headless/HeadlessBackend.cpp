@@ -4,14 +4,22 @@
 HeadlessBackend::HeadlessBackend(TSize screen) : FScreen(screen) {}
 
 void HeadlessBackend::Attach(InputSink* sink) {
+    std::lock_guard<std::mutex> sinkLock(FSinkMutex);
     std::lock_guard<std::mutex> lock(FMutex);
     FSink = sink;
     FFinished = false;
 }
 
 void HeadlessBackend::Detach() {
-    std::lock_guard<std::mutex> lock(FMutex);
+    std::lock_guard<std::mutex> sinkLock(FSinkMutex);
     FSink = nullptr;
+}
+
+bool HeadlessBackend::WithSink(const std::function<void(InputSink&)>& fn) {
+    std::lock_guard<std::mutex> sinkLock(FSinkMutex);
+    if (!FSink) return false;
+    fn(*FSink);
+    return true;
 }
 
 void HeadlessBackend::WaitForInput(std::uint64_t deadlineMs) {

@@ -6,6 +6,7 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -35,8 +36,9 @@ public:
     std::string GetClipboardText() override;
     bool ShellOpen(const std::string& target) override;
 
-    // For drivers (any thread).
-    InputSink* Sink() const { return FSink; }
+    // For drivers (any thread): calls fn with the input sink while the window system is attached;
+    // false when it is not.
+    bool WithSink(const std::function<void(InputSink&)>& fn);
     // Blocks until the UI thread waits with nothing to do, or has finished.
     void WaitIdle();
     // The deadline the idle UI thread waits for (its next timer), kNoDeadline for none.
@@ -54,6 +56,7 @@ private:
     TSize FScreen;
     VirtualClock FClock;
     InputSink* FSink = nullptr;
+    std::mutex FSinkMutex; // held while a driver feeds the sink, so detaching waits for it
 
     mutable std::mutex FMutex;
     std::condition_variable FChanged;
