@@ -1,0 +1,137 @@
+// Letter case and alphabetical comparison over the letters of the Windows-1251 and Latin-1 code pages.
+#include "framework/SysUtils.h"
+
+#include "platform/system/CodePage.h"
+
+#include <vector>
+
+char32_t AnsiUpperChar(char32_t c) {
+    if (c >= U'a' && c <= U'z') return c - 0x20;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;   // Latin-1 à..þ, not ÷
+    if (c == 0xFF) return 0x178;                                 // ÿ
+    if (c >= 0x430 && c <= 0x44F) return c - 0x20;               // а..я
+    if (c >= 0x450 && c <= 0x45F) return c - 0x50;               // ѐ..џ, ё among them
+    if (c == 0x491) return 0x490;                                // ґ
+    return c;
+}
+
+char32_t AnsiLowerChar(char32_t c) {
+    if (c >= U'A' && c <= U'Z') return c + 0x20;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
+    if (c == 0x178) return 0xFF;
+    if (c >= 0x410 && c <= 0x42F) return c + 0x20;
+    if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+    if (c == 0x490) return 0x491;
+    return c;
+}
+
+namespace {
+
+// Applies a character mapping; bytes that are not valid UTF-8 are kept as they are.
+template <class Map>
+std::string MapChars(std::string_view text, Map map) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t start = pos;
+        const std::int32_t c = NextCodePoint(text, pos);
+        if (c < 0)
+            out.append(text.substr(start, pos - start));
+        else
+            out += CharToUtf8(map(static_cast<char32_t>(c)));
+    }
+    return out;
+}
+
+char32_t AsciiUpper(char32_t c) {
+    return (c >= U'a' && c <= U'z') ? c - 0x20 : c;
+}
+
+char32_t AsciiLower(char32_t c) {
+    return (c >= U'A' && c <= U'Z') ? c + 0x20 : c;
+}
+
+// Code points of a text; a malformed byte gets a value above every character so it sorts last.
+std::vector<char32_t> CodePoints(std::string_view text) {
+    std::vector<char32_t> out;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t start = pos;
+        const std::int32_t c = NextCodePoint(text, pos);
+        out.push_back(c < 0 ? 0x110000 + static_cast<unsigned char>(text[start]) : static_cast<char32_t>(c));
+    }
+    return out;
+}
+
+// The alphabetical weight of a character once its case is folded: Ё sorts right after Е.
+std::uint64_t Weight(char32_t c) {
+    const char32_t upper = AnsiUpperChar(c);
+    if (upper == 0x401) return 0x415ull * 2 + 1;
+    return static_cast<std::uint64_t>(upper) * 2;
+}
+
+int Sign(std::int64_t value) {
+    return value < 0 ? -1 : (value > 0 ? 1 : 0);
+}
+
+int CompareFolded(const std::vector<char32_t>& a, const std::vector<char32_t>& b) {
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        const std::uint64_t wa = Weight(a[i]);
+        const std::uint64_t wb = Weight(b[i]);
+        if (wa != wb) return wa < wb ? -1 : 1;
+    }
+    return Sign(static_cast<std::int64_t>(a.size()) - static_cast<std::int64_t>(b.size()));
+}
+
+} // namespace
+
+std::string UpperCase(std::string_view text) {
+    return MapChars(text, AsciiUpper);
+}
+
+std::string LowerCase(std::string_view text) {
+    return MapChars(text, AsciiLower);
+}
+
+std::string AnsiUpperCase(std::string_view text) {
+    return MapChars(text, AnsiUpperChar);
+}
+
+std::string AnsiLowerCase(std::string_view text) {
+    return MapChars(text, AnsiLowerChar);
+}
+
+int CompareText(std::string_view a, std::string_view b) {
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        const auto ca = static_cast<unsigned char>(AsciiUpper(static_cast<unsigned char>(a[i])));
+        const auto cb = static_cast<unsigned char>(AsciiUpper(static_cast<unsigned char>(b[i])));
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    return Sign(static_cast<std::int64_t>(a.size()) - static_cast<std::int64_t>(b.size()));
+}
+
+bool SameText(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && CompareText(a, b) == 0;
+}
+
+int AnsiCompareText(std::string_view a, std::string_view b) {
+    return CompareFolded(CodePoints(a), CodePoints(b));
+}
+
+bool AnsiSameText(std::string_view a, std::string_view b) {
+    return AnsiCompareText(a, b) == 0;
+}
+
+int AnsiCompareStr(std::string_view a, std::string_view b) {
+    const std::vector<char32_t> ca = CodePoints(a);
+    const std::vector<char32_t> cb = CodePoints(b);
+    if (const int folded = CompareFolded(ca, cb); folded != 0) return folded;
+    // Same letters: the first difference in case decides, lower case first.
+    for (std::size_t i = 0; i < ca.size(); ++i) {
+        if (ca[i] == cb[i]) continue;
+        const bool aLower = AnsiLowerChar(ca[i]) == ca[i];
+        return aLower ? -1 : 1;
+    }
+    return 0;
+}

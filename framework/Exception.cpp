@@ -1,0 +1,8 @@
+// The silent abort.
+#include "framework/Exception.h"
+
+#include "framework/Consts.h"
+
+void Abort() {
+    throw EAbort(SOperationAborted);
+}
