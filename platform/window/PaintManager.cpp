@@ -94,7 +94,12 @@ static Window* FindPaint(Window* w, HWND filter, PaintManager& pm, bool& restart
         restart = true; // the handler may have changed the tree
         return nullptr;
     }
-    if (match && pm.NeedsPaint(w)) return w;
+    if (match && pm.NeedsPaint(w)) {
+        if (!w->FEraseDirty) return w;
+        pm.EraseNow(w->FHandle);
+        restart = true;
+        return nullptr;
+    }
     for (auto it = w->FChildren.rbegin(); it != w->FChildren.rend(); ++it) {
         if (Window* found = FindPaint(*it, filter, pm, restart)) return found;
         if (restart) return nullptr;
@@ -149,6 +154,18 @@ bool PaintManager::SendErase(HWND hwnd, const Region& clipTop) {
     return erased != 0;
 }
 
+void PaintManager::EraseNow(HWND hwnd) {
+    Window* w = FWs.Find(hwnd);
+    if (!w || !w->FEraseDirty) return;
+    Region update = w->FUpdate;
+    TPoint o = w->OriginInTop();
+    update.Offset(o.X, o.Y);
+    Region clip = VisibleRegion(w, true, (w->FStyle & WS_CLIPCHILDREN) != 0, (w->FStyle & WS_CLIPSIBLINGS) != 0);
+    clip.Intersect(update);
+    bool erased = SendErase(hwnd, clip);
+    if ((w = FWs.Find(hwnd))) w->FEraseUnanswered = !erased;
+}
+
 HDC PaintManager::BeginPaint(Window* w, PAINTSTRUCT* ps) {
     ++FBeginPaintCount;
     HWND hwnd = w->FHandle;
@@ -158,6 +175,8 @@ HDC PaintManager::BeginPaint(Window* w, PAINTSTRUCT* ps) {
     }
     Region update = w->FUpdate;
     bool erase = w->FEraseDirty;
+    bool unanswered = w->FEraseUnanswered;
+    w->FEraseUnanswered = false;
     w->FUpdate = Region();
     w->FInternalPaint = false;
     w->FEraseDirty = false;
@@ -168,6 +187,7 @@ HDC PaintManager::BeginPaint(Window* w, PAINTSTRUCT* ps) {
     PAINTSTRUCT out;
     TPoint co{o.X + w->FClient.Left, o.Y + w->FClient.Top};
     out.rcPaint = update.BoundingBox().Offset(-co.X, -co.Y);
+    out.fErase = unanswered ? TRUE : FALSE;
     if (erase) {
         out.fErase = SendErase(hwnd, clip) ? FALSE : TRUE;
         if (!(w = FWs.Find(hwnd))) return nullptr;
@@ -239,15 +259,10 @@ void PaintManager::PaintTree(HWND hwnd, bool children, bool eraseOnly) {
     SendNcPaint(hwnd);
     if (!(w = FWs.Find(hwnd))) return;
     if (eraseOnly) {
-        if (w->FEraseDirty) {
-            Region update = w->FUpdate;
-            TPoint o = w->OriginInTop();
-            update.Offset(o.X, o.Y);
-            Region clip = VisibleRegion(w, true, (w->FStyle & WS_CLIPCHILDREN) != 0, (w->FStyle & WS_CLIPSIBLINGS) != 0);
-            clip.Intersect(update);
-            SendErase(hwnd, clip);
-        }
+        EraseNow(hwnd);
     } else if (NeedsPaint(w)) {
+        EraseNow(hwnd);
+        if (!(w = FWs.Find(hwnd))) return;
         std::uint64_t before = FBeginPaintCount;
         Region pending = w->FUpdate;
         SendMessage(hwnd, WM_PAINT, 0, 0);

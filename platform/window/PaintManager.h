@@ -32,6 +32,8 @@ public:
     void SendNcPaint(HWND hwnd);
     // Sends WM_ERASEBKGND when erasing is pending, with a context clipped to the update region.
     bool SendErase(HWND hwnd, const Region& clipTop);
+    // Erases the pending update region now, so WM_ERASEBKGND comes before WM_PAINT.
+    void EraseNow(HWND hwnd);
 
     HDC BeginPaint(Window* w, PAINTSTRUCT* ps);
     void EndPaint(const PAINTSTRUCT* ps);

@@ -49,6 +49,7 @@ public:
     Region FUpdate;              // client part still to paint (window coordinates)
     bool FNcDirty = false;
     bool FEraseDirty = false;
+    bool FEraseUnanswered = false; // erased before WM_PAINT but nobody erased: fErase for BeginPaint
     bool FInternalPaint = false;
     bool FRedraw = true;         // WM_SETREDRAW
     bool FCreated = false;       // WM_CREATE went through

@@ -127,10 +127,6 @@ bool ScriptRunner::Run(const std::string& script) {
             FError = "line " + std::to_string(number) + ": " + e.what();
             return false;
         }
-        if (FDriver.Finished() && !FQuit) {
-            FError = "line " + std::to_string(number) + ": the program ended";
-            return false;
-        }
     }
     return true;
 }
@@ -138,6 +134,7 @@ bool ScriptRunner::Run(const std::string& script) {
 void ScriptRunner::RunLine(const std::string& line) {
     std::size_t first = line.find_first_not_of(" \t");
     if (first == std::string::npos || line[first] == '#') return;
+    if (FDriver.Finished()) throw TScriptError("the program has ended");
     std::vector<std::string> w = Words(line);
     const std::string& cmd = w[0];
     if (cmd == "click") return Click(w);
