@@ -16,13 +16,19 @@ static Region ShapeOf(const Window* w, TPoint origin) {
     return r;
 }
 
-Region PaintManager::ClipSiblingsAbove(Window* w, TPoint parentClientOrigin) const {
-    Region out;
+Region PaintManager::ClipSiblingsAbove(Window* w, TPoint parentClientOrigin, const TRect& within) const {
+    std::vector<TRect> plain;
+    Region shaped;
     for (Window* s : w->FParent->FChildren) {
         if (s == w) break;
         if (!(s->FStyle & WS_VISIBLE)) continue;
-        out.Unite(ShapeOf(s, {parentClientOrigin.X + s->FRect.Left, parentClientOrigin.Y + s->FRect.Top}));
+        TRect r = s->FRect.Offset(parentClientOrigin.X, parentClientOrigin.Y);
+        if (r.Intersect(within).IsEmpty()) continue; // most siblings are nowhere near
+        if (s->FShape) shaped.Unite(ShapeOf(s, r.TopLeft()));
+        else plain.push_back(r);
     }
+    Region out = Region::FromRects(plain);
+    if (!shaped.IsEmpty()) out.Unite(shaped);
     return out;
 }
 
@@ -39,13 +45,21 @@ Region PaintManager::VisibleRegion(Window* w, bool clientOnly, bool clipChildren
         TPoint pc{po.X + p->FClient.Left, po.Y + p->FClient.Top};
         rgn.Intersect(p->FClient.Offset(po.X, po.Y));
         if (p->FShape) rgn.Intersect(ShapeOf(p, po));
-        if (siblings && !rgn.IsEmpty()) rgn.Subtract(ClipSiblingsAbove(cur, pc));
+        if (siblings && !rgn.IsEmpty()) rgn.Subtract(ClipSiblingsAbove(cur, pc, rgn.BoundingBox()));
         siblings = (p->FStyle & WS_CLIPSIBLINGS) != 0;
     }
     if (clipChildren && !rgn.IsEmpty()) {
         TPoint cc{origin.X + w->FClient.Left, origin.Y + w->FClient.Top};
-        for (Window* c : w->FChildren)
-            if (c->FStyle & WS_VISIBLE) rgn.Subtract(ShapeOf(c, {cc.X + c->FRect.Left, cc.Y + c->FRect.Top}));
+        std::vector<TRect> plain;
+        Region shaped;
+        for (Window* c : w->FChildren) {
+            if (!(c->FStyle & WS_VISIBLE)) continue;
+            TRect r = c->FRect.Offset(cc.X, cc.Y);
+            if (c->FShape) shaped.Unite(ShapeOf(c, r.TopLeft()));
+            else plain.push_back(r);
+        }
+        rgn.Subtract(Region::FromRects(plain));
+        if (!shaped.IsEmpty()) rgn.Subtract(shaped);
     }
     return rgn;
 }

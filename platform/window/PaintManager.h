@@ -57,7 +57,7 @@ private:
         Region Clip; // device (top-level window) coordinates
     };
 
-    Region ClipSiblingsAbove(Window* w, TPoint parentOrigin) const;
+    Region ClipSiblingsAbove(Window* w, TPoint parentClientOrigin, const TRect& within) const;
     HDC MakeDc(Window* w, const Region& clip, TPoint origin);
     void PaintTree(HWND hwnd, bool children, bool eraseOnly);
 
