@@ -76,8 +76,8 @@ int TFormatter::ReadCount() {
 
 void TFormatter::ReadDirective(TDirective& d) {
     const std::size_t start = FPos;
-    if (FPos < FFormat.size() && (FFormat[FPos] == '*' || (FFormat[FPos] >= '0' && FFormat[FPos] <= '9'))) {
-        const int number = ReadCount();
+    if (FPos < FFormat.size() && FFormat[FPos] >= '0' && FFormat[FPos] <= '9') {
+        const int number = ReadNumber();
         if (FPos < FFormat.size() && FFormat[FPos] == ':') {
             ++FPos;
             FNextArg = static_cast<std::size_t>(number);
