@@ -3,7 +3,6 @@
 
 #include "platform/system/CodePage.h"
 
-#include <vector>
 
 char32_t AnsiUpperChar(char32_t c) {
     if (c >= U'a' && c <= U'z') return c - 0x20;
@@ -52,17 +51,22 @@ char32_t AsciiLower(char32_t c) {
     return (c >= U'A' && c <= U'Z') ? c + 0x20 : c;
 }
 
-// Code points of a text; a malformed byte gets a value above every character so it sorts last.
-std::vector<char32_t> CodePoints(std::string_view text) {
-    std::vector<char32_t> out;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const std::size_t start = pos;
-        const std::int32_t c = NextCodePoint(text, pos);
-        out.push_back(c < 0 ? 0x110000 + static_cast<unsigned char>(text[start]) : static_cast<char32_t>(c));
+// Reads a text one code point at a time; a malformed byte gets a value above every character,
+// so it sorts last. Comparing this way allocates nothing, which keeps sorted lists fast.
+class TCodePointReader {
+public:
+    explicit TCodePointReader(std::string_view text) : FText(text) {}
+    bool AtEnd() const { return FPos >= FText.size(); }
+    char32_t Next() {
+        const std::size_t start = FPos;
+        const std::int32_t c = NextCodePoint(FText, FPos);
+        return c < 0 ? 0x110000 + static_cast<unsigned char>(FText[start]) : static_cast<char32_t>(c);
     }
-    return out;
-}
+
+private:
+    std::string_view FText;
+    std::size_t FPos = 0;
+};
 
 // The alphabetical weight of a character once its case is folded: Ё sorts right after Е.
 std::uint64_t Weight(char32_t c) {
@@ -75,13 +79,14 @@ int Sign(std::int64_t value) {
     return value < 0 ? -1 : (value > 0 ? 1 : 0);
 }
 
-int CompareFolded(const std::vector<char32_t>& a, const std::vector<char32_t>& b) {
-    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-        const std::uint64_t wa = Weight(a[i]);
-        const std::uint64_t wb = Weight(b[i]);
+int CompareFolded(std::string_view a, std::string_view b) {
+    TCodePointReader ra(a), rb(b);
+    while (!ra.AtEnd() && !rb.AtEnd()) {
+        const std::uint64_t wa = Weight(ra.Next());
+        const std::uint64_t wb = Weight(rb.Next());
         if (wa != wb) return wa < wb ? -1 : 1;
     }
-    return Sign(static_cast<std::int64_t>(a.size()) - static_cast<std::int64_t>(b.size()));
+    return ra.AtEnd() ? (rb.AtEnd() ? 0 : -1) : 1;
 }
 
 } // namespace
@@ -116,22 +121,21 @@ bool SameText(std::string_view a, std::string_view b) {
 }
 
 int AnsiCompareText(std::string_view a, std::string_view b) {
-    return CompareFolded(CodePoints(a), CodePoints(b));
+    return CompareFolded(a, b);
 }
 
 bool AnsiSameText(std::string_view a, std::string_view b) {
-    return AnsiCompareText(a, b) == 0;
+    return CompareFolded(a, b) == 0;
 }
 
 int AnsiCompareStr(std::string_view a, std::string_view b) {
-    const std::vector<char32_t> ca = CodePoints(a);
-    const std::vector<char32_t> cb = CodePoints(b);
-    if (const int folded = CompareFolded(ca, cb); folded != 0) return folded;
+    if (const int folded = CompareFolded(a, b); folded != 0) return folded;
     // Same letters: the first difference in case decides, lower case first.
-    for (std::size_t i = 0; i < ca.size(); ++i) {
-        if (ca[i] == cb[i]) continue;
-        const bool aLower = AnsiLowerChar(ca[i]) == ca[i];
-        return aLower ? -1 : 1;
+    TCodePointReader ra(a), rb(b);
+    while (!ra.AtEnd()) {
+        const char32_t ca = ra.Next();
+        const char32_t cb = rb.Next();
+        if (ca != cb) return AnsiLowerChar(ca) == ca ? -1 : 1;
     }
     return 0;
 }

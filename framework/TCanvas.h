@@ -40,7 +40,11 @@ public:
 
     TPoint PenPos() const { return FPenPos; }
     void SetPenPos(TPoint position) { FPenPos = position; }
-    void MoveTo(int x, int y) { FPenPos = {x, y}; }
+    // Also starts a dashed pen's pattern afresh.
+    void MoveTo(int x, int y) {
+        FPenPos = {x, y};
+        FPatternStep = 0;
+    }
     // A line from the pen position to (x, y), that end point not drawn; the pen moves there.
     void LineTo(int x, int y);
     void Polyline(const std::vector<TPoint>& points);
