@@ -1,4 +1,4 @@
-// Pascal-style sets of a small enumeration (font styles, shift states, anchors, border icons, ...).
+// Sets of a small enumeration with set algebra (font styles, shift states, anchors, border icons, ...).
 #pragma once
 
 #include <cassert>

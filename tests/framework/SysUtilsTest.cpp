@@ -122,7 +122,7 @@ TEST(FormatTest, MismatchedOrMissingArgumentsAreConversionErrors) {
     EXPECT_EQ(FormatErrorOf("%*d", {"x", 1}), "Format '%*d' invalid or incompatible with argument");
 }
 
-TEST(TSetTest, SetAlgebraAsPascalSetsDoIt) {
+TEST(TSetTest, UnionDifferenceIntersectionAndMembership) {
     using TColors = TSet<TColorItem>;
     const TColors warm{ciRed, ciGreen};
     const TColors cool{ciGreen, ciBlue};
