@@ -88,14 +88,21 @@ void TStrings::Exchange(int index1, int index2) {
     PutObject(index2, object1);
 }
 
+// The copy goes in before the original comes out, so a list that refuses the insertion (a sorted
+// one) loses nothing.
 void TStrings::Move(int currentIndex, int newIndex) {
     if (currentIndex == newIndex) return;
     TStringsUpdate update(*this);
     const std::string text = Get(currentIndex);
     TObject* object = GetObject(currentIndex);
     if (newIndex < 0 || newIndex >= Count()) IndexError(newIndex);
-    Delete(currentIndex);
-    InsertObject(newIndex, text, object);
+    if (newIndex > currentIndex) {
+        InsertObject(newIndex + 1, text, object);
+        Delete(currentIndex);
+    } else {
+        InsertObject(newIndex, text, object);
+        Delete(currentIndex + 1);
+    }
 }
 
 int TStrings::IndexOf(const std::string& text) const {

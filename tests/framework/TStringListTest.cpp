@@ -99,14 +99,17 @@ TEST(TStringListTest, BadIndexesAndOrderBreakingCallsAreListErrors) {
     EXPECT_EQ(Items(list), (TItems{"a", "b", "c"})) << "a failed call changes nothing";
     list.Insert(3, "d");
     list.Move(3, 0);
-    list.Exchange(1, 2);
+    list.Move(1, 2);
     EXPECT_EQ(Items(list), (TItems{"d", "b", "a", "c"}));
+    list.Exchange(1, 2);
+    EXPECT_EQ(Items(list), (TItems{"d", "a", "b", "c"}));
 
     list.SetSorted(true);
     EXPECT_EQ(ListErrorOf([&] { list.Insert(0, "z"); }), "Operation not allowed on sorted list");
     EXPECT_EQ(ListErrorOf([&] { list.SetStrings(0, "z"); }), "Operation not allowed on sorted list");
     EXPECT_EQ(ListErrorOf([&] { list.Exchange(0, 1); }), "Operation not allowed on sorted list");
-    EXPECT_EQ(Items(list), (TItems{"a", "b", "c", "d"}));
+    EXPECT_EQ(ListErrorOf([&] { list.Move(0, 2); }), "Operation not allowed on sorted list");
+    EXPECT_EQ(Items(list), (TItems{"a", "b", "c", "d"})) << "a refused move keeps every string";
 }
 
 TEST(TStringListTest, TextSplitsAtEveryKindOfLineBreakAndRoundTrips) {
