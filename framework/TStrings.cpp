@@ -52,7 +52,8 @@ int TStrings::AddObject(const std::string& text, TObject* object) {
 
 void TStrings::AddStrings(const TStrings& strings) {
     TStringsUpdate update(*this);
-    for (int i = 0; i < strings.Count(); ++i) AddObject(strings.Get(i), strings.GetObject(i));
+    const int count = strings.Count(); // the source may be this very list
+    for (int i = 0; i < count; ++i) AddObject(strings.Get(i), strings.GetObject(i));
 }
 
 void TStrings::InsertObject(int index, const std::string& text, TObject* object) {

@@ -223,4 +223,8 @@ TEST(TStringListTest, AssignCopiesStringsObjectsAndRules) {
     EXPECT_EQ(copy[1], "aa") << "the copy sorts as the source did";
     copy.Assign(&copy);
     EXPECT_EQ(copy.Count(), 3) << "assigning a list to itself keeps it";
+    TStringList twice;
+    Fill(twice, {"x", "y"});
+    twice.AddStrings(twice);
+    EXPECT_EQ(Items(twice), (TItems{"x", "y", "x", "y"}));
 }
