@@ -135,9 +135,11 @@ void ClassicStyle::DrawCheckBox(HDC dc, const TRect& rect, UINT state) {
     TRect inner = box;
     if (state & DFCS_FLAT) EdgeRing(dc, inner, BF_RECT, clBtnShadow, clBtnShadow);
     else DrawEdge(dc, &inner, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-    bool grey = (state & (DFCS_INACTIVE | DFCS_PUSHED)) != 0;
+    // The third state of a three-state box: a grey tick on a grey box.
+    bool indeterminate = (state & (DFCS_BUTTON3STATE | DFCS_CHECKED)) == (DFCS_BUTTON3STATE | DFCS_CHECKED);
+    bool grey = indeterminate || (state & (DFCS_INACTIVE | DFCS_PUSHED)) != 0;
     dc->FillRect(inner, grey ? clBtnFace : clWindow);
-    if (state & DFCS_CHECKED) DrawCheckMark(dc, inner, (state & DFCS_INACTIVE) ? clGrayText : clWindowText);
+    if (state & DFCS_CHECKED) DrawCheckMark(dc, inner, (state & DFCS_INACTIVE) || indeterminate ? clGrayText : clWindowText);
 }
 
 void ClassicStyle::DrawRadio(HDC dc, const TRect& rect, UINT state) {
