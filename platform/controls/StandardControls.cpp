@@ -1,9 +1,11 @@
 // Registration of the standard control classes.
 #include "platform/controls/StandardControls.h"
 #include "platform/controls/ButtonControl.h"
+#include "platform/controls/MenuModule.h"
 #include "platform/controls/StaticControl.h"
 
 void RegisterStandardControls() {
     ButtonControl::Register();
     StaticControl::Register();
+    RegisterMenuControls();
 }
