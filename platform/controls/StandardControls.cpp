@@ -2,10 +2,12 @@
 #include "platform/controls/StandardControls.h"
 #include "platform/controls/ButtonControl.h"
 #include "platform/controls/MenuModule.h"
+#include "platform/controls/ScrollBarControl.h"
 #include "platform/controls/StaticControl.h"
 
 void RegisterStandardControls() {
     ButtonControl::Register();
     StaticControl::Register();
+    ScrollBarControl::Register();
     RegisterMenuControls();
 }

@@ -7,6 +7,7 @@
 #include "platform/window/MessageApi.h"
 #include "platform/window/NonClientFrame.h"
 #include "platform/window/PaintApi.h"
+#include "platform/window/ScrollTracker.h"
 #include "platform/window/TrackingLoops.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowSystem.h"
@@ -113,6 +114,8 @@ LRESULT DefaultWindowProc::NcLButtonDown(HWND hwnd, WPARAM ht, LPARAM lParam) {
     case HTCAPTION: return SendMessage(top, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lParam);
     case HTSYSMENU: return SendMessage(top, WM_SYSCOMMAND, SC_MOUSEMENU | HTSYSMENU, lParam);
     case HTMENU: return SendMessage(top, WM_SYSCOMMAND, SC_MOUSEMENU | HTMENU, lParam);
+    case HTVSCROLL: return SendMessage(hwnd, WM_SYSCOMMAND, SC_VSCROLL | HTVSCROLL, lParam);
+    case HTHSCROLL: return SendMessage(hwnd, WM_SYSCOMMAND, SC_HSCROLL | HTHSCROLL, lParam);
     case HTCLOSE:
     case HTMINBUTTON:
     case HTMAXBUTTON:
@@ -135,6 +138,8 @@ LRESULT DefaultWindowProc::NcLButtonDblClk(HWND hwnd, WPARAM ht, LPARAM lParam) 
     if (ht == HTCAPTION && (w->FStyle & WS_MAXIMIZEBOX) && (w->FStyle & WS_SYSMENU))
         return SendMessage(hwnd, WM_SYSCOMMAND, (w->FStyle & (WS_MAXIMIZE | WS_MINIMIZE)) ? SC_RESTORE : SC_MAXIMIZE, lParam);
     if (ht == HTSYSMENU) return SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
+    // A fast second press on a scroll bar presses it again.
+    if (ht == HTVSCROLL || ht == HTHSCROLL) return NcLButtonDown(hwnd, ht, lParam);
     return 0;
 }
 
@@ -158,6 +163,12 @@ LRESULT DefaultWindowProc::SysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
         if (sub && (w->FStyle & WS_THICKFRAME) && !(w->FStyle & (WS_MAXIMIZE | WS_MINIMIZE)))
             TrackingLoops::SizeMove(hwnd, HTLEFT + sub - 1, LParamToPoint(lParam));
         return 0;
+    case SC_VSCROLL:
+    case SC_HSCROLL: {
+        int bar = cmd == SC_VSCROLL ? SB_VERT : SB_HORZ;
+        ScrollTracker::Track(hwnd, bar, w->FScrollBars[bar], LParamToPoint(lParam));
+        return 0;
+    }
     case SC_MINIMIZE: ShowWindow(hwnd, SW_MINIMIZE); return 0;
     case SC_MAXIMIZE: ShowWindow(hwnd, SW_MAXIMIZE); return 0;
     case SC_RESTORE: ShowWindow(hwnd, SW_RESTORE); return 0;

@@ -2,6 +2,7 @@
 #include "platform/window/NonClientFrame.h"
 #include "platform/window/ClassicStyle.h"
 #include "platform/window/MenuHooks.h"
+#include "platform/window/ScrollBarPainter.h"
 #include "platform/window/SystemApi.h"
 #include "platform/window/Window.h"
 #include "platform/window/WinCodes.h"
@@ -149,23 +150,12 @@ void NonClientFrame::PaintCaptionButton(const Window* w, HDC dc, int ht, bool pu
     }
 }
 
-static void PaintScrollBars(HDC dc, const TFrameLayout& l) {
-    if (!l.VScroll.IsEmpty()) {
-        TRect v = l.VScroll;
-        dc->FillRect(v, clScrollBar);
-        int s = v.Width();
-        TRect up = Bounds(v.Left, v.Top, s, s), down = Bounds(v.Left, v.Bottom - s, s, s);
-        ClassicStyle::DrawFrameControl(dc, &up, DFC_SCROLL, DFCS_SCROLLUP);
-        ClassicStyle::DrawFrameControl(dc, &down, DFC_SCROLL, DFCS_SCROLLDOWN);
-    }
-    if (!l.HScroll.IsEmpty()) {
-        TRect h = l.HScroll;
-        dc->FillRect(h, clScrollBar);
-        int s = h.Height();
-        TRect left = Bounds(h.Left, h.Top, s, s), right = Bounds(h.Right - s, h.Top, s, s);
-        ClassicStyle::DrawFrameControl(dc, &left, DFC_SCROLL, DFCS_SCROLLLEFT);
-        ClassicStyle::DrawFrameControl(dc, &right, DFC_SCROLL, DFCS_SCROLLRIGHT);
-    }
+static void PaintScrollBars(const Window* w, HDC dc, const TFrameLayout& l) {
+    bool enabled = !(w->FStyle & WS_DISABLED);
+    if (!l.VScroll.IsEmpty())
+        ScrollBarPainter::Paint(dc, ScrollBarLayout::Compute(l.VScroll, true, w->FScrollBars[SB_VERT], enabled), w->FScrollBars[SB_VERT]);
+    if (!l.HScroll.IsEmpty())
+        ScrollBarPainter::Paint(dc, ScrollBarLayout::Compute(l.HScroll, false, w->FScrollBars[SB_HORZ], enabled), w->FScrollBars[SB_HORZ]);
     if (!l.SizeGrip.IsEmpty()) {
         TRect g = l.SizeGrip;
         ClassicStyle::DrawFrameControl(dc, &g, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
@@ -205,5 +195,5 @@ void NonClientFrame::Paint(const Window* w, HDC dc, bool active) {
         edge = edge.Inflate(l.ClientEdge, l.ClientEdge);
         ClassicStyle::DrawEdge(dc, &edge, l.ClientEdge == 2 ? EDGE_SUNKEN : BDR_SUNKENOUTER, BF_RECT);
     }
-    PaintScrollBars(dc, l);
+    PaintScrollBars(w, dc, l);
 }

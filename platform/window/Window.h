@@ -3,6 +3,7 @@
 
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Region.h"
+#include "platform/window/ScrollBarState.h"
 #include "platform/window/WindowClass.h"
 #include "platform/window/WinStyles.h"
 
@@ -45,6 +46,7 @@ public:
     TRect FRestoreRect;          // the normal position while minimised or maximised
     std::shared_ptr<WindowProcNode> FProc;
     std::map<std::string, std::uintptr_t> FProps;
+    ScrollBarState FScrollBars[2] = {{0, 100}, {0, 100}}; // the window's own bars: [SB_HORZ], [SB_VERT]
 
     Region FUpdate;              // client part still to paint (window coordinates)
     bool FNcDirty = false;

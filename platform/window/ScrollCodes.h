@@ -1,0 +1,71 @@
+// Scroll-bar kinds, requests, SCROLLINFO masks, arrow enabling, and the scroll-bar control's
+// styles and messages, with the Win32 values.
+#pragma once
+
+#include "platform/window/WinTypes.h"
+
+constexpr int SB_HORZ = 0;
+constexpr int SB_VERT = 1;
+constexpr int SB_CTL = 2;
+constexpr int SB_BOTH = 3;
+
+// The request in LOWORD(wParam) of WM_HSCROLL / WM_VSCROLL.
+constexpr int SB_LINEUP = 0;
+constexpr int SB_LINELEFT = 0;
+constexpr int SB_LINEDOWN = 1;
+constexpr int SB_LINERIGHT = 1;
+constexpr int SB_PAGEUP = 2;
+constexpr int SB_PAGELEFT = 2;
+constexpr int SB_PAGEDOWN = 3;
+constexpr int SB_PAGERIGHT = 3;
+constexpr int SB_THUMBPOSITION = 4;
+constexpr int SB_THUMBTRACK = 5;
+constexpr int SB_TOP = 6;
+constexpr int SB_LEFT = 6;
+constexpr int SB_BOTTOM = 7;
+constexpr int SB_RIGHT = 7;
+constexpr int SB_ENDSCROLL = 8;
+
+constexpr UINT SIF_RANGE = 0x0001;
+constexpr UINT SIF_PAGE = 0x0002;
+constexpr UINT SIF_POS = 0x0004;
+constexpr UINT SIF_DISABLENOSCROLL = 0x0008;
+constexpr UINT SIF_TRACKPOS = 0x0010;
+constexpr UINT SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+
+constexpr UINT ESB_ENABLE_BOTH = 0x0000;
+constexpr UINT ESB_DISABLE_LEFT = 0x0001;
+constexpr UINT ESB_DISABLE_UP = 0x0001;
+constexpr UINT ESB_DISABLE_LTUP = 0x0001;
+constexpr UINT ESB_DISABLE_RIGHT = 0x0002;
+constexpr UINT ESB_DISABLE_DOWN = 0x0002;
+constexpr UINT ESB_DISABLE_RTDN = 0x0002;
+constexpr UINT ESB_DISABLE_BOTH = 0x0003;
+
+constexpr DWORD SBS_HORZ = 0x0000;
+constexpr DWORD SBS_VERT = 0x0001;
+constexpr DWORD SBS_TOPALIGN = 0x0002;
+constexpr DWORD SBS_LEFTALIGN = 0x0002;
+constexpr DWORD SBS_BOTTOMALIGN = 0x0004;
+constexpr DWORD SBS_RIGHTALIGN = 0x0004;
+constexpr DWORD SBS_SIZEBOX = 0x0008;
+constexpr DWORD SBS_SIZEGRIP = 0x0010;
+
+constexpr UINT SBM_SETPOS = 0x00E0;
+constexpr UINT SBM_GETPOS = 0x00E1;
+constexpr UINT SBM_SETRANGE = 0x00E2;
+constexpr UINT SBM_GETRANGE = 0x00E3;
+constexpr UINT SBM_ENABLE_ARROWS = 0x00E4;
+constexpr UINT SBM_SETRANGEREDRAW = 0x00E6;
+constexpr UINT SBM_SETSCROLLINFO = 0x00E9;
+constexpr UINT SBM_GETSCROLLINFO = 0x00EA;
+
+struct SCROLLINFO {
+    UINT cbSize = sizeof(SCROLLINFO);
+    UINT fMask = 0;
+    int nMin = 0;
+    int nMax = 0;
+    UINT nPage = 0;
+    int nPos = 0;
+    int nTrackPos = 0;
+};
