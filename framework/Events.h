@@ -3,6 +3,8 @@
 
 #include "framework/TSet.h"
 
+#include "platform/window/Backend.h" // TMouseButton, shared with the back ends' input
+
 #include <cstdint>
 #include <functional>
 
@@ -13,7 +15,10 @@ using WORD = std::uint16_t; // the same type the window system names WORD
 enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateItem>;
 
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
+// The window system's button type, so input from the back end and framework events agree.
+constexpr TMouseButton mbLeft = TMouseButton::mbLeft;
+constexpr TMouseButton mbRight = TMouseButton::mbRight;
+constexpr TMouseButton mbMiddle = TMouseButton::mbMiddle;
 
 // What closing a form does, as its OnClose handler decides.
 enum TCloseAction { caNone, caHide, caFree, caMinimize };

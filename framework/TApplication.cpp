@@ -1,0 +1,311 @@
+// The application object: message loop, forms, mouse tracking, hints and error reports.
+#include "framework/TApplication.h"
+
+#include "framework/Exception.h"
+#include "framework/Messages.h"
+#include "framework/TCustomForm.h"
+#include "framework/THintWindow.h"
+#include "framework/TMouse.h"
+#include "framework/TScreen.h"
+
+#include "platform/window/Win.h"
+
+#include <cstdio>
+
+#include <utility>
+
+TApplication* Application = nullptr;
+
+namespace {
+
+// Until the platform's message box is available to the framework, the report goes to the error
+// stream; the program's start-up installs the platform one.
+int StreamMessageBox(HWND, const std::string& text, const std::string& caption, UINT) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    return kIdOk;
+}
+
+constexpr int kCursorHeight = 20; // the hint goes this far below the pointer's hot spot
+constexpr int kHintMaxWidth = 300;
+
+} // namespace
+
+TMessageBoxFunction TApplication::MessageBoxFunction = StreamMessageBox;
+
+TApplication::TApplication(TComponent* owner)
+    : TComponent(owner), FScreen(std::make_unique<TScreen>(nullptr)), FMouse(std::make_unique<TMouse>()) {
+    Application = this;
+    Screen = FScreen.get();
+    Mouse = FMouse.get();
+    HintWindowClass = [](TComponent* hintOwner) { return new THintWindow(hintOwner); };
+}
+
+TApplication::~TApplication() {
+    StopHintTimers();
+    BeforeDestruction();
+    FMainForm = nullptr;
+    Mouse = nullptr;
+    Screen = nullptr;
+    Application = nullptr;
+}
+
+void TApplication::FormCreated(TCustomForm* form) {
+    form->AfterConstruction();
+    if (!FMainForm) FMainForm = form;
+}
+
+// --- the message loop --------------------------------------------------------------------
+
+void TApplication::Run() {
+    if (FMainForm && FShowMainForm) FMainForm->Show();
+    while (!FTerminated) HandleMessage();
+}
+
+bool TApplication::ProcessMessage() {
+    MSG msg;
+    if (!PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (msg.message == WM_QUIT) {
+        FTerminated = true;
+        return true;
+    }
+    try {
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    } catch (const std::exception& e) {
+        HandleException(this, &e);
+    } catch (...) {
+        HandleException(this, nullptr);
+    }
+    return true;
+}
+
+void TApplication::HandleMessage() {
+    if (!ProcessMessage()) Idle();
+}
+
+void TApplication::ProcessMessages() {
+    while (!FTerminated && ProcessMessage()) {}
+}
+
+void TApplication::Idle() {
+    if (OnIdle) OnIdle(this);
+    if (!FTerminated) WaitMessage();
+}
+
+void TApplication::Terminate() {
+    PostQuitMessage(0);
+}
+
+// --- minimise and restore ----------------------------------------------------------------
+
+void TApplication::Minimize() {
+    if (FMainForm && FMainForm->HandleAllocated()) ShowWindow(FMainForm->Handle(), SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+    if (FMainForm && FMainForm->HandleAllocated() && IsIconic(FMainForm->Handle())) ShowWindow(FMainForm->Handle(), SW_RESTORE);
+}
+
+void TApplication::MainFormMinimized() {
+    if (FMinimized) return;
+    FMinimized = true;
+    CancelHint();
+    if (OnMinimize) OnMinimize(this);
+}
+
+void TApplication::MainFormRestored() {
+    if (!FMinimized) return;
+    FMinimized = false;
+    if (OnRestore) OnRestore(this);
+}
+
+// --- errors ------------------------------------------------------------------------------
+
+void TApplication::HandleException(TObject* sender, const std::exception* error) {
+    if (dynamic_cast<const EAbort*>(error)) return;
+    if (OnException && error) {
+        OnException(sender, *error);
+        return;
+    }
+    ShowException(error);
+}
+
+void TApplication::ShowException(const std::exception* error) {
+    std::string text = error ? error->what() : "Unknown error";
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+    MessageBox(text, FTitle, kMbOk | kMbIconError);
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
+    HWND owner = GetActiveWindow();
+    return MessageBoxFunction ? MessageBoxFunction(owner, text, caption, flags) : 0;
+}
+
+// --- the control under the mouse ---------------------------------------------------------
+
+void TApplication::SetCaptureControl(TControl* control) {
+    FCaptureControl = control;
+    if (!control) {
+        ReleaseCapture();
+        return;
+    }
+    auto* win = dynamic_cast<TWinControl*>(control);
+    if (!win) win = control->Parent();
+    if (win && win->HandleAllocated()) SetCapture(win->Handle());
+}
+
+void TApplication::ControlMouseMessage(TControl* control, TMessage& message) {
+    switch (message.Msg) {
+    case WM_MOUSEMOVE:
+        if (!FCaptureControl || FCaptureControl == control) SetMouseControl(control);
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+        CancelHint();
+        break;
+    default: break;
+    }
+}
+
+void TApplication::WindowMouseLeft(TWinControl*) {
+    TPoint p;
+    GetCursorPos(&p);
+    TWinControl* window = TWinControl::FindControl(WindowFromPoint(p));
+    TControl* under = window;
+    if (window) {
+        if (TControl* child = window->ControlAtPos(window->ScreenToClient(p), false)) under = child;
+    }
+    SetMouseControl(under);
+}
+
+// Leave goes to the old control before enter goes to the new one, each naming no other control
+// (lParam 0), as the controls pass them up to their parents.
+void TApplication::SetMouseControl(TControl* control) {
+    if (control == FMouseControl) return;
+    TControl* old = FMouseControl;
+    FMouseControl = control;
+    if (old) old->Perform(CM_MOUSELEAVE, 0, 0);
+    if (FMouseControl == control && control) control->Perform(CM_MOUSEENTER, 0, 0);
+    if (FMouseControl == control) HintControlChanged(control);
+}
+
+void TApplication::CursorChangedOn(TControl* control) {
+    if (control == FMouseControl && control) {
+        TPoint p;
+        GetCursorPos(&p);
+        SetCursorPos(p.X, p.Y); // the window under the pointer picks its cursor again
+    }
+}
+
+void TApplication::ForgetControl(TControl* control) {
+    if (FMouseControl == control) FMouseControl = nullptr;
+    if (FCaptureControl == control) {
+        FCaptureControl = nullptr;
+        ReleaseCapture();
+    }
+    if (FHintControl == control) {
+        FHintControl = nullptr;
+        CancelHint();
+    }
+    if (FHintWindow == control) FHintWindow = nullptr;
+}
+
+void TApplication::ControlRemoving(TControl* control) {
+    ForgetControl(control);
+}
+
+void TApplication::ControlDestroyed(TControl* control) {
+    ForgetControl(control);
+}
+
+void TApplication::FormDestroyed(TCustomForm* form) {
+    if (FMainForm == form) FMainForm = nullptr;
+}
+
+// --- hints -------------------------------------------------------------------------------
+
+void TApplication::SetShowHint(bool value) {
+    FShowHint = value;
+    if (!value) CancelHint();
+}
+
+TControl* TApplication::HintControlFor(TControl* control) const {
+    for (; control; control = control->Parent())
+        if (!control->Hint().empty()) return control->ShowHint() ? control : nullptr;
+    return nullptr;
+}
+
+// A hint follows a shown one after the short pause; otherwise after the full pause.
+void TApplication::HintControlChanged(TControl* control) {
+    TControl* hintControl = HintControlFor(control);
+    TControl* withHint = control;
+    while (withHint && withHint->Hint().empty()) withHint = withHint->Parent();
+    const std::string hint = withHint ? withHint->Hint() : std::string();
+    if (hint != FHint) {
+        FHint = hint;
+        if (OnHint) OnHint(this);
+    }
+    if (hintControl == FHintControl) return;
+    const bool following = FHintShown;
+    StopHintTimers();
+    HideHintWindow();
+    FHintControl = hintControl;
+    FHintShown = false;
+    if (hintControl && FShowHint) StartHintTimer(following ? FHintShortPause : FHintPause);
+}
+
+void TApplication::StartHintTimer(int ms) {
+    FHintTimer = SetTimer(nullptr, 0, static_cast<UINT>(std::max(1, ms)), [this](HWND, UINT, UINT_PTR, DWORD) {
+        StopHintTimers();
+        TPoint p;
+        GetCursorPos(&p);
+        ActivateHint(p);
+    });
+}
+
+void TApplication::StartHideTimer(int ms) {
+    FHideTimer = SetTimer(nullptr, 0, static_cast<UINT>(std::max(1, ms)), [this](HWND, UINT, UINT_PTR, DWORD) {
+        StopHintTimers();
+        HideHintWindow();
+        FHintShown = false;
+    });
+}
+
+void TApplication::StopHintTimers() {
+    if (FHintTimer) KillTimer(nullptr, std::exchange(FHintTimer, 0));
+    if (FHideTimer) KillTimer(nullptr, std::exchange(FHideTimer, 0));
+}
+
+void TApplication::HideHintWindow() {
+    if (FHintWindow) FHintWindow->ReleaseHandle();
+}
+
+void TApplication::CancelHint() {
+    StopHintTimers();
+    HideHintWindow();
+    FHintShown = false;
+}
+
+void TApplication::ActivateHint(TPoint cursorPos) {
+    if (!FHintControl || !FShowHint) return;
+    THintInfo info;
+    info.HintControl = FHintControl;
+    info.HintPos = {cursorPos.X, cursorPos.Y + kCursorHeight};
+    info.HintMaxWidth = kHintMaxWidth;
+    info.HintColor = FHintColor;
+    info.CursorPos = FHintControl->ScreenToClient(cursorPos);
+    info.CursorRect = FHintControl->ClientRect();
+    std::string hint = FHintControl->Hint();
+    bool canShow = FHintControl->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) == 0;
+    if (canShow && OnShowHint) OnShowHint(hint, canShow, info);
+    if (!canShow || hint.empty()) return;
+    if (!FHintWindow) FHintWindow = HintWindowClass ? HintWindowClass(this) : new THintWindow(this);
+    FHintWindow->SetColor(info.HintColor);
+    TRect rect = FHintWindow->CalcHintRect(info.HintMaxWidth, hint, info.HintData).Offset(info.HintPos.X, info.HintPos.Y);
+    FHintWindow->ActivateHint(rect, hint);
+    FHintShown = true;
+    StartHideTimer(info.HideTimeout > 0 ? info.HideTimeout : FHintHidePause);
+}

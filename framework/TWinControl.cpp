@@ -1,0 +1,889 @@
+// Windowed controls: the window's life, children, layout, painting, focus and keyboard.
+#include "framework/TWinControl.h"
+
+#include "framework/Exception.h"
+#include "framework/Format.h"
+#include "framework/TApplication.h"
+#include "framework/TCustomForm.h"
+#include "framework/TWinControlCreation.h"
+
+#include "platform/window/Win.h"
+
+#include <algorithm>
+
+#include <utility>
+
+char32_t TWinControl::FEatChar = 0;
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+// Children go while the control is whole: owned ones by the ownership protocol, the others
+// (owned elsewhere) here, as a parent takes its children along.
+TWinControl::~TWinControl() {
+    BeforeDestruction();
+    while (!FControls.empty()) {
+        TControl* child = FControls.back();
+        RemoveControl(child);
+        delete child;
+    }
+    if (FHandle) {
+        HWND hwnd = std::exchange(FHandle, nullptr);
+        TWinControlCreation::Unbind(hwnd);
+        DestroyWindow(hwnd);
+    }
+}
+
+// --- the window ------------------------------------------------------------------------------
+
+HWND TWinControl::Handle() {
+    HandleNeeded();
+    return FHandle;
+}
+
+void TWinControl::HandleNeeded() {
+    if (FHandle) return;
+    if (FParent) FParent->HandleNeeded();
+    CreateWnd();
+}
+
+TWinControl* TWinControl::FromHandle(HWND hwnd) {
+    return hwnd ? TWinControlCreation::Find(hwnd) : nullptr;
+}
+
+TWinControl* TWinControl::FindControl(HWND hwnd) {
+    for (; hwnd; hwnd = GetParent(hwnd))
+        if (TWinControl* control = FromHandle(hwnd)) return control;
+    return nullptr;
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+    params.Caption = FText;
+    params.Style = WS_CHILD | WS_CLIPSIBLINGS;
+    if (FControlStyle.Contains(csAcceptsControls)) params.Style |= WS_CLIPCHILDREN;
+    if (FVisible) params.Style |= WS_VISIBLE;
+    if (!FEnabled) params.Style |= WS_DISABLED;
+    if (FTabStop) params.Style |= WS_TABSTOP;
+    params.X = FLeft;
+    params.Y = FTop;
+    params.Width = FWidth;
+    params.Height = FHeight;
+    params.WndParent = FParent ? FParent->Handle() : FParentWindow;
+    params.WinClassName = ClassName();
+}
+
+void TWinControl::CreateWnd() {
+    TCreateParams params;
+    CreateParams(params);
+    if ((params.Style & WS_CHILD) && !params.WndParent)
+        throw EInvalidOperation(Format("Control '%s' has no parent window", {Name()}));
+    FControlState.Include(csCreating);
+    try {
+        CreateWindowHandle(params);
+    } catch (...) {
+        FControlState.Exclude(csCreating);
+        throw;
+    }
+    FControlState.Exclude(csCreating);
+    if (!FHandle) throw EOutOfResources(Format("Error creating window for %s", {ClassName()}));
+    CreateHandleChildren();
+}
+
+void TWinControl::CreateWindowHandle(const TCreateParams& params) {
+    TWinControlCreation::Create(this, params);
+}
+
+void TWinControl::CreateHandleChildren() {
+    SendMessage(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
+    for (TControl* child : FControls)
+        if (auto* win = dynamic_cast<TWinControl*>(child)) win->HandleNeeded();
+    Realign();
+}
+
+void TWinControl::DestroyWnd() {
+    DestroyWindowHandle();
+}
+
+void TWinControl::DestroyWindowHandle() {
+    FControlState.Include(csDestroyingHandle);
+    if (FHandle) DestroyWindow(FHandle);
+    FControlState.Exclude(csDestroyingHandle);
+    FHandle = nullptr;
+}
+
+void TWinControl::RecreateWnd() {
+    if (!FHandle) return;
+    DestroyWnd();
+    HandleNeeded();
+}
+
+void TWinControl::SetParentWindow(HWND window) {
+    if (FParent || FParentWindow == window) return;
+    if (FHandle) DestroyWnd();
+    FParentWindow = window;
+}
+
+TRect TWinControl::ClientRect() const {
+    TRect r{0, 0, FWidth, FHeight};
+    if (FHandle) GetClientRect(FHandle, &r);
+    return r;
+}
+
+TPoint TWinControl::ClientOrigin() const {
+    if (!FHandle) return TControl::ClientOrigin();
+    TPoint p{0, 0};
+    ::ClientToScreen(FHandle, &p);
+    return p;
+}
+
+bool TWinControl::Showing() const {
+    return FHandle ? IsWindowVisible(FHandle) != FALSE : false;
+}
+
+TRect TWinControl::AlignRect() const {
+    return ClientRect().Inflate(-FBorderWidth, -FBorderWidth);
+}
+
+TRect TWinControl::WindowBoundsInParent(HWND hwnd) {
+    TRect r;
+    GetWindowRect(hwnd, &r);
+    if (HWND parent = GetParent(hwnd); parent && (GetWindowLongPtr(hwnd, GWL_STYLE) & WS_CHILD))
+        MapWindowRect(nullptr, parent, &r);
+    return r;
+}
+
+HWND TWinControl::CanvasWindow(TRect& area) const {
+    if (!FHandle) return nullptr;
+    area = ClientRect();
+    return FHandle;
+}
+
+// --- children --------------------------------------------------------------------------------
+
+TControl* TWinControl::Controls(int index) const {
+    if (index < 0 || index >= ControlCount()) throw EListError(Format("List index out of bounds (%d)", {index}));
+    return FControls[static_cast<size_t>(index)];
+}
+
+void TWinControl::InsertControl(TControl* control) {
+    if (auto* w = dynamic_cast<TWinControl*>(control); w && w->ContainsControl(this))
+        throw EInvalidOperation("A control cannot be placed inside itself or its own child");
+    control->SetParentComponent(this);
+    FControls.push_back(control);
+    auto* win = dynamic_cast<TWinControl*>(control);
+    if (win) FTabList.push_back(win);
+    control->Perform(CM_PARENTCOLORCHANGED, 0, 0);
+    control->Perform(CM_PARENTFONTCHANGED, 0, 0);
+    control->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    control->UpdateAnchorRules();
+    if (win && FHandle) win->HandleNeeded();
+    if (!win) control->Invalidate();
+    Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(control), 1);
+    Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 1);
+    if (control->Align() != alNone) Realign();
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+    auto it = std::find(FControls.begin(), FControls.end(), control);
+    if (it == FControls.end()) return;
+    Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 0);
+    if (TCustomForm* form = GetParentForm()) form->ControlRemoving(control);
+    if (Application) Application->ControlRemoving(control);
+    auto* win = dynamic_cast<TWinControl*>(control);
+    if (win && win->FHandle) win->DestroyWnd();
+    if (!win) control->Invalidate();
+    FControls.erase(std::find(FControls.begin(), FControls.end(), control));
+    if (win) FTabList.erase(std::remove(FTabList.begin(), FTabList.end(), win), FTabList.end());
+    control->SetParentComponent(nullptr);
+    Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(control), 0);
+    if (control->Align() != alNone && !ComponentState().Contains(csDestroying)) Realign();
+}
+
+bool TWinControl::ContainsControl(const TControl* control) const {
+    for (; control; control = control->Parent())
+        if (control == this) return true;
+    return false;
+}
+
+TControl* TWinControl::ControlAtPos(TPoint point, bool allowDisabled, bool allowWinControls) const {
+    for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+        TControl* c = *it;
+        if (!allowWinControls && dynamic_cast<TWinControl*>(c)) continue;
+        if (!c->Visible() || (!allowDisabled && !c->Enabled())) continue;
+        if (!c->BoundsRect().Contains(point)) continue;
+        TPoint local{point.X - c->Left(), point.Y - c->Top()};
+        if (c->Perform(CM_HITTEST, 0, PointToLParam(local)) != 0) return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::Broadcast(TMessage& message) {
+    for (size_t i = 0; i < FControls.size(); ++i) {
+        TControl* child = FControls[i];
+        message.Result = 0;
+        child->WindowProc(message);
+        if (message.Result != 0) return;
+    }
+}
+
+void TWinControl::NotifyControls(UINT msg) {
+    TMessage message{msg, 0, 0, 0};
+    Broadcast(message);
+}
+
+void TWinControl::MoveControl(TControl* control, bool topMost) {
+    auto it = std::find(FControls.begin(), FControls.end(), control);
+    if (it == FControls.end()) return;
+    FControls.erase(it);
+    if (topMost)
+        FControls.push_back(control);
+    else
+        FControls.insert(FControls.begin(), control);
+}
+
+void TWinControl::SetZOrder(bool topMost) {
+    if (FParent) FParent->MoveControl(this, topMost);
+    if (FHandle) SetWindowPos(FHandle, topMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// --- layout ----------------------------------------------------------------------------------
+
+void TWinControl::EnableAlign() {
+    if (FAlignLevel > 0) --FAlignLevel;
+    if (FAlignLevel == 0 && FAlignPending) Realign();
+}
+
+void TWinControl::SetBorderWidth(int width) {
+    width = std::max(0, width);
+    if (FBorderWidth == width) return;
+    FBorderWidth = width;
+    Realign();
+    Invalidate();
+}
+
+void TWinControl::Realign() {
+    if (FAlignLevel > 0) {
+        FAlignPending = true;
+        return;
+    }
+    if (FRealigning) return;
+    FAlignPending = false;
+    FRealigning = true;
+    try {
+        TRect rect = AlignRect();
+        AlignControls(nullptr, rect);
+    } catch (...) {
+        FRealigning = false;
+        throw;
+    }
+    FRealigning = false;
+}
+
+// Aligned children first, in the classic order (top, bottom, left, right, client), each taking
+// its strip off what is left; then anchored children for the new client size.
+void TWinControl::AlignControls(TControl*, TRect& rect) {
+    const TRect full = rect;
+    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) DoAlign(align, rect);
+    ApplyAnchors(full);
+}
+
+void TWinControl::DoAlign(TAlign align, TRect& rect) {
+    std::vector<TControl*> list;
+    for (TControl* c : FControls)
+        if (c->Align() == align && c->Visible()) list.push_back(c);
+    auto key = [align](TControl* c) {
+        switch (align) {
+        case alBottom: return -(c->Top() + c->Height());
+        case alLeft: return c->Left();
+        case alRight: return -(c->Left() + c->Width());
+        default: return c->Top();
+        }
+    };
+    std::stable_sort(list.begin(), list.end(), [&](TControl* a, TControl* b) { return key(a) < key(b); });
+    for (TControl* c : list) {
+        const int w = c->Width(), h = c->Height();
+        switch (align) {
+        case alTop: c->SetAlignedBounds(rect.Left, rect.Top, rect.Width(), h); rect.Top += c->Height(); break;
+        case alBottom: c->SetAlignedBounds(rect.Left, rect.Bottom - h, rect.Width(), h); rect.Bottom -= c->Height(); break;
+        case alLeft: c->SetAlignedBounds(rect.Left, rect.Top, w, rect.Height()); rect.Left += c->Width(); break;
+        case alRight: c->SetAlignedBounds(rect.Right - w, rect.Top, w, rect.Height()); rect.Right -= c->Width(); break;
+        default: c->SetAlignedBounds(rect.Left, rect.Top, rect.Width(), rect.Height()); break;
+        }
+    }
+}
+
+void TWinControl::ApplyAnchors(const TRect& client) {
+    for (TControl* c : FControls) {
+        if (c->Align() != alNone) continue;
+        TRect b = c->AnchoredBounds(client.Size());
+        c->SetAlignedBounds(b.Left, b.Top, b.Width(), b.Height());
+    }
+}
+
+void TWinControl::BoundsChanged() {
+    if (!FHandle) {
+        Realign();
+        return;
+    }
+    SetWindowPos(FHandle, nullptr, FLeft, FTop, FWidth, FHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWinControl::UpdateBoundsFromWindow() {
+    if (!FHandle || IsIconic(FHandle)) return;
+    TRect r = WindowBoundsInParent(FHandle);
+    if (r == BoundsRect()) return;
+    const bool resized = r.Width() != FWidth || r.Height() != FHeight;
+    FLeft = r.Left;
+    FTop = r.Top;
+    FWidth = r.Width();
+    FHeight = r.Height();
+    if (resized) Resize();
+}
+
+// --- focus and tab order ---------------------------------------------------------------------
+
+int TWinControl::TabOrder() const {
+    if (!FParent) return -1;
+    const auto& list = FParent->FTabList;
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int order) {
+    if (!FParent) return;
+    auto& list = FParent->FTabList;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    order = std::clamp(order, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + order, this);
+}
+
+void TWinControl::AppendTabOrder(std::vector<TWinControl*>& list) const {
+    for (TWinControl* child : FTabList) {
+        list.push_back(child);
+        child->AppendTabOrder(list);
+    }
+}
+
+std::vector<TWinControl*> TWinControl::GetTabOrderList() const {
+    std::vector<TWinControl*> list;
+    AppendTabOrder(list);
+    return list;
+}
+
+bool TWinControl::CanFocus() const {
+    for (const TControl* c = this; c; c = c->Parent())
+        if (!c->Visible() || !c->Enabled()) return false;
+    return true;
+}
+
+bool TWinControl::Focused() const {
+    return FHandle && GetFocus() == FHandle;
+}
+
+void TWinControl::SetFocus() {
+    if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    ::SetFocus(Handle());
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) const {
+    std::vector<TWinControl*> list = GetTabOrderList();
+    if (list.empty()) return nullptr;
+    const int n = static_cast<int>(list.size());
+    auto it = std::find(list.begin(), list.end(), current);
+    int start = it == list.end() ? (goForward ? n - 1 : 0) : static_cast<int>(it - list.begin());
+    for (int step = 1; step <= n; ++step) {
+        int i = ((start + (goForward ? step : -step)) % n + n) % n;
+        TWinControl* c = list[static_cast<size_t>(i)];
+        if (c == current) break;
+        if ((!checkTabStop || c->TabStop()) && (!checkParent || c->Parent() == this) && c->CanFocus()) return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop) {
+    if (TWinControl* next = FindNextControl(current, goForward, checkTabStop, !checkTabStop)) next->SetFocus();
+}
+
+// --- painting --------------------------------------------------------------------------------
+
+void TWinControl::Invalidate() {
+    if (FHandle) InvalidateRect(FHandle, nullptr, !FControlStyle.Contains(csOpaque));
+}
+
+void TWinControl::Repaint() {
+    Invalidate();
+    Update();
+}
+
+void TWinControl::Update() {
+    if (FHandle) UpdateWindow(FHandle);
+}
+
+void TWinControl::PaintControls(HDC dc, TControl* first) {
+    auto it = first ? std::find(FControls.begin(), FControls.end(), first) : FControls.begin();
+    TRect clip;
+    dc->GetClipBox(&clip);
+    for (; it != FControls.end(); ++it) {
+        TControl* c = *it;
+        if (dynamic_cast<TWinControl*>(c) || !c->Visible()) continue;
+        if (c->BoundsRect().Intersect(clip).IsEmpty()) continue;
+        const int saved = dc->SaveDC();
+        dc->OffsetViewportOrg(c->Left(), c->Top());
+        dc->IntersectClipRect({0, 0, c->Width(), c->Height()});
+        c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        dc->RestoreDC(saved);
+    }
+}
+
+void TWinControl::PaintWindow(HDC dc) {
+    TMessage message{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+    DefaultHandler(message);
+}
+
+// With DoubleBuffered the background, the window's own painting and the graphic children are
+// composed off-screen and reach the window in one copy, so nothing is seen half-drawn.
+void TWinControl::PaintHandler(TMessage& m) {
+    PAINTSTRUCT ps;
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    const bool own = dc == nullptr;
+    if (own) dc = BeginPaint(FHandle, &ps);
+    try {
+        if (FDoubleBuffered && own) {
+            TRect client = ClientRect();
+            Bitmap image(std::max(1, client.Width()), std::max(1, client.Height()));
+            DeviceContext memory(&image);
+            TMessage erase{WM_ERASEBKGND, reinterpret_cast<WPARAM>(&memory), reinterpret_cast<LPARAM>(&memory), 0};
+            WMEraseBkgnd(erase);
+            PaintWindow(&memory);
+            PaintControls(&memory, nullptr);
+            dc->BitBlt(0, 0, client.Width(), client.Height(), memory, 0, 0);
+        } else {
+            PaintWindow(dc);
+            PaintControls(dc, nullptr);
+        }
+    } catch (...) {
+        if (own) EndPaint(FHandle, &ps);
+        throw;
+    }
+    if (own) EndPaint(FHandle, &ps);
+}
+
+void TWinControl::WMPaint(TMessage& m) {
+    if (!FControlState.Contains(csCustomPaint) && FControls.empty() && !FDoubleBuffered)
+        DefaultHandler(m);
+    else
+        PaintHandler(m);
+}
+
+// A double-buffered control erases only off-screen (lParam names the off-screen context).
+void TWinControl::WMEraseBkgnd(TMessage& m) {
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    if (FDoubleBuffered && m.LParam != static_cast<LPARAM>(m.WParam)) {
+        m.Result = 1;
+        return;
+    }
+    TRect r = ClientRect();
+    dc->FillRect(r, ColorToRGB(FColor));
+    m.Result = 1;
+}
+
+// --- messages --------------------------------------------------------------------------------
+
+void TWinControl::WndProc(TMessage& m) {
+    switch (m.Msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (Application) Application->CancelHint();
+        break;
+    case WM_MOUSEMOVE:
+        TrackLeave();
+        if (IsControlMouseMsg(m)) return;
+        break;
+    default:
+        if (m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MOUSELAST && IsControlMouseMsg(m)) return;
+        break;
+    }
+    TControl::WndProc(m);
+}
+
+// Asks for WM_MOUSELEAVE, so the application learns when the mouse leaves for a window that is
+// not a framework control.
+void TWinControl::TrackLeave() {
+    if (FTrackingLeave || !FHandle) return;
+    TRACKMOUSEEVENT tme;
+    tme.dwFlags = TME_LEAVE;
+    tme.hwndTrack = FHandle;
+    FTrackingLeave = TrackMouseEvent(&tme) != FALSE;
+}
+
+bool TWinControl::IsControlMouseMsg(TMessage& m) {
+    if (m.Msg == WM_MOUSEWHEEL) return false;
+    TControl* target = Application ? Application->CaptureControl() : nullptr;
+    TPoint p = LParamToPoint(m.LParam);
+    if (target) {
+        if (target->Parent() != this || dynamic_cast<TWinControl*>(target)) return false;
+    } else {
+        target = ControlAtPos(p, false);
+        if (!target) return false;
+    }
+    TMessage forwarded{m.Msg, m.WParam, PointToLParam({p.X - target->Left(), p.Y - target->Top()}), 0};
+    TWndMethod proc = target->WindowProc;
+    proc(forwarded);
+    m.Result = forwarded.Result;
+    return true;
+}
+
+void TWinControl::Dispatch(TMessage& m) {
+    switch (m.Msg) {
+    case WM_PAINT: WMPaint(m); break;
+    case WM_ERASEBKGND: WMEraseBkgnd(m); break;
+    case WM_SIZE: WMSize(m); break;
+    case WM_MOVE: WMMove(m); break;
+    case WM_WINDOWPOSCHANGED: WMWindowPosChanged(m); break;
+    case WM_SETFOCUS: WMSetFocus(m); break;
+    case WM_KILLFOCUS: WMKillFocus(m); break;
+    case WM_KEYDOWN: WMKeyDown(m); break;
+    case WM_KEYUP: WMKeyUp(m); break;
+    case WM_CHAR: WMChar(m); break;
+    case WM_SYSKEYDOWN: WMSysKeyDown(m); break;
+    case WM_GETDLGCODE: WMGetDlgCode(m); break;
+    case WM_SETCURSOR: WMSetCursor(m); break;
+    case WM_MOUSELEAVE: WMMouseLeave(m); break;
+    case WM_NCDESTROY: WMNCDestroy(m); break;
+    case WM_COMMAND: WMCommand(m); break;
+    case WM_NOTIFY: WMNotify(m); break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: WMReflected(m); break;
+    case CM_DIALOGKEY: CMDialogKey(m); break;
+    case CM_DIALOGCHAR: CMDialogChar(m); break;
+    case CM_ENTER: CMEnter(m); break;
+    case CM_EXIT: CMExit(m); break;
+    case CM_SHOWINGCHANGED: CMShowingChanged(m); break;
+    case CM_RECREATEWND: CMRecreateWnd(m); break;
+    default: TControl::Dispatch(m); break;
+    }
+}
+
+void TWinControl::DefaultHandler(TMessage& m) {
+    if (FHandle) {
+        DefWndProc(m);
+        return;
+    }
+    TControl::DefaultHandler(m);
+}
+
+void TWinControl::DefWndProc(TMessage& m) {
+    if (!FHandle) return;
+    m.Result = CallWindowProc(FDefWndProc, FHandle, m.Msg, m.WParam, m.LParam);
+}
+
+void TWinControl::SetText(const std::string& text) {
+    if (GetText() == text) return;
+    FText = text;
+    if (FHandle) SetWindowText(FHandle, text);
+    Perform(CM_TEXTCHANGED, 0, 0);
+}
+
+std::string TWinControl::GetText() const {
+    return FHandle ? GetWindowText(FHandle) : FText;
+}
+
+void TWinControl::WMSize(TMessage& m) {
+    DefaultHandler(m);
+    if (m.WParam == static_cast<WPARAM>(SIZE_MINIMIZED)) return;
+    UpdateBoundsFromWindow();
+    Realign();
+}
+
+void TWinControl::WMMove(TMessage& m) {
+    DefaultHandler(m);
+    UpdateBoundsFromWindow();
+}
+
+void TWinControl::WMWindowPosChanged(TMessage& m) {
+    DefaultHandler(m);
+    UpdateBoundsFromWindow();
+}
+
+void TWinControl::WMSetFocus(TMessage& m) {
+    DefaultHandler(m);
+    if (TCustomForm* form = GetParentForm()) form->SetFocusedControl(this);
+}
+
+void TWinControl::WMKillFocus(TMessage& m) {
+    DefaultHandler(m);
+}
+
+void TWinControl::CMEnter(TMessage&) {
+    DoEnter();
+}
+
+void TWinControl::CMExit(TMessage&) {
+    DoExit();
+}
+
+void TWinControl::DoEnter() {
+    if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+    if (OnExit) OnExit(this);
+}
+
+void TWinControl::WMSetCursor(TMessage& m) {
+    if (LOWORD(static_cast<WPARAM>(m.LParam)) == HTCLIENT && Cursor() != crDefault) {
+        ::SetCursor(LoadCursor(nullptr, CursorToIdc(Cursor())));
+        m.Result = TRUE;
+        return;
+    }
+    DefaultHandler(m);
+}
+
+void TWinControl::WMMouseLeave(TMessage& m) {
+    FTrackingLeave = false;
+    if (Application) Application->WindowMouseLeft(this);
+    DefaultHandler(m);
+}
+
+void TWinControl::WMNCDestroy(TMessage& m) {
+    DefaultHandler(m);
+    FHandle = nullptr;
+}
+
+void TWinControl::CMVisibleChanged(TMessage& m) {
+    TControl::CMVisibleChanged(m);
+    if (FHandle) ShowWindow(FHandle, FVisible ? SW_SHOWNA : SW_HIDE);
+}
+
+void TWinControl::CMShowingChanged(TMessage& m) {
+    DefaultHandler(m);
+}
+
+void TWinControl::CMEnabledChanged(TMessage& m) {
+    if (FHandle) EnableWindow(FHandle, FEnabled ? TRUE : FALSE);
+    TControl::CMEnabledChanged(m);
+}
+
+void TWinControl::CMColorChanged(TMessage& m) {
+    TControl::CMColorChanged(m);
+    TMessage notice{CM_PARENTCOLORCHANGED, 1, static_cast<LPARAM>(FColor), 0};
+    for (TControl* child : std::vector<TControl*>(FControls)) child->WindowProc(notice);
+}
+
+void TWinControl::CMFontChanged(TMessage& m) {
+    TControl::CMFontChanged(m);
+    if (FHandle) SendMessage(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
+    for (TControl* child : std::vector<TControl*>(FControls)) child->Perform(CM_PARENTFONTCHANGED, 0, 0);
+}
+
+void TWinControl::CMShowHintChanged(TMessage&) {
+    for (TControl* child : std::vector<TControl*>(FControls)) child->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+}
+
+void TWinControl::CMTextChanged(TMessage& m) {
+    TControl::CMTextChanged(m);
+}
+
+void TWinControl::CMRecreateWnd(TMessage&) {
+    RecreateWnd();
+}
+
+void TWinControl::UpdateShowing() {}
+
+// --- reflected notifications ---------------------------------------------------------------
+
+bool TWinControl::ReflectNotification(TMessage& m, HWND child) {
+    TWinControl* control = FromHandle(child);
+    if (!control || control == this) return false;
+    m.Result = control->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+    return true;
+}
+
+void TWinControl::WMCommand(TMessage& m) {
+    if (!ReflectNotification(m, reinterpret_cast<HWND>(m.LParam))) DefaultHandler(m);
+}
+
+void TWinControl::WMNotify(TMessage& m) {
+    const auto* header = reinterpret_cast<const NMHDR*>(m.LParam);
+    if (!header || !ReflectNotification(m, header->hwndFrom)) DefaultHandler(m);
+}
+
+void TWinControl::WMReflected(TMessage& m) {
+    HWND child = nullptr;
+    if (m.Msg == WM_DRAWITEM) {
+        if (const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)) child = item->hwndItem;
+    } else if (m.Msg == WM_MEASUREITEM) {
+        if (const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(m.LParam); item && FHandle)
+            child = GetDlgItem(FHandle, static_cast<int>(item->CtlID));
+    } else {
+        child = reinterpret_cast<HWND>(m.LParam);
+    }
+    if (!ReflectNotification(m, child)) DefaultHandler(m);
+}
+
+// --- keyboard --------------------------------------------------------------------------------
+
+namespace {
+
+bool IsDialogNavigationKey(WORD key) {
+    switch (key) {
+    case VK_TAB:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case VK_CANCEL:
+    case VK_PRIOR:
+    case VK_NEXT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The WM_CHAR that TranslateMessage makes of a key, 0 for none.
+char32_t TranslatedChar(WORD key) {
+    switch (key) {
+    case VK_TAB: return 9;
+    case VK_RETURN: return 13;
+    case VK_ESCAPE: return 27;
+    case VK_BACK: return 8;
+    default:
+        if (key >= 'A' && key <= 'Z' && GetKeyState(VK_CONTROL) < 0) return key & 0x1F;
+        return 0;
+    }
+}
+
+} // namespace
+
+bool TWinControl::WantsKey(WORD key) const {
+    auto* self = const_cast<TWinControl*>(this);
+    if (self->Perform(CM_WANTSPECIALKEY, key, 0) != 0) return true;
+    const LRESULT code = self->Perform(WM_GETDLGCODE, 0, 0);
+    if (code & DLGC_WANTALLKEYS) return true;
+    switch (key) {
+    case VK_TAB: return (code & DLGC_WANTTAB) != 0;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN: return (code & DLGC_WANTARROWS) != 0;
+    default: return false;
+    }
+}
+
+bool TWinControl::DoKeyDown(TMessage& m) {
+    WORD key = static_cast<WORD>(m.WParam);
+    const TShiftState shift = KeyDataToShiftState(m.LParam);
+    TCustomForm* form = GetParentForm();
+    if (form && form != this && form->KeyPreview()) {
+        std::weak_ptr<int> alive = AliveToken();
+        form->KeyDown(key, shift);
+        if (key == 0 || alive.expired()) return false;
+    }
+    if (!FControlStyle.Contains(csNoStdEvents)) {
+        KeyDown(key, shift);
+        if (key == 0) return false;
+    }
+    m.WParam = key;
+    return true;
+}
+
+bool TWinControl::DoKeyUp(TMessage& m) {
+    WORD key = static_cast<WORD>(m.WParam);
+    const TShiftState shift = KeyDataToShiftState(m.LParam);
+    TCustomForm* form = GetParentForm();
+    if (form && form != this && form->KeyPreview()) {
+        std::weak_ptr<int> alive = AliveToken();
+        form->KeyUp(key, shift);
+        if (key == 0 || alive.expired()) return false;
+    }
+    if (!FControlStyle.Contains(csNoStdEvents)) {
+        KeyUp(key, shift);
+        if (key == 0) return false;
+    }
+    m.WParam = key;
+    return true;
+}
+
+bool TWinControl::DoKeyPress(TMessage& m) {
+    char32_t key = static_cast<char32_t>(m.WParam);
+    TCustomForm* form = GetParentForm();
+    if (form && form != this && form->KeyPreview()) {
+        std::weak_ptr<int> alive = AliveToken();
+        form->KeyPress(key);
+        if (key == 0 || alive.expired()) return false;
+    }
+    if (!FControlStyle.Contains(csNoStdEvents)) {
+        KeyPress(key);
+        if (key == 0) return false;
+    }
+    m.WParam = key;
+    return true;
+}
+
+void TWinControl::KeyDown(WORD& key, TShiftState shift) {
+    if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(WORD& key, TShiftState shift) {
+    if (OnKeyUp) OnKeyUp(this, key, shift);
+}
+
+void TWinControl::KeyPress(char32_t& key) {
+    if (OnKeyPress) OnKeyPress(this, key);
+}
+
+// Key preview and OnKeyDown first; then a navigation key the control does not want goes to
+// the form as CM_DIALOGKEY (Tab, arrows, Enter for the default button, Esc for cancel); a key
+// taken either way also drops the character TranslateMessage made of it.
+void TWinControl::WMKeyDown(TMessage& m) {
+    const WORD original = static_cast<WORD>(m.WParam);
+    FEatChar = 0;
+    std::weak_ptr<int> alive = AliveToken();
+    if (!DoKeyDown(m)) {
+        FEatChar = TranslatedChar(original);
+        return;
+    }
+    const WORD key = static_cast<WORD>(m.WParam);
+    if (IsDialogNavigationKey(key) && !WantsKey(key)) {
+        TCustomForm* form = GetParentForm();
+        if (form && form->Perform(CM_DIALOGKEY, key, m.LParam) != 0) {
+            FEatChar = TranslatedChar(key);
+            return;
+        }
+        if (alive.expired()) return;
+    }
+    DefaultHandler(m);
+}
+
+void TWinControl::WMKeyUp(TMessage& m) {
+    if (DoKeyUp(m)) DefaultHandler(m);
+}
+
+void TWinControl::WMChar(TMessage& m) {
+    const char32_t eat = std::exchange(FEatChar, 0);
+    if (eat != 0 && static_cast<char32_t>(m.WParam) == eat) return;
+    if (DoKeyPress(m)) DefaultHandler(m);
+}
+
+void TWinControl::WMSysKeyDown(TMessage& m) {
+    if (DoKeyDown(m)) DefaultHandler(m);
+}
+
+void TWinControl::CMDialogKey(TMessage& m) {
+    Broadcast(m);
+}
+
+void TWinControl::CMDialogChar(TMessage& m) {
+    Broadcast(m);
+}
