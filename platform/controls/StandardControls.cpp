@@ -1,6 +1,7 @@
 // Registration of the standard control classes.
 #include "platform/controls/StandardControls.h"
 #include "platform/controls/ButtonControl.h"
+#include "platform/controls/EditControl.h"
 #include "platform/controls/MenuModule.h"
 #include "platform/controls/ScrollBarControl.h"
 #include "platform/controls/StaticControl.h"
@@ -8,6 +9,7 @@
 void RegisterStandardControls() {
     ButtonControl::Register();
     StaticControl::Register();
+    EditControl::Register();
     ScrollBarControl::Register();
     RegisterMenuControls();
 }
