@@ -3,6 +3,7 @@
 #include "platform/text/TextDraw.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 ClassicStyle::TCaptionTextPainter& CaptionPainter() {
@@ -72,6 +73,54 @@ void ClassicStyle::DrawCheckMark(HDC dc, const TRect& rect, TColor color) {
 
 void ClassicStyle::DrawFocusRect(HDC dc, const TRect& rect) {
     if (dc) dc->DrawFocusRect(rect);
+}
+
+void ClassicStyle::DrawThumb(HDC dc, const TRect& r, UINT point, UINT state) {
+    if (!dc || r.IsEmpty()) return;
+    int w = r.Width() - 1, h = r.Height() - 1;
+    int tipW = w / 2, tipH = h / 2;
+    std::vector<TPoint> pts; // clockwise from the top-left corner, last point inclusive
+    switch (point) {
+    case BF_BOTTOM: pts = {{0, 0}, {w, 0}, {w, h - tipW}, {tipW, h}, {0, h - tipW}}; break;
+    case BF_TOP: pts = {{tipW, 0}, {w, tipW}, {w, h}, {0, h}, {0, tipW}}; break;
+    case BF_RIGHT: pts = {{0, 0}, {w - tipH, 0}, {w, tipH}, {w - tipH, h}, {0, h}}; break;
+    case BF_LEFT: pts = {{tipH, 0}, {w, 0}, {w, h}, {tipH, h}, {0, tipH}}; break;
+    default: pts = {{0, 0}, {w, 0}, {w, h}, {0, h}}; break;
+    }
+    for (TPoint& p : pts) p = {p.X + r.Left, p.Y + r.Top};
+    bool pushed = (state & DFCS_PUSHED) != 0;
+    dc->Polygon(pts, pushed ? cl3DLight : clBtnFace, clNone);
+    for (std::size_t i = 0; i < pts.size(); ++i) {
+        TPoint a = pts[i], b = pts[(i + 1) % pts.size()];
+        // Clockwise, so the outward normal of a->b is (dy, -dx); edges facing down or right are
+        // in shadow, the others in light.
+        int nx = b.Y - a.Y, ny = a.X - b.X;
+        bool dark = nx >= 0 && ny >= 0;
+        dc->Line(a.X, a.Y, b.X, b.Y, dark ? cl3DDkShadow : clBtnHighlight);
+        if (dark) {
+            int dx = nx > 0 ? -1 : 0, dy = nx > 0 ? 0 : -1;
+            dc->Line(a.X + dx, a.Y + dy, b.X + dx, b.Y + dy, clBtnShadow);
+        }
+        dc->SetPixel(b.X, b.Y, dark ? cl3DDkShadow : clBtnHighlight);
+    }
+    if (state & DFCS_INACTIVE) {
+        // A dotted face marks a thumb that cannot be moved.
+        TRect in = r.Inflate(-3, -3);
+        for (int y = in.Top; y < in.Bottom; ++y)
+            for (int x = in.Left + (y & 1); x < in.Right; x += 2)
+                if (dc->GetPixel(x, y) == ColorToRGB(clBtnFace)) dc->SetPixel(x, y, clBtnHighlight);
+    }
+}
+
+void ClassicStyle::DrawTab(HDC dc, const TRect& r) {
+    if (!dc || r.Width() < 4 || r.Height() < 3) return;
+    dc->FillRect({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom}, clBtnFace);
+    VLine(dc, r.Left, r.Top + 2, r.Bottom, clBtnHighlight);
+    dc->SetPixel(r.Left + 1, r.Top + 1, clBtnHighlight);
+    HLine(dc, r.Left + 2, r.Right - 2, r.Top, clBtnHighlight);
+    dc->SetPixel(r.Right - 2, r.Top + 1, cl3DDkShadow);
+    VLine(dc, r.Right - 1, r.Top + 2, r.Bottom, cl3DDkShadow);
+    VLine(dc, r.Right - 2, r.Top + 2, r.Bottom, clBtnShadow);
 }
 
 void ClassicStyle::DrawButtonFace(HDC dc, TRect r, UINT state) {

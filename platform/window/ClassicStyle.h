@@ -72,6 +72,12 @@ public:
     static void DrawArrow(HDC dc, const TRect& rect, TArrowDirection dir, TColor color);
     static void DrawCheckMark(HDC dc, const TRect& rect, TColor color);
     static void DrawFocusRect(HDC dc, const TRect& rect);
+    // A track bar thumb: a raised block, pointed on one side (BF_TOP, BF_BOTTOM, BF_LEFT or
+    // BF_RIGHT, toward the ticks) or square-cornered (0); state DFCS_PUSHED and DFCS_INACTIVE.
+    static void DrawThumb(HDC dc, const TRect& rect, UINT point, UINT state);
+    // A tab standing on a page below it: raised on its left, top and right, corners cut, open at
+    // the bottom; the face is filled.
+    static void DrawTab(HDC dc, const TRect& rect);
     // The caption bar background: a horizontal gradient of the (in)active caption colours.
     static void DrawCaptionBar(HDC dc, const TRect& rect, bool active);
     // A 16 x 16 application icon drawn in code (used when a window has no icon of its own).

@@ -1,0 +1,8 @@
+// Registration of the selection controls.
+#include "platform/controls/SelectionControls.h"
+#include "platform/controls/TrackBar.h"
+
+void RegisterSelectionControls() {
+    // RegisterClass refuses a name that is already there, which makes this idempotent.
+    TrackBar::Register();
+}
