@@ -1,8 +1,10 @@
 // Registration of the selection controls.
 #include "platform/controls/SelectionControls.h"
+#include "platform/controls/TabControl.h"
 #include "platform/controls/TrackBar.h"
 
 void RegisterSelectionControls() {
     // RegisterClass refuses a name that is already there, which makes this idempotent.
     TrackBar::Register();
+    TabControl::Register();
 }

@@ -1,0 +1,349 @@
+// The tab control window class.
+#include "platform/controls/TabControl.h"
+#include "platform/controls/ControlInstance.h"
+#include "platform/controls/ControlParent.h"
+#include "platform/controls/OwnerDrawCodes.h"
+#include "platform/text/TextDraw.h"
+#include "platform/window/ClassicStyle.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int kThumbPosition = 4; // SB_THUMBPOSITION, as a scroller child sends it
+}
+
+void TabControl::Register() {
+    WNDCLASS wc;
+    wc.lpszClassName = WC_TABCONTROL;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = &ControlInstance<TabControl>::Procedure;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    RegisterClass(wc);
+}
+
+LRESULT TabControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_PAINT: return OnPaint(reinterpret_cast<HDC>(wParam));
+    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_SETFONT: return OnSetFont(wParam, lParam);
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(FFont);
+    case WM_GETDLGCODE: return OnGetDlgCode();
+    case WM_SIZE:
+        FFirst = std::min(FFirst, Layout().MaxFirst());
+        Redraw();
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_STYLECHANGED: Redraw(); return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: return OnLButtonDown(lParam);
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP: return OnButtonUp(msg);
+    case WM_CAPTURECHANGED: return OnCaptureChanged();
+    case WM_KEYDOWN: return OnKeyDown(wParam);
+    case WM_HSCROLL: return OnHScroll(wParam);
+    case TCM_GETITEMCOUNT: return static_cast<LRESULT>(FTabs.size());
+    case TCM_INSERTITEM: return OnInsertItem(wParam, reinterpret_cast<const TCITEM*>(lParam));
+    case TCM_DELETEITEM: return OnDeleteItem(wParam);
+    case TCM_DELETEALLITEMS: return OnDeleteAll();
+    case TCM_GETITEM: return OnGetItem(wParam, reinterpret_cast<TCITEM*>(lParam));
+    case TCM_SETITEM: return OnSetItem(wParam, reinterpret_cast<const TCITEM*>(lParam));
+    case TCM_GETITEMRECT: return OnGetItemRect(wParam, reinterpret_cast<TRect*>(lParam));
+    case TCM_GETCURSEL: return FSel;
+    case TCM_SETCURSEL: return OnSetCurSel(wParam);
+    case TCM_HITTEST: return OnHitTest(reinterpret_cast<TCHITTESTINFO*>(lParam));
+    case TCM_ADJUSTRECT: return OnAdjustRect(wParam, reinterpret_cast<TRect*>(lParam));
+    case TCM_SETITEMSIZE: return OnSetItemSize(lParam);
+    case TCM_GETROWCOUNT: return FTabs.empty() ? 0 : 1;
+    case TCM_SELECTNEXT: return SelectNext(wParam != 0) ? TRUE : FALSE;
+    default: return DefWindowProc(FHwnd, msg, wParam, lParam);
+    }
+}
+
+DWORD TabControl::Style() const {
+    return static_cast<DWORD>(GetWindowLongPtr(FHwnd, GWL_STYLE));
+}
+
+const Font* TabControl::UsedFont() const {
+    return FFont ? FFont : Font::Default();
+}
+
+TabLayout TabControl::Layout() const {
+    TabLayout::TInput in;
+    TRect client;
+    GetClientRect(FHwnd, &client);
+    in.Client = client.Size();
+    in.Style = Style();
+    const Font* font = UsedFont();
+    for (const TTab& tab : FTabs) in.TextWidths.push_back(GetTextExtent(font, tab.Text).cx);
+    in.ItemWidth = FItemWidth;
+    in.ItemHeight = FItemHeight;
+    in.FontHeight = font->Metrics().tmHeight;
+    in.First = FFirst;
+    return TabLayout(in);
+}
+
+LRESULT TabControl::OnSetFont(WPARAM font, LPARAM redraw) {
+    FFont = reinterpret_cast<HFONT>(font);
+    DefWindowProc(FHwnd, WM_SETFONT, font, redraw);
+    if (LOWORD(static_cast<WPARAM>(redraw))) Redraw();
+    return 0;
+}
+
+LRESULT TabControl::OnGetDlgCode() const {
+    // Ctrl+Tab belongs to the tabs; a plain Tab moves on to the next control.
+    return DLGC_WANTARROWS | (GetKeyState(VK_CONTROL) < 0 ? DLGC_WANTTAB : 0);
+}
+
+bool TabControl::UserSelect(int index) {
+    if (!Valid(static_cast<WPARAM>(index)) || index == FSel) return false;
+    ControlParent parent(FHwnd);
+    if (parent.Notify(TCN_SELCHANGING) || !IsWindow(FHwnd) || !Valid(static_cast<WPARAM>(index))) return false;
+    FSel = index;
+    ShowTab(index);
+    Redraw();
+    parent.Notify(TCN_SELCHANGE);
+    return true;
+}
+
+bool TabControl::SelectNext(bool forward) {
+    int n = static_cast<int>(FTabs.size());
+    if (n == 0) return false;
+    int next = FSel < 0 ? (forward ? 0 : n - 1) : (FSel + (forward ? 1 : n - 1)) % n;
+    return UserSelect(next);
+}
+
+void TabControl::ShowTab(int index) {
+    FFirst = Layout().FirstShowing(index);
+}
+
+void TabControl::Scroll(int first) {
+    FFirst = std::clamp(first, 0, Layout().MaxFirst());
+    Redraw();
+}
+
+LRESULT TabControl::OnLButtonDown(LPARAM lParam) {
+    DWORD style = Style();
+    bool buttons = (style & (TCS_BUTTONS | TCS_FLATBUTTONS)) != 0;
+    if (!(style & TCS_FOCUSNEVER) && (!buttons || (style & TCS_FOCUSONBUTTONDOWN)) && GetFocus() != FHwnd) SetFocus(FHwnd);
+    if (!IsWindow(FHwnd)) return 0;
+    TPoint p = LParamToPoint(lParam);
+    TabLayout layout = Layout();
+    if (layout.Scrolls() && (layout.LeftArrow().Contains(p) || layout.RightArrow().Contains(p))) {
+        FPressedArrow = layout.LeftArrow().Contains(p) ? -1 : 1;
+        SetCapture(FHwnd);
+        Scroll(FFirst + FPressedArrow);
+        return 0;
+    }
+    UserSelect(layout.HitTest(p));
+    return 0;
+}
+
+LRESULT TabControl::OnButtonUp(UINT msg) {
+    if (FPressedArrow) {
+        FPressedArrow = 0;
+        if (GetCapture() == FHwnd) ReleaseCapture();
+        Redraw();
+        return 0;
+    }
+    ControlParent(FHwnd).Notify(msg == WM_LBUTTONUP ? NM_CLICK : NM_RCLICK);
+    return 0;
+}
+
+LRESULT TabControl::OnCaptureChanged() {
+    if (FPressedArrow) {
+        FPressedArrow = 0;
+        Redraw();
+    }
+    return 0;
+}
+
+LRESULT TabControl::OnKeyDown(WPARAM key) {
+    int last = static_cast<int>(FTabs.size()) - 1;
+    switch (key) {
+    case VK_TAB:
+        if (GetKeyState(VK_CONTROL) >= 0) return DefWindowProc(FHwnd, WM_KEYDOWN, key, 0);
+        SelectNext(GetKeyState(VK_SHIFT) >= 0);
+        return 0;
+    case VK_LEFT: UserSelect(std::max(0, FSel - 1)); return 0;
+    case VK_RIGHT: UserSelect(std::min(last, FSel + 1)); return 0;
+    case VK_HOME: UserSelect(0); return 0;
+    case VK_END: UserSelect(last); return 0;
+    default: return DefWindowProc(FHwnd, WM_KEYDOWN, key, 0);
+    }
+}
+
+LRESULT TabControl::OnHScroll(WPARAM wParam) {
+    if (LOWORD(wParam) == kThumbPosition) Scroll(static_cast<short>(HIWORD(wParam)));
+    return 0;
+}
+
+LRESULT TabControl::OnInsertItem(WPARAM index, const TCITEM* item) {
+    if (!item || static_cast<LONG_PTR>(index) < 0) return -1;
+    int at = static_cast<int>(std::min<WPARAM>(index, FTabs.size()));
+    FTabs.insert(FTabs.begin() + at, TTab{});
+    OnSetItem(static_cast<WPARAM>(at), item);
+    // The first tab arrives selected; later ones leave the selection where it was.
+    if (FSel < 0 && FTabs.size() == 1) FSel = 0;
+    else if (FSel >= at) ++FSel;
+    Redraw();
+    return at;
+}
+
+LRESULT TabControl::OnDeleteItem(WPARAM index) {
+    if (!Valid(index)) return FALSE;
+    int at = static_cast<int>(index);
+    FTabs.erase(FTabs.begin() + at);
+    if (FSel == at) FSel = -1;
+    else if (FSel > at) --FSel;
+    FFirst = std::min(FFirst, Layout().MaxFirst());
+    Redraw();
+    return TRUE;
+}
+
+LRESULT TabControl::OnDeleteAll() {
+    FTabs.clear();
+    FSel = -1;
+    FFirst = 0;
+    Redraw();
+    return TRUE;
+}
+
+LRESULT TabControl::OnGetItem(WPARAM index, TCITEM* item) const {
+    if (!item || !Valid(index)) return FALSE;
+    const TTab& tab = FTabs[index];
+    if (item->mask & TCIF_TEXT) item->pszText = tab.Text;
+    if (item->mask & TCIF_IMAGE) item->iImage = tab.Image;
+    if (item->mask & TCIF_PARAM) item->lParam = tab.Param;
+    if (item->mask & TCIF_STATE) item->dwState = tab.State & item->dwStateMask;
+    return TRUE;
+}
+
+LRESULT TabControl::OnSetItem(WPARAM index, const TCITEM* item) {
+    if (!item || !Valid(index)) return FALSE;
+    TTab& tab = FTabs[index];
+    if (item->mask & TCIF_TEXT) tab.Text = item->pszText;
+    if (item->mask & TCIF_IMAGE) tab.Image = item->iImage;
+    if (item->mask & TCIF_PARAM) tab.Param = item->lParam;
+    if (item->mask & TCIF_STATE) tab.State = (tab.State & ~item->dwStateMask) | (item->dwState & item->dwStateMask);
+    Redraw();
+    return TRUE;
+}
+
+LRESULT TabControl::OnGetItemRect(WPARAM index, TRect* rect) const {
+    if (!rect || !Valid(index)) return FALSE;
+    *rect = Layout().Item(static_cast<int>(index));
+    return TRUE;
+}
+
+LRESULT TabControl::OnSetCurSel(WPARAM index) {
+    int wanted = static_cast<int>(static_cast<LONG_PTR>(index));
+    if (wanted != -1 && !Valid(index)) return -1;
+    int old = FSel;
+    FSel = wanted;
+    if (wanted >= 0) ShowTab(wanted);
+    Redraw();
+    return old;
+}
+
+LRESULT TabControl::OnHitTest(TCHITTESTINFO* info) const {
+    if (!info) return -1;
+    int index = Layout().HitTest(info->pt);
+    info->flags = index < 0 ? TCHT_NOWHERE : TCHT_ONITEMLABEL;
+    return index;
+}
+
+LRESULT TabControl::OnAdjustRect(WPARAM larger, TRect* rect) const {
+    if (rect) *rect = Layout().AdjustRect(*rect, larger != 0);
+    return 0;
+}
+
+LRESULT TabControl::OnSetItemSize(LPARAM size) {
+    auto packed = static_cast<std::uintptr_t>(size);
+    LRESULT old = MAKELRESULT(FItemWidth ? FItemWidth : TabLayout::kDefaultFixedWidth, Layout().ItemHeight());
+    FItemWidth = LOWORD(packed);
+    if (HIWORD(packed) > 0) FItemHeight = HIWORD(packed);
+    FFirst = std::min(FFirst, Layout().MaxFirst());
+    Redraw();
+    return old;
+}
+
+LRESULT TabControl::OnPaint(HDC given) {
+    if (given) {
+        Paint(given);
+        return 0;
+    }
+    PAINTSTRUCT ps;
+    if (HDC dc = BeginPaint(FHwnd, &ps)) {
+        Paint(dc);
+        EndPaint(FHwnd, &ps);
+    }
+    return 0;
+}
+
+void TabControl::Paint(HDC dc) {
+    if (!dc) return;
+    TRect client;
+    GetClientRect(FHwnd, &client);
+    dc->FillRect(client, clBtnFace);
+    TabLayout layout = Layout();
+    bool buttons = (Style() & (TCS_BUTTONS | TCS_FLATBUTTONS)) != 0;
+    if (!buttons) {
+        TRect frame = layout.Frame();
+        ClassicStyle::DrawEdge(dc, &frame, EDGE_RAISED, BF_RECT | BF_SOFT);
+    }
+    int saved = dc->SaveDC();
+    dc->IntersectClipRect({0, 0, layout.Strip().Right, layout.Frame().Top + 2});
+    for (int i = layout.First(); i < layout.Count(); ++i)
+        if (i != FSel) PaintTab(dc, layout, i);
+    if (FSel >= layout.First()) PaintTab(dc, layout, FSel);
+    dc->RestoreDC(saved);
+    PaintArrows(dc, layout);
+}
+
+void TabControl::PaintTab(HDC dc, const TabLayout& layout, int index) {
+    DWORD style = Style();
+    bool selected = index == FSel;
+    TRect item = layout.Item(index);
+    TRect r = selected ? layout.Raised(index) : item;
+    if (r.Left >= layout.Strip().Right) return;
+    if (style & TCS_FLATBUTTONS) {
+        if (selected) ClassicStyle::DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+    } else if (style & TCS_BUTTONS) {
+        ClassicStyle::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (selected ? DFCS_PUSHED : 0));
+    } else {
+        ClassicStyle::DrawTab(dc, selected ? TRect{r.Left, r.Top, r.Right, r.Bottom + 1} : r);
+    }
+    TRect content = item.Inflate(-3, -3);
+    if (style & TCS_OWNERDRAWFIXED) {
+        DRAWITEMSTRUCT dis;
+        dis.CtlType = ODT_TAB;
+        dis.itemID = static_cast<UINT>(index);
+        dis.itemAction = ODA_DRAWENTIRE;
+        dis.itemState = (selected ? ODS_SELECTED : 0) | (IsWindowEnabled(FHwnd) ? 0 : ODS_DISABLED);
+        dis.hDC = dc;
+        dis.rcItem = content;
+        dis.itemData = static_cast<UINT_PTR>(FTabs[index].Param);
+        ControlParent(FHwnd).DrawItem(dis);
+        return;
+    }
+    TRect text = selected && (style & (TCS_BUTTONS | TCS_FLATBUTTONS)) ? item.Offset(1, 1) : item;
+    if (selected && !(style & (TCS_BUTTONS | TCS_FLATBUTTONS))) text = text.Offset(0, -1);
+    dc->SelectFont(UsedFont());
+    dc->SetBkMode(TRANSPARENT);
+    dc->SetTextColor(IsWindowEnabled(FHwnd) ? clBtnText : clGrayText);
+    DrawText(dc, FTabs[index].Text, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (selected && GetFocus() == FHwnd) ClassicStyle::DrawFocusRect(dc, content);
+}
+
+void TabControl::PaintArrows(HDC dc, const TabLayout& layout) {
+    if (!layout.Scrolls()) return;
+    TRect left = layout.LeftArrow(), right = layout.RightArrow();
+    UINT leftState = DFCS_SCROLLLEFT | (layout.First() == 0 ? DFCS_INACTIVE : 0) | (FPressedArrow < 0 ? DFCS_PUSHED : 0);
+    UINT rightState = DFCS_SCROLLRIGHT | (layout.First() >= layout.MaxFirst() ? DFCS_INACTIVE : 0) |
+                      (FPressedArrow > 0 ? DFCS_PUSHED : 0);
+    ClassicStyle::DrawFrameControl(dc, &left, DFC_SCROLL, leftState);
+    ClassicStyle::DrawFrameControl(dc, &right, DFC_SCROLL, rightState);
+}

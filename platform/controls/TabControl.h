@@ -1,0 +1,71 @@
+// The "SysTabControl32" window class: a row of tabs (or buttons) of which one is selected,
+// chosen by mouse, arrows and Ctrl+Tab, reporting through WM_NOTIFY.
+#pragma once
+
+#include "platform/controls/TabControlCodes.h"
+#include "platform/controls/TabLayout.h"
+#include "platform/window/Win.h"
+
+#include <string>
+#include <vector>
+
+class TabControl {
+public:
+    static constexpr const char* kInstanceProp = "TavikTabControl";
+    // Registers the class; calling it again does nothing.
+    static void Register();
+
+    explicit TabControl(HWND hwnd) : FHwnd(hwnd) {}
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+
+private:
+    struct TTab {
+        std::string Text;
+        int Image = -1;
+        LPARAM Param = 0;
+        DWORD State = 0;
+    };
+
+    LRESULT OnPaint(HDC given);
+    LRESULT OnSetFont(WPARAM font, LPARAM redraw);
+    LRESULT OnGetDlgCode() const;
+    LRESULT OnLButtonDown(LPARAM lParam);
+    LRESULT OnButtonUp(UINT msg);
+    LRESULT OnCaptureChanged();
+    LRESULT OnKeyDown(WPARAM key);
+    LRESULT OnHScroll(WPARAM wParam);
+    LRESULT OnInsertItem(WPARAM index, const TCITEM* item);
+    LRESULT OnDeleteItem(WPARAM index);
+    LRESULT OnDeleteAll();
+    LRESULT OnGetItem(WPARAM index, TCITEM* item) const;
+    LRESULT OnSetItem(WPARAM index, const TCITEM* item);
+    LRESULT OnGetItemRect(WPARAM index, TRect* rect) const;
+    LRESULT OnSetCurSel(WPARAM index);
+    LRESULT OnHitTest(TCHITTESTINFO* info) const;
+    LRESULT OnAdjustRect(WPARAM larger, TRect* rect) const;
+    LRESULT OnSetItemSize(LPARAM size);
+
+    DWORD Style() const;
+    const Font* UsedFont() const;
+    TabLayout Layout() const;
+    bool Valid(WPARAM index) const { return index < FTabs.size(); }
+    // Selects as the user asked: the parent may refuse; true when the selection moved.
+    bool UserSelect(int index);
+    bool SelectNext(bool forward);
+    void ShowTab(int index);
+    void Scroll(int first);
+    void Redraw() { InvalidateRect(FHwnd, nullptr, FALSE); }
+
+    void Paint(HDC dc);
+    void PaintTab(HDC dc, const TabLayout& layout, int index);
+    void PaintArrows(HDC dc, const TabLayout& layout);
+
+    HWND FHwnd;
+    HFONT FFont = nullptr;
+    std::vector<TTab> FTabs;
+    int FSel = -1;
+    int FFirst = 0;
+    int FItemWidth = 0;
+    int FItemHeight = 0;
+    int FPressedArrow = 0; // -1 left, +1 right while pressed
+};
