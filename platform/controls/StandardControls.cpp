@@ -4,6 +4,7 @@
 #include "platform/controls/EditControl.h"
 #include "platform/controls/MenuModule.h"
 #include "platform/controls/ScrollBarControl.h"
+#include "platform/controls/SelectionControls.h"
 #include "platform/controls/StaticControl.h"
 
 void RegisterStandardControls() {
@@ -12,4 +13,5 @@ void RegisterStandardControls() {
     EditControl::Register();
     ScrollBarControl::Register();
     RegisterMenuControls();
+    RegisterSelectionControls();
 }

@@ -21,7 +21,7 @@ void TabControl::Register() {
     RegisterClass(wc);
 }
 
-LRESULT TabControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TabControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT: return OnPaint(reinterpret_cast<HDC>(wParam));
     case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;

@@ -11,12 +11,11 @@
 
 class TabControl {
 public:
-    static constexpr const char* kInstanceProp = "TavikTabControl";
     // Registers the class; calling it again does nothing.
     static void Register();
 
     explicit TabControl(HWND hwnd) : FHwnd(hwnd) {}
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
     struct TTab {
