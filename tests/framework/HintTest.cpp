@@ -1,0 +1,127 @@
+// The hint machinery on the virtual clock: the pause before a hint, the short pause from one
+// hint to the next, hiding on leaving, clicking and after the hide pause, and a replaced window
+// class.
+#include "FormTestFixture.h"
+
+#include "framework/THintWindow.h"
+#include "framework/TPanel.h"
+#include "framework/TSpeedButton.h"
+
+namespace {
+class HintTest : public FormTest {
+protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        Form = ShownForm(100, 100, 400, 200);
+        First = Button(10, "First hint");
+        Second = Button(100, "Second hint");
+        Plain = Button(200, "");
+    }
+    void TearDown() override {
+        Form.reset();
+        FormTest::TearDown();
+    }
+    TSpeedButton* Button(int left, const std::string& hint) {
+        auto* b = new TSpeedButton(Form.get());
+        b->SetParent(Form.get());
+        b->SetBounds(left, 10, 60, 30);
+        b->SetHint(hint);
+        b->SetShowHint(true);
+        return b;
+    }
+    void Over(TControl* c) {
+        TPoint p = At(*c, 20, 15);
+        MoveTo(p.X, p.Y);
+    }
+    bool HintShown() const { return Application->HintWindow() && Application->HintWindow()->Active(); }
+    std::string HintText() const { return HintShown() ? Application->HintWindow()->Caption() : std::string(); }
+
+    std::unique_ptr<TForm> Form;
+    TSpeedButton* First = nullptr;
+    TSpeedButton* Second = nullptr;
+    TSpeedButton* Plain = nullptr;
+};
+}
+
+TEST_F(HintTest, AHintAppearsBelowThePointerAfterTheHintPauseAndMovesOnAfterTheShortPause) {
+    Over(First);
+    Advance(490);
+    EXPECT_FALSE(HintShown());
+    Advance(20);
+    ASSERT_TRUE(HintShown());
+    EXPECT_EQ(HintText(), "First hint");
+    TPoint cursor = At(*First, 20, 15);
+    EXPECT_EQ(Application->HintWindow()->Left(), cursor.X);
+    EXPECT_GT(Application->HintWindow()->Top(), cursor.Y);
+
+    Over(Second);
+    EXPECT_FALSE(HintShown()) << "the old hint goes at once";
+    Advance(60);
+    EXPECT_EQ(HintText(), "Second hint");
+}
+
+TEST_F(HintTest, AHintHidesOnLeavingOnAClickAndAfterTheHidePause) {
+    Over(First);
+    Advance(510);
+    ASSERT_TRUE(HintShown());
+    Over(Plain);
+    EXPECT_FALSE(HintShown());
+    Advance(1000);
+    EXPECT_FALSE(HintShown()) << "a control without a hint shows none";
+
+    Over(Second);
+    Advance(510);
+    ASSERT_TRUE(HintShown());
+    TPoint p = At(*Second, 20, 15);
+    Press(p.X, p.Y, true);
+    EXPECT_FALSE(HintShown());
+    Press(p.X, p.Y, false);
+
+    Over(First);
+    Advance(510);
+    ASSERT_TRUE(HintShown());
+    Advance(2480); // shown at +500, so up until +3000
+    EXPECT_TRUE(HintShown());
+    Advance(30);
+    EXPECT_FALSE(HintShown());
+}
+
+TEST_F(HintTest, ShowHintEventAndParentShowHintDecideWhatIsShown) {
+    auto* panel = new TPanel(Form.get());
+    panel->SetParent(Form.get());
+    panel->SetBounds(10, 60, 200, 100);
+    panel->SetHint("Panel hint");
+    panel->SetShowHint(true);
+    auto* inner = new TSpeedButton(Form.get());
+    inner->SetParent(panel); // no hint of its own: the parent's shows; ShowHint comes from it
+    inner->SetBounds(10, 10, 40, 30);
+    EXPECT_TRUE(inner->ShowHint());
+    Application->OnShowHint = [](std::string& hint, bool&, THintInfo& info) {
+        hint = "[" + hint + "]";
+        info.HintPos.X += 7;
+    };
+    Over(inner);
+    Advance(510);
+    EXPECT_EQ(HintText(), "[Panel hint]");
+    EXPECT_EQ(Application->HintWindow()->Left(), At(*inner, 20, 15).X + 7);
+    Application->OnShowHint = [](std::string&, bool& canShow, THintInfo&) { canShow = false; };
+    Over(First);
+    Advance(1000);
+    EXPECT_FALSE(HintShown());
+}
+
+TEST_F(HintTest, AReplacedHintWindowClassMakesTheHintWindow) {
+    struct TMyHint : THintWindow {
+        using THintWindow::THintWindow;
+        std::string ClassName() const override { return "TMyHint"; }
+        TRect CalcHintRect(int, const std::string&, void*) override { return {0, 0, 77, 33}; }
+    };
+    Application->HintWindowClass = [](TComponent* owner) { return new TMyHint(owner); };
+    Over(First);
+    Advance(510);
+    ASSERT_TRUE(HintShown());
+    EXPECT_EQ(Application->HintWindow()->ClassName(), "TMyHint");
+    EXPECT_EQ(Application->HintWindow()->Width(), 77);
+    EXPECT_EQ(GetClassName(Application->HintWindow()->Handle()), "TMyHint");
+    EXPECT_TRUE(GetClassStyle(Application->HintWindow()->Handle()) & CS_DROPSHADOW);
+}
