@@ -3,8 +3,11 @@
 #include "app/PlaceholderWindow.h"
 #include "platform/backend/headless/ScriptRunner.h"
 #include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/sdl/SdlBackend.h"
+#include "platform/window/WindowSystem.h"
 
 #include <cstdio>
+#include <exception>
 
 static int RunHeadless(const CommandLine& options) {
     UiDriver driver([] { return PlaceholderWindow::Run(); }, options.Screen);
@@ -24,6 +27,26 @@ static int RunHeadless(const CommandLine& options) {
     return code;
 }
 
+// The desktop runs the message loop on this, the program's first thread, as its video wants.
+static int RunDesktop() {
+    std::string why;
+    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(&why);
+    if (!backend) {
+        std::fprintf(stderr, "tavik-sudoku: no display available (%s); start it under X11/Wayland or Xvfb, or use --headless\n",
+                     why.c_str());
+        return 1;
+    }
+    WindowSystem::Start(*backend);
+    int code = 1;
+    try {
+        code = PlaceholderWindow::Run();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tavik-sudoku: %s\n", e.what());
+    }
+    WindowSystem::Stop();
+    return code;
+}
+
 int main(int argc, char** argv) {
     CommandLine options;
     std::string error;
@@ -39,9 +62,5 @@ int main(int argc, char** argv) {
         std::puts("Tavik Sudoku 1.0");
         return 0;
     }
-    if (!options.Headless) {
-        std::fprintf(stderr, "tavik-sudoku: the desktop back end is not built yet; use --headless\n");
-        return 1;
-    }
-    return RunHeadless(options);
+    return options.Headless ? RunHeadless(options) : RunDesktop();
 }

@@ -1,0 +1,287 @@
+// The desktop back end.
+#include "platform/backend/sdl/SdlBackend.h"
+#include "platform/backend/sdl/SdlLayeredImage.h"
+#include "platform/backend/sdl/X11Bridge.h"
+#include "platform/window/InputApi.h"
+#include "platform/window/PaintApi.h"
+#include "platform/window/WindowApi.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+std::uint32_t FlagsFor(HWND hwnd, const TTopLevelState& state) {
+    auto style = static_cast<DWORD>(GetWindowLongPtr(hwnd, GWL_STYLE));
+    bool owned = GetWindow(hwnd, GW_OWNER) != nullptr;
+    return SdlTopLevel::CreationFlags(state, (style & WS_CAPTION) == WS_CAPTION, owned);
+}
+
+bool Transient(SDL_Window* w) {
+    return (SDL_GetWindowFlags(w) & (SDL_WINDOW_POPUP_MENU | SDL_WINDOW_TOOLTIP)) != 0;
+}
+
+// Only a real desktop: the video's fall-back drivers (off-screen, dummy) run when asked for by
+// name in SDL_VIDEODRIVER only, and a desktop that is not there is not tried (its client library
+// would print its own complaint).
+bool ChooseDriver(std::string* error) {
+    if (SDL_getenv("SDL_VIDEODRIVER")) return true;
+    bool x11 = SDL_getenv("DISPLAY") && *SDL_getenv("DISPLAY");
+    bool wayland = SDL_getenv("WAYLAND_DISPLAY") && *SDL_getenv("WAYLAND_DISPLAY");
+    if (!x11 && !wayland) {
+        if (error) *error = "neither DISPLAY nor WAYLAND_DISPLAY is set";
+        return false;
+    }
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, x11 && wayland ? "x11,wayland" : x11 ? "x11" : "wayland");
+    return true;
+}
+
+bool Overlap(const TRect& a, const TRect& b) {
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+}
+
+SdlBackend::SdlBackend() : FUiThread(std::this_thread::get_id()), FWindows(FlagsFor) {}
+
+std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* error) {
+    // A game leaves signals, the screen saver and compositing to the desktop, draws in software
+    // (no GL under Xvfb or remote displays) and activates windows only when we do.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, "1");
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    if (!ChooseDriver(error)) return nullptr;
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        if (error) *error = SDL_GetError();
+        return nullptr;
+    }
+    std::unique_ptr<SdlBackend> b(new SdlBackend());
+    b->FAnchor = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+    b->FWakeEvent = SDL_RegisterEvents(1);
+    if (!b->FAnchor || b->FWakeEvent == static_cast<std::uint32_t>(-1)) {
+        if (error) *error = SDL_GetError();
+        return nullptr; // the destructor shuts the video down again
+    }
+    b->FCompositor = X11Bridge::HasCompositor(b->FAnchor);
+    b->ReadDisplay();
+    return b;
+}
+
+SdlBackend::~SdlBackend() {
+    FTranslator.reset();
+    FWindows.Clear();
+    FCursors.Clear();
+    if (FAnchor) SDL_DestroyWindow(FAnchor);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_Quit();
+}
+
+void SdlBackend::Attach(InputSink* sink) {
+    FSink = sink;
+    FTranslator = std::make_unique<SdlEventTranslator>(*sink, static_cast<SdlEventContext&>(*this));
+}
+
+void SdlBackend::Detach() {
+    FTranslator.reset();
+    FSink = nullptr;
+    if (FCaptured) SDL_CaptureMouse(SDL_FALSE);
+    FCaptured = false;
+}
+
+void SdlBackend::ReadDisplay() {
+    SDL_Rect r;
+    if (SDL_GetDisplayBounds(0, &r) == 0) FScreen = {r.w, r.h};
+    if (SDL_GetDisplayUsableBounds(0, &r) == 0 && r.w > 0 && r.h > 0) FWorkArea = {r.x, r.y, r.x + r.w, r.y + r.h};
+    else FWorkArea = {0, 0, FScreen.cx, FScreen.cy};
+}
+
+// The UI thread sleeps in the desktop's event wait (a poll on its connection) until an event,
+// a wake from another thread or the next timer's deadline: an idle program uses no CPU.
+void SdlBackend::WaitForInput(std::uint64_t deadlineMs) {
+    FollowCapture();
+    for (;;) {
+        SDL_Event e;
+        while (SDL_PollEvent(&e)) Dispatch(e);
+        if (FTranslator) FTranslator->EndBatch();
+        RecomposeStale();
+        if (FWoken.exchange(false)) return;
+        std::uint64_t now = FClock.NowMs();
+        if (now >= deadlineMs) return;
+        int timeout = deadlineMs == kNoDeadline ? -1 : static_cast<int>(std::min<std::uint64_t>(deadlineMs - now, INT_MAX));
+        if (SDL_WaitEventTimeout(&e, timeout)) Dispatch(e);
+    }
+}
+
+void SdlBackend::Wake() {
+    FWoken = true;
+    if (std::this_thread::get_id() == FUiThread) return; // the wait loop sees the flag
+    if (FWakePosted.exchange(true)) return;
+    SDL_Event e{};
+    e.type = FWakeEvent;
+    SDL_PushEvent(&e);
+}
+
+void SdlBackend::Dispatch(const SDL_Event& e) {
+    if (e.type == FWakeEvent) {
+        FWakePosted = false;
+        return;
+    }
+    if (e.type == SDL_DISPLAYEVENT) {
+        ReadDisplay();
+        return;
+    }
+    if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+        if (SdlWindowTable::TEntry* entry = FWindows.Find(FWindows.FindById(e.window.windowID))) entry->Real->Refresh();
+        return;
+    }
+    if (FTranslator) FTranslator->Translate(e);
+}
+
+void SdlBackend::FollowCapture() {
+    bool want = GetCapture() != nullptr;
+    if (want == FCaptured) return;
+    FCaptured = want;
+    SDL_CaptureMouse(want ? SDL_TRUE : SDL_FALSE);
+}
+
+void SdlBackend::FollowActivation() {
+    HWND active = GetActiveWindow();
+    if (active == FDesktopActive) return;
+    SdlWindowTable::TEntry* e = FWindows.Find(active);
+    if (!active || !e) {
+        FDesktopActive = active;
+        return;
+    }
+    // Activation of a window not on the screen yet is asked for when it is shown.
+    if (!e->Real->Mapped() || Transient(e->Real->Handle())) return;
+    FDesktopActive = active;
+    SDL_RaiseWindow(e->Real->Handle());
+}
+
+void SdlBackend::TopLevelChanged(HWND hwnd, TTopLevelChange change, const TTopLevelState& state) {
+    if (!FWindows.Update(hwnd, change, state)) {
+        FStale.erase(hwnd);
+        if (FDesktopActive == hwnd) FDesktopActive = nullptr;
+        return;
+    }
+    SdlWindowTable::TEntry& e = *FWindows.Find(hwnd);
+    if (state.Layered) {
+        FStale.insert(hwnd);
+    } else {
+        e.Real->SetOpacity(1.0f);
+        e.Real->SetShape(state.Shape);
+    }
+    switch (change) {
+    case TTopLevelChange::tcCreated:
+    case TTopLevelChange::tcShown:
+    case TTopLevelChange::tcZOrder:
+    case TTopLevelChange::tcRestored: FWindows.Restack(); break;
+    default: break;
+    }
+    FollowActivation();
+}
+
+void SdlBackend::Present(HWND hwnd, const Bitmap& image, const Region& dirty) {
+    SdlWindowTable::TEntry* e = FWindows.Find(hwnd);
+    if (!e) return;
+    if (e->State.Layered) {
+        PresentLayered(hwnd, *e, &image, dirty);
+        return;
+    }
+    e->Real->Present(image, dirty);
+    MarkLayeredAbove(hwnd);
+}
+
+// With a compositing manager a window of one opacity (and a key colour) is the desktop's job;
+// otherwise, and always for per-pixel images, we compose the window ourselves.
+void SdlBackend::PresentLayered(HWND hwnd, SdlWindowTable::TEntry& e, const Bitmap* image, const Region& dirty) {
+    FStale.erase(hwnd);
+    TColor key = 0;
+    BYTE alpha = 255;
+    DWORD flags = 0;
+    if (FCompositor && image && GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags)) {
+        e.Real->SetOpacity((flags & LWA_ALPHA) ? alpha / 255.0f : 1.0f);
+        std::optional<Region> shape = e.State.Shape;
+        if (flags & LWA_COLORKEY) {
+            Region solid = Region::FromBitmapExceptKey(*image, ColorToRGB(key));
+            if (shape) solid.Intersect(*shape);
+            shape = solid;
+        }
+        e.Real->SetShape(shape);
+        e.Real->Present(*image, dirty);
+        return;
+    }
+    Bitmap pixels;
+    Region solid;
+    if (!SdlLayeredImage::Compose(hwnd, pixels, solid)) return;
+    if (e.State.Shape) solid.Intersect(*e.State.Shape);
+    e.Real->SetOpacity(1.0f);
+    e.Real->SetShape(solid);
+    e.Real->Present(pixels, Region(pixels.BoundsRect()));
+}
+
+// Layered windows we compose show the pixels below them, which just changed.
+void SdlBackend::MarkLayeredAbove(HWND hwnd) {
+    const SdlWindowTable::TEntry* below = FWindows.Find(hwnd);
+    for (HWND h : FWindows.Order()) {
+        if (h == hwnd) break;
+        const SdlWindowTable::TEntry* e = FWindows.Find(h);
+        if (e && e->State.Layered && e->Real->Mapped() && Overlap(e->State.Bounds, below->State.Bounds)) FStale.insert(h);
+    }
+}
+
+void SdlBackend::RecomposeStale() {
+    while (!FStale.empty()) {
+        HWND h = *FStale.begin();
+        FStale.erase(FStale.begin());
+        SdlWindowTable::TEntry* e = FWindows.Find(h);
+        if (!e || !e->Real->Mapped()) continue;
+        // Only what we compose needs it: the desktop blends the others from their own pixels.
+        if (FCompositor && GetLayeredWindowAttributes(h, nullptr, nullptr, nullptr)) continue;
+        PresentLayered(h, *e, nullptr, Region());
+    }
+}
+
+std::optional<TSdlPlace> SdlBackend::Place(std::uint32_t windowId) const {
+    HWND hwnd = FWindows.FindById(windowId);
+    const SdlWindowTable::TEntry* e = hwnd ? const_cast<SdlWindowTable&>(FWindows).Find(hwnd) : nullptr;
+    if (!e) return std::nullopt;
+    return TSdlPlace{hwnd, e->State.Bounds.TopLeft(), Transient(e->Real->Handle()), e->State.Minimized};
+}
+
+std::optional<TPoint> SdlBackend::PointerNow() const {
+    if (!X11Bridge::Active()) return std::nullopt; // other desktops do not tell where the pointer is
+    int x = 0, y = 0;
+    SDL_GetGlobalMouseState(&x, &y);
+    return TPoint{x, y};
+}
+
+void SdlBackend::DesktopFocused(HWND window) {
+    FDesktopActive = window;
+    if (!FSink) return;
+    FSink->RunOnUi([window] {
+        if (IsWindow(window) && IsWindowVisible(window) && GetActiveWindow() != window) SetActiveWindow(window);
+    });
+}
+
+void SdlBackend::MoveCursor(TPoint screen) {
+    SDL_WarpMouseGlobal(screen.X, screen.Y);
+}
+
+void SdlBackend::SetClipboardText(const std::string& text) {
+    SDL_SetClipboardText(text.c_str());
+}
+
+std::string SdlBackend::GetClipboardText() {
+    char* text = SDL_GetClipboardText();
+    std::string out = text ? text : "";
+    SDL_free(text);
+    return out;
+}
+
+bool SdlBackend::CaptureScreen(Bitmap& out) {
+    return X11Bridge::CaptureScreen(FAnchor, out);
+}

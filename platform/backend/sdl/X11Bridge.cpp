@@ -1,0 +1,112 @@
+// Direct X server calls of the desktop back end.
+#include "platform/backend/sdl/X11Bridge.h"
+
+#include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/shape.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+struct TX11Window {
+    Display* Dpy = nullptr;
+    ::Window Win = 0;
+};
+
+bool Lookup(SDL_Window* window, TX11Window& out) {
+    if (!window) return false;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    out.Dpy = info.info.x11.display;
+    out.Win = info.info.x11.window;
+    return out.Dpy != nullptr;
+}
+
+int ShiftOf(unsigned long mask) {
+    int shift = 0;
+    while (mask && !(mask & 1)) {
+        mask >>= 1;
+        ++shift;
+    }
+    return shift;
+}
+
+// One channel of an X pixel scaled to 8 bits, whatever the visual's depth.
+std::uint8_t Channel(unsigned long pixel, unsigned long mask) {
+    if (!mask) return 0;
+    unsigned long v = (pixel & mask) >> ShiftOf(mask);
+    unsigned long max = mask >> ShiftOf(mask);
+    return static_cast<std::uint8_t>(max == 255 ? v : v * 255 / max);
+}
+
+void CopyImage(XImage* image, Bitmap& out) {
+    out = Bitmap(image->width, image->height);
+    for (int y = 0; y < image->height; ++y) {
+        std::uint8_t* row = out.ScanLine(y);
+        for (int x = 0; x < image->width; ++x) {
+            unsigned long p = XGetPixel(image, x, y);
+            row[x * 3] = Channel(p, image->blue_mask);
+            row[x * 3 + 1] = Channel(p, image->green_mask);
+            row[x * 3 + 2] = Channel(p, image->red_mask);
+        }
+    }
+}
+}
+
+bool X11Bridge::Active() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && std::strcmp(driver, "x11") == 0;
+}
+
+bool X11Bridge::SetShape(SDL_Window* window, const std::vector<TRect>& rects, bool whole) {
+    TX11Window x;
+    if (!Lookup(window, x)) return false;
+    int event = 0, error = 0;
+    if (!XShapeQueryExtension(x.Dpy, &event, &error)) return false;
+    if (whole) {
+        XShapeCombineMask(x.Dpy, x.Win, ShapeBounding, 0, 0, None, ShapeSet);
+    } else {
+        std::vector<XRectangle> xr;
+        xr.reserve(rects.size());
+        for (const TRect& r : rects)
+            xr.push_back({static_cast<short>(r.Left), static_cast<short>(r.Top), static_cast<unsigned short>(r.Width()),
+                          static_cast<unsigned short>(r.Height())});
+        XShapeCombineRectangles(x.Dpy, x.Win, ShapeBounding, 0, 0, xr.data(), static_cast<int>(xr.size()), ShapeSet, Unsorted);
+    }
+    XFlush(x.Dpy);
+    return true;
+}
+
+bool X11Bridge::Raise(SDL_Window* window) {
+    TX11Window x;
+    if (!Lookup(window, x)) return false;
+    XRaiseWindow(x.Dpy, x.Win);
+    XFlush(x.Dpy);
+    return true;
+}
+
+bool X11Bridge::CaptureScreen(SDL_Window* anyWindow, Bitmap& out) {
+    TX11Window x;
+    if (!Lookup(anyWindow, x)) return false;
+    ::Window root = DefaultRootWindow(x.Dpy);
+    XWindowAttributes attrs;
+    if (!XGetWindowAttributes(x.Dpy, root, &attrs)) return false;
+    XSync(x.Dpy, False); // everything we drew has reached the server
+    XImage* image = XGetImage(x.Dpy, root, 0, 0, static_cast<unsigned>(attrs.width), static_cast<unsigned>(attrs.height), AllPlanes, ZPixmap);
+    if (!image) return false;
+    CopyImage(image, out);
+    XDestroyImage(image);
+    return true;
+}
+
+bool X11Bridge::HasCompositor(SDL_Window* anyWindow) {
+    TX11Window x;
+    if (!Lookup(anyWindow, x)) return false;
+    std::string name = "_NET_WM_CM_S" + std::to_string(DefaultScreen(x.Dpy));
+    Atom selection = XInternAtom(x.Dpy, name.c_str(), False);
+    return XGetSelectionOwner(x.Dpy, selection) != None;
+}

@@ -1,0 +1,25 @@
+// What the desktop back end does straight on the X server when the video driver is x11: window
+// shapes, stacking, the screen's pixels and whether a compositing manager runs. Kept apart so
+// that the X headers (whose names clash with ours) stay in one file.
+#pragma once
+
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Geometry.h"
+
+#include <vector>
+
+struct SDL_Window;
+
+class X11Bridge {
+public:
+    // True when the real windows are X windows.
+    static bool Active();
+    // Cuts the window to the rectangles (window coordinates); whole = the plain rectangle again.
+    static bool SetShape(SDL_Window* window, const std::vector<TRect>& rects, bool whole);
+    // Puts the window above its siblings without asking for activation.
+    static bool Raise(SDL_Window* window);
+    // The screen's pixels as the X server shows them (any of our windows names the display).
+    static bool CaptureScreen(SDL_Window* anyWindow, Bitmap& out);
+    // A compositing manager draws windows with their opacity.
+    static bool HasCompositor(SDL_Window* anyWindow);
+};

@@ -1,0 +1,12 @@
+# The desktop back end under Xvfb: a click and typing through real X events, and the X screen
+# compared pixel for pixel with our windows. Registered only where xvfb-run and xdotool exist
+# (scripts/install-deps installs both); not a unit test, so the sanitizer run leaves it out.
+add_executable(sdl_smoke ${CMAKE_CURRENT_LIST_DIR}/sdl_smoke.cpp)
+target_link_libraries(sdl_smoke PRIVATE platform_backend_sdl)
+set_target_properties(sdl_smoke PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
+find_program(TAVIK_XVFB_RUN xvfb-run)
+find_program(TAVIK_XDOTOOL xdotool)
+if(TAVIK_XVFB_RUN AND TAVIK_XDOTOOL)
+    add_test(NAME e2e.sdl_smoke COMMAND ${TAVIK_XVFB_RUN} -a -s "-screen 0 1024x768x24" $<TARGET_FILE:sdl_smoke> ${PROJECT_BINARY_DIR}/tests/sdl-smoke.png)
+    set_tests_properties(e2e.sdl_smoke PROPERTIES LABELS e2e TIMEOUT 120)
+endif()

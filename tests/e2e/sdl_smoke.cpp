@@ -1,0 +1,172 @@
+// Smoke test of the desktop back end under an X server (Xvfb): a window with a child button and a
+// shaped popup; real X input (xdotool) clicks the button and types; the X screen must then show
+// every window's pixels exactly as our backing bitmaps hold them, and the desktop outside a shape.
+#include "platform/backend/sdl/SdlBackend.h"
+#include "platform/gfx/ImageFiles.h"
+#include "platform/text/TextDraw.h"
+#include "platform/window/Win.h"
+#include "platform/window/Window.h"
+#include "platform/window/WindowSystem.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <atomic>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+std::atomic<int> gClicks{0};
+std::atomic<bool> gReady{false};
+std::atomic<bool> gToolsDone{false};
+std::atomic<bool> gToolsFailed{false};
+std::string gTyped;
+TPoint gButtonCentre;
+
+bool RunTool(const std::vector<std::string>& args) {
+    std::vector<char*> argv;
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
+    int status = 0;
+    return waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The user's side: real pointer and key events through the X server's test extension.
+void User(SdlBackend& backend) {
+    while (!gReady) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::string x = std::to_string(gButtonCentre.X), y = std::to_string(gButtonCentre.Y);
+    bool ok = RunTool({"xdotool", "mousemove", "--sync", x, y}) && RunTool({"xdotool", "click", "1"}) &&
+              RunTool({"xdotool", "type", "--delay", "20", "ok"});
+    gToolsFailed = !ok;
+    gToolsDone = true;
+    backend.Wake();
+}
+
+LRESULT ButtonProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+    switch (m) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(h, &ps);
+        TRect rc;
+        GetClientRect(h, &rc);
+        dc->FillRect(rc, gClicks ? RGB(120, 200, 120) : RGB(230, 230, 230));
+        dc->FrameRect(rc, RGB(0, 0, 0));
+        dc->SetBkMode(TRANSPARENT);
+        DrawText(dc, gClicks ? "Clicked" : "Click", &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        EndPaint(h, &ps);
+        return 0;
+    }
+    case WM_LBUTTONDOWN: SetCapture(h); return 0;
+    case WM_LBUTTONUP:
+        if (GetCapture() == h) {
+            ReleaseCapture();
+            ++gClicks;
+            InvalidateRect(h, nullptr, TRUE);
+        }
+        return 0;
+    case WM_CHAR: gTyped += static_cast<char>(w); return 0;
+    default: return DefWindowProc(h, m, w, l);
+    }
+}
+
+// Compares the X screen with a window's backing bitmap inside its shape, and with the screen as it
+// was before the window came where the shape cuts it away.
+int Mismatches(const Bitmap& screen, const Bitmap& before, HWND hwnd) {
+    Window* w = WindowSystem::Current()->Find(hwnd);
+    const TRect& r = w->FRect;
+    int bad = 0;
+    for (int y = 0; y < r.Height(); ++y)
+        for (int x = 0; x < r.Width(); ++x) {
+            bool inside = !w->FShape || w->FShape->Contains({x, y});
+            TColor want = inside ? w->FBacking.Pixel(x, y) : before.Pixel(r.Left + x, r.Top + y);
+            if (screen.Pixel(r.Left + x, r.Top + y) != want && bad++ < 5)
+                std::fprintf(stderr, "sdl_smoke: pixel %d,%d of '%s' is %06X, not %06X\n", x, y, w->FText.c_str(),
+                             static_cast<unsigned>(screen.Pixel(r.Left + x, r.Top + y)), static_cast<unsigned>(want));
+        }
+    return bad;
+}
+
+HWND MakeWindows(HWND& popup) {
+    WNDCLASS frame;
+    frame.lpszClassName = "SmokeFrame";
+    frame.hbrBackground = clBtnFace;
+    frame.lpfnWndProc = DefWindowProc;
+    RegisterClass(frame);
+    WNDCLASS button;
+    button.lpszClassName = "SmokeButton";
+    button.lpfnWndProc = ButtonProc;
+    RegisterClass(button);
+    HWND top = CreateWindowEx(0, "SmokeFrame", "Smoke", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 100, 80, 360, 240, nullptr, nullptr);
+    HWND b = CreateWindowEx(0, "SmokeButton", "", WS_CHILD | WS_VISIBLE, 40, 40, 120, 32, top, nullptr);
+    SetFocus(b);
+    TRect br;
+    GetWindowRect(b, &br);
+    gButtonCentre = {(br.Left + br.Right) / 2, (br.Top + br.Bottom) / 2};
+    popup = CreateWindowEx(WS_EX_TOOLWINDOW, "SmokeFrame", "Shaped", WS_POPUP | WS_BORDER, 520, 120, 200, 160, nullptr, nullptr);
+    Region cross = Region::FromRects({{60, 0, 140, 160}, {0, 50, 200, 110}});
+    SetWindowRgn(popup, &cross, FALSE);
+    return top;
+}
+
+int Check(HWND top, HWND popup, const Bitmap& before, const char* shotFile) {
+    if (gToolsFailed) {
+        std::fprintf(stderr, "sdl_smoke: xdotool failed\n");
+        return 1;
+    }
+    int failures = 0;
+    if (gClicks != 1) {
+        std::fprintf(stderr, "sdl_smoke: %d clicks arrived, not 1\n", gClicks.load());
+        ++failures;
+    }
+    if (gTyped != "ok") {
+        std::fprintf(stderr, "sdl_smoke: typed text arrived as '%s', not 'ok'\n", gTyped.c_str());
+        ++failures;
+    }
+    UpdateWindow(top);
+    Bitmap screen = CaptureScreen();
+    if (shotFile) WritePngFile(shotFile, screen, nullptr);
+    if (Mismatches(screen, before, top) || Mismatches(screen, before, popup)) ++failures;
+    return failures ? 1 : 0;
+}
+}
+
+int main(int argc, char** argv) {
+    const char* shotFile = argc > 1 ? argv[1] : nullptr;
+    std::string why;
+    std::unique_ptr<SdlBackend> backend = SdlBackend::Open(&why);
+    if (!backend) {
+        std::fprintf(stderr, "sdl_smoke: no display: %s\n", why.c_str());
+        return 1;
+    }
+    WindowSystem::Start(*backend);
+    HWND popup = nullptr;
+    HWND top = MakeWindows(popup);
+    UpdateWindow(top);
+    Bitmap before = CaptureScreen();
+    ShowWindow(popup, SW_SHOWNOACTIVATE);
+    std::thread user(User, std::ref(*backend));
+    int result = 1;
+    DWORD started = GetTickCount();
+    SetTimer(nullptr, 1, 20, [&](HWND, UINT, UINT_PTR, DWORD) {
+        gReady = true;
+        bool waitedEnough = GetTickCount() - started > 15000;
+        if (!gToolsDone || (gTyped.size() < 2 && !waitedEnough)) return;
+        result = Check(top, popup, before, shotFile);
+        PostQuitMessage(0);
+    });
+    MSG msg;
+    while (GetMessage(&msg, nullptr, 0, 0)) {
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+    user.join();
+    WindowSystem::Stop();
+    if (result == 0) std::puts("sdl_smoke: click, typing and pixels as expected");
+    return result;
+}
