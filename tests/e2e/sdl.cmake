@@ -10,3 +10,13 @@ if(TAVIK_XVFB_RUN AND TAVIK_XDOTOOL)
     add_test(NAME e2e.sdl_smoke COMMAND ${TAVIK_XVFB_RUN} -a -s "-screen 0 1024x768x24" $<TARGET_FILE:sdl_smoke> ${PROJECT_BINARY_DIR}/tests/sdl-smoke.png)
     set_tests_properties(e2e.sdl_smoke PROPERTIES LABELS e2e TIMEOUT 120)
 endif()
+
+# The window demo on the desktop: a caption drag through real X events, and a screenshot.
+add_executable(sdl_demo ${CMAKE_CURRENT_LIST_DIR}/sdl_demo.cpp)
+target_link_libraries(sdl_demo PRIVATE platform_backend_sdl)
+set_target_properties(sdl_demo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
+if(TAVIK_XVFB_RUN AND TAVIK_XDOTOOL)
+    add_test(NAME e2e.sdl_demo COMMAND ${TAVIK_XVFB_RUN} -a -s "-screen 0 1024x768x24"
+             $<TARGET_FILE:sdl_demo> --drag --shot ${PROJECT_BINARY_DIR}/tests/sdl-demo.png)
+    set_tests_properties(e2e.sdl_demo PROPERTIES LABELS e2e TIMEOUT 120)
+endif()

@@ -7,17 +7,13 @@
 #include "platform/window/Win.h"
 #include "platform/window/Window.h"
 #include "platform/window/WindowSystem.h"
-
-#include <spawn.h>
-#include <sys/wait.h>
+#include "tests/e2e/sdl_xdotool.h"
 
 #include <atomic>
 #include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 std::atomic<int> gClicks{0};
@@ -26,16 +22,6 @@ std::atomic<bool> gToolsDone{false};
 std::atomic<bool> gToolsFailed{false};
 std::string gTyped;
 TPoint gButtonCentre;
-
-bool RunTool(const std::vector<std::string>& args) {
-    std::vector<char*> argv;
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
-    int status = 0;
-    return waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
 
 // The user's side: real pointer and key events through the X server's test extension.
 void User(SdlBackend& backend) {
