@@ -25,6 +25,7 @@ struct TOptions {
     int IdleSeconds = 0;
 };
 
+std::atomic<bool> gShown{false};
 std::atomic<bool> gDragDone{false};
 std::atomic<bool> gDragFailed{false};
 int gSeconds = 0;
@@ -76,6 +77,7 @@ void RegisterClasses() {
 
 // The first window lies below the second: press on its caption, drag it up and to the right.
 void DragByHand(SdlBackend& backend) {
+    while (!gShown) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     bool ok = RunTool({"xdotool", "mousemove", "--sync", "200", "131"}) && RunTool({"xdotool", "mousedown", "1"});
     for (int i = 1; ok && i <= 8; ++i)
         ok = RunTool({"xdotool", "mousemove", "--sync", std::to_string(200 + 360 * i / 8), std::to_string(131 - 60 * i / 8)});
@@ -136,6 +138,11 @@ int main(int argc, char** argv) {
     std::thread hand;
     if (o.Drag) hand = std::thread(DragByHand, std::ref(*backend));
     else gDragDone = true;
+    // The windows are on the screen once the loop first runs out of work.
+    SetTimer(nullptr, 2, 1, [](HWND, UINT, UINT_PTR id, DWORD) {
+        gShown = true;
+        KillTimer(nullptr, id);
+    });
     auto started = std::chrono::steady_clock::now();
     double cpuAtStart = CpuSeconds();
     int result = 0;
