@@ -193,7 +193,11 @@ BOOL KillTimer(HWND hwnd, UINT_PTR id) {
 }
 
 void Sleep(DWORD ms) {
-    if (WindowSystem* ws = WindowSystem::Current()) ws->GetClock().Sleep(ms);
+    WindowSystem* ws = WindowSystem::Current();
+    if (!ws) return;
+    // Animations draw a frame, then pause: the frame reaches the screen before the pause.
+    ws->Paint().FlushPresents();
+    ws->GetClock().Sleep(ms);
 }
 
 DWORD GetTickCount() {
