@@ -1,13 +1,6 @@
 // Menu items and their text parts.
 #include "platform/controls/Menu.h"
-#include "platform/text/Utf8.h"
-
-char32_t MnemonicFold(char32_t c) {
-    if (c >= U'A' && c <= U'Z') return c + 32;
-    if (c >= 0x410 && c <= 0x42F) return c + 0x20;
-    if (c >= 0x400 && c <= 0x40F) return c + 0x50;
-    return c;
-}
+#include "platform/controls/Mnemonic.h"
 
 std::string MenuItem::Label() const {
     return Text.substr(0, Text.find('\t'));
@@ -19,13 +12,7 @@ std::string MenuItem::Shortcut() const {
 }
 
 char32_t MenuItem::Mnemonic() const {
-    std::u32string text = DecodeUtf8(Label());
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != U'&') continue;
-        if (text[i + 1] != U'&') return MnemonicFold(text[i + 1]);
-        ++i; // "&&" is a plain ampersand
-    }
-    return 0;
+    return MnemonicOf(Label());
 }
 
 int Menu::IndexOfId(UINT id) const {

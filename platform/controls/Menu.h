@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/controls/MenuCodes.h"
+#include "platform/controls/Mnemonic.h"
 
 #include <string>
 #include <vector>
@@ -56,6 +57,3 @@ private:
     bool FPopup;
     std::vector<MenuItem> FItems;
 };
-
-// Lower-cases the Latin and Cyrillic letters that mnemonics use.
-char32_t MnemonicFold(char32_t c);

@@ -1,6 +1,7 @@
 // Registration of the standard control classes.
 #include "platform/controls/StandardControls.h"
 #include "platform/controls/ButtonControl.h"
+#include "platform/controls/DialogWindow.h"
 #include "platform/controls/EditControl.h"
 #include "platform/controls/MenuModule.h"
 #include "platform/controls/ScrollBarControl.h"
@@ -14,4 +15,5 @@ void RegisterStandardControls() {
     ScrollBarControl::Register();
     RegisterMenuControls();
     RegisterSelectionControls();
+    DialogWindow::Register();
 }
