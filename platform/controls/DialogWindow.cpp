@@ -3,10 +3,10 @@
 #include "platform/controls/ButtonCodes.h"
 #include "platform/controls/ControlInstance.h"
 #include "platform/controls/DialogApi.h"
+#include "platform/controls/EditCodes.h"
 #include "platform/window/Win.h"
 
 namespace {
-constexpr UINT EM_SETSEL = 0x00B1;
 
 // Messages whose dialog-procedure result is the answer itself rather than a handled flag.
 bool ReturnsDirectly(UINT msg) {
