@@ -325,7 +325,7 @@ void MenuTracker::Choose(int level, int index) {
     FCommandIsSystem = FSystem || m->IsSystem();
     TPoint pos;
     GetCursorPos(&pos);
-    FCommandPos = FButtonDown || !FCommandIsSystem ? PointToLParam(pos) : 0;
+    FCommandPos = FMouseChoice ? PointToLParam(pos) : 0;
     FDone = true;
 }
 
@@ -378,6 +378,7 @@ void MenuTracker::ButtonDown(TPoint pt) {
 
 void MenuTracker::ButtonUp(TPoint pt) {
     FButtonDown = false;
+    FMouseChoice = true;
     THit hit = HitTest(pt);
     Menu* m = MenuAt(hit.Level);
     bool onItem = m && m->Valid(hit.Index);
@@ -442,6 +443,7 @@ void MenuTracker::Activate(int level, int index) {
 }
 
 void MenuTracker::KeyDown(UINT vk) {
+    FMouseChoice = false;
     int deepest = static_cast<int>(FLevels.size()) - 1;
     bool barOnly = deepest < 0 && FBar;
     int index = -1;
@@ -480,6 +482,7 @@ void MenuTracker::KeyDown(UINT vk) {
 }
 
 void MenuTracker::Char(char32_t c) {
+    FMouseChoice = false;
     int level = FLevels.empty() ? kBar : static_cast<int>(FLevels.size()) - 1;
     Menu* m = MenuAt(level);
     if (!m) return;

@@ -81,6 +81,7 @@ private:
     int FBarIndex = -1;
     bool FBarOpen = false;
     bool FButtonDown = false;
+    bool FMouseChoice = false; // a release chose: system commands carry the pointer position
     std::vector<TLevel> FLevels;
     bool FDone = false;
     bool FChosen = false;
