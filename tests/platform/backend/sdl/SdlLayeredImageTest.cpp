@@ -1,0 +1,88 @@
+// Layered windows composed for a desktop that cannot blend: the blend over our windows below and
+// the desktop colour, and the see-through pixels cut out. Also: a pause shows what was drawn.
+#include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/backend/sdl/SdlLayeredImage.h"
+#include "platform/window/Compositor.h"
+#include "platform/window/Win.h"
+#include "platform/window/WindowSystem.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+constexpr TColor kKey = RGB(255, 0, 255);
+
+class SdlLayeredImageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WindowSystem::Start(FBackend);
+        for (auto [name, colour] : {std::pair{"Red", RGB(255, 0, 0)}, {"Blue", RGB(0, 0, 255)}, {"Key", kKey}, {"Green", RGB(0, 255, 0)}, {"Black", RGB(0, 0, 0)}}) {
+            WNDCLASS wc;
+            wc.lpszClassName = name;
+            wc.hbrBackground = colour;
+            RegisterClass(wc);
+        }
+        Lower = CreateWindowEx(0, "Red", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr);
+    }
+    void TearDown() override { WindowSystem::Stop(); }
+    HWND Layered(const char* cls, int x, int y) {
+        return CreateWindowEx(WS_EX_LAYERED, cls, "", WS_POPUP | WS_VISIBLE, x, y, 40, 40, nullptr, nullptr);
+    }
+    void Paint() {
+        MSG msg;
+        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+    }
+    static int Blend(int src, int dst, int a) { return Compositor::Mul255(src, a) + Compositor::Mul255(dst, 255 - a); }
+
+    HeadlessBackend FBackend{{200, 150}};
+    HWND Lower = nullptr;
+};
+}
+
+TEST_F(SdlLayeredImageTest, OneOpacityBlendsOverOurWindowBelowAndTheDesktopBeyondIt) {
+    HWND upper = Layered("Blue", 80, 70); // half over the red window, half over the desktop
+    CreateWindowEx(0, "Black", "", WS_CHILD | WS_VISIBLE, 2, 20, 8, 8, upper, nullptr); // dark, not see-through
+    SetLayeredWindowAttributes(upper, 0, 128, LWA_ALPHA);
+    Paint();
+    Bitmap pixels;
+    Region solid;
+    ASSERT_TRUE(SdlLayeredImage::Compose(upper, pixels, solid));
+    ASSERT_EQ(pixels.Size(), (TSize{40, 40}));
+    EXPECT_EQ(pixels.Pixel(5, 5), RGB(Blend(0, 255, 128), 0, Blend(255, 0, 128)));
+    TColor desk = ColorToRGB(GetSysColor(COLOR_BACKGROUND));
+    EXPECT_EQ(pixels.Pixel(30, 35), RGB(Blend(0, GetRValue(desk), 128), Blend(0, GetGValue(desk), 128), Blend(255, GetBValue(desk), 128)));
+    EXPECT_EQ(pixels.Pixel(4, 22), RGB(Blend(0, 255, 128), 0, 0));
+    EXPECT_EQ(solid, Region(TRect{0, 0, 40, 40})); // nothing wholly see-through
+}
+
+TEST_F(SdlLayeredImageTest, KeyColouredPixelsAreCutOutAndShowWhatIsBelow) {
+    HWND upper = Layered("Key", 10, 10);
+    CreateWindowEx(0, "Green", "", WS_CHILD | WS_VISIBLE, 5, 6, 10, 12, upper, nullptr);
+    SetLayeredWindowAttributes(upper, kKey, 255, LWA_COLORKEY);
+    Paint();
+    Bitmap pixels;
+    Region solid;
+    ASSERT_TRUE(SdlLayeredImage::Compose(upper, pixels, solid));
+    EXPECT_EQ(solid, Region(TRect{5, 6, 15, 18}));
+    EXPECT_EQ(pixels.Pixel(0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(pixels.Pixel(6, 7), RGB(0, 255, 0));
+}
+
+TEST_F(SdlLayeredImageTest, OnlyTopLevelWindowsOfTheRunningSystemCompose) {
+    HWND child = CreateWindowEx(0, "Green", "", WS_CHILD | WS_VISIBLE, 5, 5, 10, 10, Lower, nullptr);
+    Bitmap pixels;
+    Region solid;
+    EXPECT_FALSE(SdlLayeredImage::Compose(child, pixels, solid));
+    DestroyWindow(child);
+    EXPECT_FALSE(SdlLayeredImage::Compose(child, pixels, solid));
+}
+
+TEST_F(SdlLayeredImageTest, APauseInsideACallShowsWhatWasDrawnBeforeIt) {
+    Paint();
+    CaptureScreen();
+    std::uint64_t before = FBackend.Presents();
+    HDC dc = GetDC(Lower);
+    dc->FillRect({0, 0, 10, 10}, RGB(1, 2, 3));
+    ReleaseDC(Lower, dc);
+    Sleep(8); // an animation's frame pause
+    EXPECT_EQ(FBackend.Presents(), before + 1);
+}
