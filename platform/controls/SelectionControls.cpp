@@ -1,5 +1,6 @@
 // Registration of the selection controls.
 #include "platform/controls/SelectionControls.h"
+#include "platform/controls/ListBox.h"
 #include "platform/controls/TabControl.h"
 #include "platform/controls/TrackBar.h"
 
@@ -7,4 +8,5 @@ void RegisterSelectionControls() {
     // RegisterClass refuses a name that is already there, which makes this idempotent.
     TrackBar::Register();
     TabControl::Register();
+    ListBox::Register();
 }
