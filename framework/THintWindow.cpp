@@ -1,6 +1,8 @@
 // The plain hint window.
 #include "framework/THintWindow.h"
 
+#include "framework/TextBlock.h"
+
 #include "platform/text/TextDraw.h"
 #include "platform/window/Win.h"
 
@@ -23,12 +25,9 @@ void THintWindow::CreateParams(TCreateParams& params) {
 }
 
 TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint, void*) {
-    DeviceContext measure;
-    measure.SelectFont(Font()->Handle());
-    TRect text{0, 0, std::max(1, maxWidth), 0};
-    DrawText(&measure, hint, &text, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+    const TSize text = MeasureTextBlock(Font(), hint, maxWidth, DT_NOPREFIX);
     const int border = GetSystemMetrics(SM_CXBORDER);
-    return {0, 0, text.Width() + 2 * (kMarginX + border) + 2, text.Height() + 2 * (kMarginY + border)};
+    return {0, 0, text.cx + 2 * (kMarginX + border) + 2, text.cy + 2 * (kMarginY + border)};
 }
 
 void THintWindow::ActivateHint(const TRect& rect, const std::string& hint) {

@@ -2,6 +2,7 @@
 #include "framework/TSpeedButton.h"
 
 #include "framework/TWinControl.h"
+#include "framework/TextBlock.h"
 
 #include "platform/text/TextDraw.h"
 #include "platform/window/ClassicStyle.h"
@@ -193,13 +194,7 @@ int TSpeedButton::GlyphIndex() const {
 }
 
 TSize TSpeedButton::CaptionSize(int maxWidth) const {
-    const std::string text = GetText();
-    if (text.empty()) return {};
-    DeviceContext measure;
-    measure.SelectFont(Font()->Handle());
-    TRect r{0, 0, std::max(1, maxWidth), 0};
-    DrawText(&measure, text, &r, DT_CALCRECT | DT_CENTER | DT_WORDBREAK);
-    return r.Size();
+    return MeasureTextBlock(Font(), GetText(), maxWidth, DT_CENTER);
 }
 
 // Glyph and caption as one block: laid against the Layout edge at Margin, or centred (-1);

@@ -53,6 +53,7 @@ TEST_F(HintTest, AHintAppearsBelowThePointerAfterTheHintPauseAndMovesOnAfterTheS
     TPoint cursor = At(*First, 20, 15);
     EXPECT_EQ(Application->HintWindow()->Left(), cursor.X);
     EXPECT_GT(Application->HintWindow()->Top(), cursor.Y);
+    EXPECT_LT(Application->HintWindow()->Width(), 150) << "a short hint is as wide as its text";
 
     Over(Second);
     EXPECT_FALSE(HintShown()) << "the old hint goes at once";

@@ -141,6 +141,7 @@ TEST_F(SpeedButtonTest, GlyphAndMultiLineCaptionAreLaidOutAsOneBlock) {
     const TRect g = b->GlyphRect();
     EXPECT_EQ(twoLines.Left - g.Right, 4);
     EXPECT_LE(std::abs(g.Left - (100 - twoLines.Right)), 1);
+    EXPECT_GT(g.Left, 20) << "a short caption leaves room on both sides";
     b->SetMargin(5);
     b->SetLayout(blGlyphRight);
     EXPECT_EQ(b->GlyphRect().Right, 95);
