@@ -1,9 +1,12 @@
-// Smoke test of the desktop back end under an X server (Xvfb): a window with a child button and a
-// shaped popup; real X input (xdotool) clicks the button and types; the X screen must then show
-// every window's pixels exactly as our backing bitmaps hold them, and the desktop outside a shape.
+// Smoke test of the desktop back end under an X server (Xvfb): a window with a child button, a
+// shaped popup and a half-transparent layered window over the first; real X input (xdotool)
+// clicks the button and types; the X screen must then show every window's pixels exactly as our
+// backing bitmaps hold them, the desktop outside a shape, and the layered window as our own
+// compositor blends it.
 #include "platform/backend/sdl/SdlBackend.h"
 #include "platform/gfx/ImageFiles.h"
 #include "platform/text/TextDraw.h"
+#include "platform/window/Compositor.h"
 #include "platform/window/Win.h"
 #include "platform/window/Window.h"
 #include "platform/window/WindowSystem.h"
@@ -63,12 +66,14 @@ LRESULT ButtonProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 
 // Compares the X screen with a window's backing bitmap inside its shape, and with the screen as it
 // was before the window came where the shape cuts it away.
-int Mismatches(const Bitmap& screen, const Bitmap& before, HWND hwnd) {
+// Pixels under `covered` (screen coordinates) belong to a window above and are left out.
+int Mismatches(const Bitmap& screen, const Bitmap& before, HWND hwnd, const TRect& covered = {}) {
     Window* w = WindowSystem::Current()->Find(hwnd);
     const TRect& r = w->FRect;
     int bad = 0;
     for (int y = 0; y < r.Height(); ++y)
         for (int x = 0; x < r.Width(); ++x) {
+            if (covered.Contains({r.Left + x, r.Top + y})) continue;
             bool inside = !w->FShape || w->FShape->Contains({x, y});
             TColor want = inside ? w->FBacking.Pixel(x, y) : before.Pixel(r.Left + x, r.Top + y);
             if (screen.Pixel(r.Left + x, r.Top + y) != want && bad++ < 5)
@@ -78,7 +83,7 @@ int Mismatches(const Bitmap& screen, const Bitmap& before, HWND hwnd) {
     return bad;
 }
 
-HWND MakeWindows(HWND& popup) {
+HWND MakeWindows(HWND& popup, HWND& layered) {
     WNDCLASS frame;
     frame.lpszClassName = "SmokeFrame";
     frame.hbrBackground = clBtnFace;
@@ -97,10 +102,30 @@ HWND MakeWindows(HWND& popup) {
     popup = CreateWindowEx(WS_EX_TOOLWINDOW, "SmokeFrame", "Shaped", WS_POPUP | WS_BORDER, 520, 120, 200, 160, nullptr, nullptr);
     Region cross = Region::FromRects({{60, 0, 140, 160}, {0, 50, 200, 110}});
     SetWindowRgn(popup, &cross, FALSE);
+    // Half over the first window, half over the desktop.
+    layered = CreateWindowEx(WS_EX_LAYERED | WS_EX_TOOLWINDOW, "SmokeButton", "", WS_POPUP, 380, 260, 160, 100, nullptr, nullptr);
+    SetLayeredWindowAttributes(layered, 0, 160, LWA_ALPHA);
     return top;
 }
 
-int Check(HWND top, HWND popup, const Bitmap& before, const char* shotFile) {
+// A desktop without a compositing manager cannot blend: the layered window shows what our own
+// compositor makes of it over the windows below and the desktop colour.
+int LayeredMismatches(const Bitmap& screen, HWND layered) {
+    WindowSystem* ws = WindowSystem::Current();
+    std::vector<Window*> bottomUp(ws->TopLevels().rbegin(), ws->TopLevels().rend());
+    Bitmap composed = Compositor::Compose(bottomUp, screen.Width(), screen.Height(), GetSysColor(COLOR_BACKGROUND));
+    TRect r;
+    GetWindowRect(layered, &r);
+    int bad = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x)
+            if (screen.Pixel(x, y) != composed.Pixel(x, y) && bad++ < 5)
+                std::fprintf(stderr, "sdl_smoke: layered pixel %d,%d is %06X, not %06X\n", x, y, static_cast<unsigned>(screen.Pixel(x, y)),
+                             static_cast<unsigned>(composed.Pixel(x, y)));
+    return bad;
+}
+
+int Check(HWND top, HWND popup, HWND layered, const Bitmap& before, const char* shotFile) {
     if (gToolsFailed) {
         std::fprintf(stderr, "sdl_smoke: xdotool failed\n");
         return 1;
@@ -117,7 +142,9 @@ int Check(HWND top, HWND popup, const Bitmap& before, const char* shotFile) {
     UpdateWindow(top);
     Bitmap screen = CaptureScreen();
     if (shotFile) WritePngFile(shotFile, screen, nullptr);
-    if (Mismatches(screen, before, top) || Mismatches(screen, before, popup)) ++failures;
+    TRect covered;
+    GetWindowRect(layered, &covered);
+    if (Mismatches(screen, before, top, covered) || Mismatches(screen, before, popup, covered) || LayeredMismatches(screen, layered)) ++failures;
     return failures ? 1 : 0;
 }
 }
@@ -131,11 +158,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     WindowSystem::Start(*backend);
-    HWND popup = nullptr;
-    HWND top = MakeWindows(popup);
+    HWND popup = nullptr, layered = nullptr;
+    HWND top = MakeWindows(popup, layered);
     UpdateWindow(top);
     Bitmap before = CaptureScreen();
     ShowWindow(popup, SW_SHOWNOACTIVATE);
+    ShowWindow(layered, SW_SHOWNOACTIVATE);
     std::thread user(User, std::ref(*backend));
     int result = 1;
     DWORD started = GetTickCount();
@@ -143,7 +171,7 @@ int main(int argc, char** argv) {
         gReady = true;
         bool waitedEnough = GetTickCount() - started > 15000;
         if (!gToolsDone || (gTyped.size() < 2 && !waitedEnough)) return;
-        result = Check(top, popup, before, shotFile);
+        result = Check(top, popup, layered, before, shotFile);
         PostQuitMessage(0);
     });
     MSG msg;
