@@ -247,7 +247,7 @@ void SdlBackend::RecomposeStale() {
 
 std::optional<TSdlPlace> SdlBackend::Place(std::uint32_t windowId) const {
     HWND hwnd = FWindows.FindById(windowId);
-    const SdlWindowTable::TEntry* e = hwnd ? const_cast<SdlWindowTable&>(FWindows).Find(hwnd) : nullptr;
+    const SdlWindowTable::TEntry* e = hwnd ? FWindows.Find(hwnd) : nullptr;
     if (!e) return std::nullopt;
     return TSdlPlace{hwnd, e->State.Bounds.TopLeft(), Transient(e->Real->Handle()), e->State.Minimized};
 }

@@ -36,6 +36,11 @@ SdlWindowTable::TEntry* SdlWindowTable::Find(HWND hwnd) {
     return it == FEntries.end() ? nullptr : &it->second;
 }
 
+const SdlWindowTable::TEntry* SdlWindowTable::Find(HWND hwnd) const {
+    auto it = FEntries.find(hwnd);
+    return it == FEntries.end() ? nullptr : &it->second;
+}
+
 HWND SdlWindowTable::FindById(std::uint32_t id) const {
     for (const auto& [hwnd, entry] : FEntries)
         if (entry.Real->Id() == id) return hwnd;

@@ -26,6 +26,7 @@ public:
     // Creates, updates or removes the real window; true when it exists afterwards.
     bool Update(HWND hwnd, TTopLevelChange change, const TTopLevelState& state);
     TEntry* Find(HWND hwnd);
+    const TEntry* Find(HWND hwnd) const;
     HWND FindById(std::uint32_t id) const;
     // Top-level windows, topmost first, as the window system last ordered them.
     const std::vector<HWND>& Order() const { return FOrder; }
