@@ -82,9 +82,3 @@ TEST(CommandLine, UnknownOptionsAreNamedAndErrorsNeedNoErrorText) {
     CommandLine options;
     EXPECT_FALSE(options.Parse(2, argv, nullptr));
 }
-
-TEST(CommandLine, UsageNamesEveryOption) {
-    std::string usage = CommandLine::Usage();
-    for (const char* option : {"--headless", "--screen", "--seed", "--script", "--help", "--version"})
-        EXPECT_NE(usage.find(option), std::string::npos) << option;
-}
