@@ -3,6 +3,7 @@
 
 #include "framework/Exception.h"
 #include "framework/Messages.h"
+#include "framework/TComponentDump.h"
 #include "framework/TCustomForm.h"
 #include "framework/THintWindow.h"
 #include "framework/TMouse.h"
@@ -221,8 +222,15 @@ void TApplication::ControlDestroyed(TControl* control) {
     ForgetControl(control);
 }
 
+// A program whose main form is gone has nothing left to run for.
 void TApplication::FormDestroyed(TCustomForm* form) {
-    if (FMainForm == form) FMainForm = nullptr;
+    if (FMainForm != form) return;
+    FMainForm = nullptr;
+    if (!ComponentState().Contains(csDestroying)) Terminate();
+}
+
+void TApplication::Initialize() {
+    TComponentDump::Register();
 }
 
 // --- hints -------------------------------------------------------------------------------

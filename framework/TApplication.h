@@ -55,7 +55,8 @@ public:
     ~TApplication() override;
     std::string ClassName() const override { return "TApplication"; }
 
-    void Initialize() {}
+    // Registers the framework's records for automation dumps.
+    void Initialize();
     // Makes a form, stores it in ref, runs its OnCreate; the first form made is the main form.
     template <class T>
     void CreateForm(T*& ref) {

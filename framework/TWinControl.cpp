@@ -5,6 +5,7 @@
 #include "framework/Format.h"
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
+#include "framework/TScreen.h"
 #include "framework/TWinControlCreation.h"
 
 #include "platform/window/Win.h"
@@ -31,6 +32,8 @@ TWinControl::~TWinControl() {
         TWinControlCreation::Unbind(hwnd);
         DestroyWindow(hwnd);
     }
+    // Leaving the parent here, while still a windowed control, takes it out of the tab order too.
+    if (FParent) FParent->RemoveControl(this);
 }
 
 // --- the window ------------------------------------------------------------------------------
@@ -42,8 +45,8 @@ HWND TWinControl::Handle() {
 
 void TWinControl::HandleNeeded() {
     if (FHandle) return;
-    if (FParent) FParent->HandleNeeded();
-    CreateWnd();
+    if (FParent) FParent->HandleNeeded(); // which may have made this window with its children
+    if (!FHandle) CreateWnd();
 }
 
 TWinControl* TWinControl::FromHandle(HWND hwnd) {
@@ -545,6 +548,7 @@ void TWinControl::Dispatch(TMessage& m) {
     case WM_KEYUP: WMKeyUp(m); break;
     case WM_CHAR: WMChar(m); break;
     case WM_SYSKEYDOWN: WMSysKeyDown(m); break;
+    case WM_SYSCHAR: WMSysChar(m); break;
     case WM_GETDLGCODE: WMGetDlgCode(m); break;
     case WM_SETCURSOR: WMSetCursor(m); break;
     case WM_MOUSELEAVE: WMMouseLeave(m); break;
@@ -638,11 +642,23 @@ void TWinControl::DoExit() {
     if (OnExit) OnExit(this);
 }
 
+// The screen's cursor overrides all; otherwise the graphic child under the pointer, then this
+// control, name theirs; crDefault leaves the choice to the parent and the class.
 void TWinControl::WMSetCursor(TMessage& m) {
-    if (LOWORD(static_cast<WPARAM>(m.LParam)) == HTCLIENT && Cursor() != crDefault) {
-        ::SetCursor(LoadCursor(nullptr, CursorToIdc(Cursor())));
-        m.Result = TRUE;
-        return;
+    if (reinterpret_cast<HWND>(m.WParam) == FHandle && LOWORD(static_cast<WPARAM>(m.LParam)) == HTCLIENT) {
+        TCursor cursor = Screen ? Screen->Cursor() : crDefault;
+        if (cursor == crDefault) {
+            TPoint p;
+            GetCursorPos(&p);
+            TControl* child = ControlAtPos(ScreenToClient(p), false);
+            cursor = child ? child->Cursor() : crDefault;
+        }
+        if (cursor == crDefault) cursor = Cursor();
+        if (cursor != crDefault) {
+            ::SetCursor(LoadCursor(nullptr, CursorToIdc(cursor)));
+            m.Result = TRUE;
+            return;
+        }
     }
     DefaultHandler(m);
 }
@@ -878,6 +894,14 @@ void TWinControl::WMChar(TMessage& m) {
 
 void TWinControl::WMSysKeyDown(TMessage& m) {
     if (DoKeyDown(m)) DefaultHandler(m);
+}
+
+// Alt+letter goes to the form's controls first as CM_DIALOGCHAR (accelerators of labels and
+// buttons); only what nobody takes reaches the menu.
+void TWinControl::WMSysChar(TMessage& m) {
+    TCustomForm* form = GetParentForm();
+    if (form && form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) != 0) return;
+    DefaultHandler(m);
 }
 
 void TWinControl::CMDialogKey(TMessage& m) {

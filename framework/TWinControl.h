@@ -159,6 +159,7 @@ protected:
     virtual void WMKeyUp(TMessage& message);
     virtual void WMChar(TMessage& message);
     virtual void WMSysKeyDown(TMessage& message);
+    virtual void WMSysChar(TMessage& message);
     virtual void WMGetDlgCode(TMessage& message) { DefaultHandler(message); }
     virtual void WMSetCursor(TMessage& message);
     virtual void WMMouseLeave(TMessage& message);
