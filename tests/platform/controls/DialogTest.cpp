@@ -1,6 +1,7 @@
 // Dialogs from templates run as a user would: the modal run and its owner, focus order with Tab
 // and arrows, the default button and its look, Enter, Esc, mnemonics, and the item helpers.
 #include "DialogTestProgram.h"
+#include "platform/controls/EditCodes.h"
 #include "platform/controls/StaticCodes.h"
 
 #include <vector>
@@ -182,4 +183,39 @@ TEST_F(DialogTest, ItemHelpersReachTheControlsOfAModelessDialog) {
         EXPECT_FALSE(EndDialog(Main, 1)) << "not a dialog";
         DestroyWindow(dlg);
     });
+}
+
+TEST_F(DialogTest, AnEditTakesItsCharactersAndIsSelectedWholeWhenTabbedInto) {
+    TDialogTemplate t;
+    t.Caption = "Name";
+    t.Style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_CENTER;
+    t.Rect = {0, 0, 220, 80};
+    t.Items = {
+        {"Static", "&Name:", kLabel, SS_LEFT, 0, Bounds(10, 12, 50, 16)},
+        {"Edit", "Player", 20, WS_TABSTOP, WS_EX_CLIENTEDGE, Bounds(60, 10, 150, 21)},
+        {"Button", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, Bounds(70, 46, 70, 23)},
+    };
+    std::string typed;
+    Start([&] {
+        return DialogBoxIndirect(t, Main, [&](HWND dlg, UINT msg, WPARAM w, LPARAM) -> INT_PTR {
+            if (msg != WM_COMMAND || LOWORD(w) != IDOK) return FALSE;
+            typed = GetDlgItemText(dlg, 20);
+            EndDialog(dlg, IDOK);
+            return TRUE;
+        });
+    });
+    HWND edit = Item(20);
+    ASSERT_EQ(Focus(), edit);
+    Driver->PressKey(VK_TAB);
+    Driver->PressKey(VK_TAB);
+    ASSERT_EQ(Focus(), edit);
+    DWORD start = 1, end = 0;
+    Driver->RunOnUi([&] { SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end)); });
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 6u) << "tabbing into an edit selects its text";
+    Driver->Type("nab"); // "n" is the label's mnemonic, but the edit wants characters
+    Driver->PressKey(VK_RETURN);
+    ASSERT_TRUE(Finished());
+    EXPECT_EQ(Result, IDOK);
+    EXPECT_EQ(OnUi<std::string>([&] { return typed; }), "nab");
 }

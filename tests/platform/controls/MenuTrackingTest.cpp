@@ -199,3 +199,47 @@ TEST_F(MenuDriverTest, TheSystemMenuFollowsTheWindowStateAndSendsSystemCommands)
     EXPECT_FALSE(OnUi<bool>([&] { return IsZoomed(App.Main) != FALSE; }));
     EXPECT_TRUE(Commands().empty());
 }
+
+TEST_F(MenuDriverTest, MenuSelectNamesCommandsByIdAndSubmenusByPosition) {
+    ClickItem(App.Bar, 0);
+    ClearLog();
+    TPoint open = ItemCentre(App.File, 1), recent = ItemCentre(App.File, 3);
+    Driver->MouseMove(open.X, open.Y);
+    auto select = Messages(WM_MENUSELECT);
+    ASSERT_EQ(select.size(), 1u);
+    EXPECT_EQ(LOWORD(select[0].WParam), kIdOpen);
+    EXPECT_FALSE(HIWORD(select[0].WParam) & MF_POPUP);
+    EXPECT_EQ(reinterpret_cast<HMENU>(select[0].LParam), App.File);
+    Driver->MouseMove(recent.X, recent.Y);
+    select = Messages(WM_MENUSELECT);
+    ASSERT_EQ(select.size(), 2u);
+    EXPECT_EQ(LOWORD(select[1].WParam), 3) << "a submenu item is named by its position";
+    EXPECT_TRUE(HIWORD(select[1].WParam) & MF_POPUP);
+    TPoint separator = ItemCentre(App.File, 2);
+    Driver->MouseMove(separator.X, separator.Y);
+    EXPECT_EQ(Messages(WM_MENUSELECT).size(), 2u) << "separators are never selected";
+    EXPECT_EQ(HiliteOf(App.File), 3);
+    Driver->PressKey(VK_ESCAPE);
+    Driver->PressKey(VK_ESCAPE);
+}
+
+TEST_F(MenuDriverTest, TheCaptionIconOpensTheSystemMenuAndCloseClosesTheWindow) {
+    TRect window = OnUi<TRect>([&] { TRect r; GetWindowRect(App.Main, &r); return r; });
+    TPoint icon{window.Left + 12, window.Top + 13};
+    ASSERT_EQ(OnUi<LRESULT>([&] { return SendMessage(App.Main, WM_NCHITTEST, 0, PointToLParam(icon)); }), HTSYSMENU);
+    Driver->Click(icon.X, icon.Y);
+    std::vector<HMENU> open = OpenMenus();
+    ASSERT_EQ(open.size(), 1u);
+    EXPECT_EQ(HiliteOf(open[0]), -1) << "opened by the mouse: nothing selected yet";
+    int close = OnUi<int>([&] { return GetMenuItemCount(open[0]) - 1; });
+    EXPECT_EQ(OnUi<UINT>([&] { return GetMenuItemID(open[0], close); }), SC_CLOSE);
+    TPoint at = ItemCentre(open[0], close);
+    Driver->Click(at.X, at.Y);
+    ASSERT_TRUE(Driver->Finished()) << "the window closed and the program ended";
+    // The UI thread is over: its record can be read directly.
+    std::vector<TMenuMessage> sys;
+    std::copy_if(App.Log.begin(), App.Log.end(), std::back_inserter(sys), [](const TMenuMessage& m) { return m.Msg == WM_SYSCOMMAND; });
+    ASSERT_FALSE(sys.empty());
+    EXPECT_EQ(sys.back().WParam, SC_CLOSE);
+    EXPECT_EQ(LParamToPoint(sys.back().LParam), at) << "chosen with the mouse: the pointer position comes along";
+}
