@@ -57,7 +57,21 @@ TEST_F(MessageBoxTest, EnterTakesTheDefaultButtonAndEscCancelsOnlyWhereThereIsAC
 }
 
 TEST_F(MessageBoxTest, TheBoxIsADialogOfStaticAndButtonChildrenModalToItsOwner) {
+    // The skin wraps a dialog's children by class when the dialog is activated: they must exist by then.
+    int childrenAtActivation = -1;
+    HHOOK hook = OnUi<HHOOK>([&] {
+        return SetWindowsHookEx(WH_CBT, [&](int code, WPARAM w, LPARAM l) -> LRESULT {
+            HWND h = reinterpret_cast<HWND>(w);
+            if (code == HCBT_ACTIVATE && GetClassName(h) == "#32770") {
+                childrenAtActivation = 0;
+                for (HWND c = GetWindow(h, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ++childrenAtActivation;
+            }
+            return CallNextHookEx(nullptr, code, w, l);
+        }, nullptr, 0);
+    });
     Show("Неправильно!!!", MB_OKCANCEL | MB_ICONERROR);
+    Driver->RunOnUi([&] { UnhookWindowsHookEx(hook); });
+    EXPECT_EQ(OnUi<int>([&] { return childrenAtActivation; }), 4);
     HWND dlg = Dialog();
     EXPECT_EQ(OnUi<std::string>([&] { return GetWindowText(dlg); }), "Tavik");
     auto kids = Children();
