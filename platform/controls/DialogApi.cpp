@@ -77,6 +77,29 @@ HWND CreateDialogIndirect(const TDialogTemplate& tmpl, HWND owner, DLGPROC proc,
     return dlg;
 }
 
+namespace {
+// The modal loop: dialog keys first, WM_ENTERIDLE to the owner whenever the queue runs dry;
+// false when WM_QUIT ended it (the quit is posted again for the loop outside).
+bool RunModal(HWND dlg, DialogWindow& state, HWND owner, bool idleMessages) {
+    MSG msg;
+    while (!state.FEnded && IsWindow(dlg)) {
+        if (idleMessages && owner && !PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            SendMessage(owner, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(dlg));
+            if (state.FEnded || !IsWindow(dlg)) break;
+        }
+        if (!GetMessage(&msg, nullptr, 0, 0)) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        if (!IsDialogMessage(dlg, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessage(&msg);
+        }
+    }
+    return true;
+}
+}
+
 INT_PTR DialogBoxIndirect(const TDialogTemplate& tmpl, HWND owner, DLGPROC proc, LPARAM initParam) {
     HWND root = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
     TDialogTemplate hidden = tmpl;
@@ -90,20 +113,8 @@ INT_PTR DialogBoxIndirect(const TDialogTemplate& tmpl, HWND owner, DLGPROC proc,
         state->FDisabledOwner = root;
     }
     if (!state->FEnded) ShowWindow(dlg, SW_SHOW);
-    MSG msg;
-    bool quit = false;
-    while (!state->FEnded && IsWindow(dlg)) {
-        if (!GetMessage(&msg, nullptr, 0, 0)) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            quit = true;
-            break;
-        }
-        if (!IsDialogMessage(dlg, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessage(&msg);
-        }
-    }
-    INT_PTR result = state->FEnded && !quit ? state->FResult : IDCANCEL;
+    bool ended = RunModal(dlg, *state, root, !(tmpl.Style & DS_NOIDLEMSG));
+    INT_PTR result = ended && state->FEnded ? state->FResult : IDCANCEL;
     if (state->FDisabledOwner) EnableWindow(state->FDisabledOwner, TRUE);
     state->FDisabledOwner = nullptr;
     if (IsWindow(dlg)) DestroyWindow(dlg);

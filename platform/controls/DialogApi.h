@@ -12,7 +12,8 @@ constexpr const char* WC_DIALOG = "#32770";
 // Creates the dialog hidden, its controls, sends WM_SETFONT to each and WM_INITDIALOG (lParam =
 // initParam), then shows it when the template's style has WS_VISIBLE. nullptr on failure.
 HWND CreateDialogIndirect(const TDialogTemplate& tmpl, HWND owner, DLGPROC proc, LPARAM initParam = 0);
-// Runs the dialog modally: its owner's top-level window is disabled while it runs, enabled again
+// Runs the dialog modally: its owner's top-level window is disabled while it runs (and told
+// WM_ENTERIDLE with MSGF_DIALOGBOX whenever the dialog waits, unless DS_NOIDLEMSG), enabled again
 // before the dialog is destroyed; returns EndDialog's result (-1 when it could not be created,
 // IDCANCEL when the program quits underneath it).
 INT_PTR DialogBoxIndirect(const TDialogTemplate& tmpl, HWND owner, DLGPROC proc, LPARAM initParam = 0);

@@ -26,6 +26,8 @@ constexpr DWORD DS_CONTEXTHELP = 0x2000;
 constexpr UINT DM_GETDEFID = WM_USER + 0;
 constexpr UINT DM_SETDEFID = WM_USER + 1;
 constexpr UINT DM_REPOSITION = WM_USER + 2;
+// WM_ENTERIDLE's reason while a modal dialog waits.
+constexpr WPARAM MSGF_DIALOGBOX = 0;
 // DM_GETDEFID's high word when the dialog has a default button.
 constexpr WORD DC_HASDEFID = 0x534B;
 

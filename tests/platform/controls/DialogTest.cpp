@@ -84,6 +84,19 @@ TEST_F(DialogTest, AModalRunDisablesItsOwnerAndGivesItBackBeforeTheDialogGoes) {
     EXPECT_TRUE(OnUi<bool>([&] { return Seen.OwnerEnabledAtDestroy; }));
     EXPECT_FALSE(OnUi<bool>([&] { return IsWindow(dlg) != FALSE; }));
     EXPECT_EQ(OnUi<HWND>([] { return GetActiveWindow(); }), Main) << "activation returns to the owner";
+    auto idle = OnUi<std::vector<std::pair<WPARAM, HWND>>>([&] { return IdleReasons; });
+    ASSERT_FALSE(idle.empty()) << "the owner heard that the dialog was waiting";
+    EXPECT_EQ(idle[0], (std::pair<WPARAM, HWND>{MSGF_DIALOGBOX, dlg}));
+}
+
+TEST_F(DialogTest, QuittingUnderAModalDialogEndsItAsCancelAndReachesTheOuterLoop) {
+    Open(Main);
+    ASSERT_TRUE(Dialog());
+    Driver->RunOnUi([] { PostQuitMessage(3); });
+    Driver->WaitIdle();
+    EXPECT_TRUE(Finished());
+    EXPECT_EQ(Result, IDCANCEL);
+    EXPECT_TRUE(Driver->Finished()) << "the quit went on to the program's own loop";
 }
 
 TEST_F(DialogTest, TabVisitsTabStopsInOrderAndArrowsStayInsideTheRadioGroup) {

@@ -15,6 +15,8 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class DialogDriverTest : public ::testing::Test {
 protected:
@@ -37,6 +39,7 @@ protected:
                 Returned = true;
                 return 0;
             }
+            if (m == WM_ENTERIDLE) IdleReasons.push_back({w, reinterpret_cast<HWND>(l)});
             if (m == WM_DESTROY) PostQuitMessage(0);
             return DefWindowProc(h, m, w, l);
         };
@@ -89,6 +92,7 @@ protected:
     bool Finished() const { return Returned; }
 
     HWND Main = nullptr;
+    std::vector<std::pair<WPARAM, HWND>> IdleReasons; // WM_ENTERIDLE received by the main window
     std::function<INT_PTR()> Pending;
     std::atomic<INT_PTR> Result{0};
     std::atomic<bool> Returned{false};
