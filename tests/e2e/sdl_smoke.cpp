@@ -2,7 +2,7 @@
 // shaped popup and a half-transparent layered window over the first; real X input (xdotool)
 // clicks the button and types; the X screen must then show every window's pixels exactly as our
 // backing bitmaps hold them, the desktop outside a shape, and the layered window as our own
-// compositor blends it.
+// compositor blends it; text put on the X clipboard comes back unchanged.
 #include "platform/backend/sdl/SdlBackend.h"
 #include "platform/gfx/ImageFiles.h"
 #include "platform/text/TextDraw.h"
@@ -137,6 +137,11 @@ int Check(HWND top, HWND popup, HWND layered, const Bitmap& before, const char* 
     }
     if (gTyped != "ok") {
         std::fprintf(stderr, "sdl_smoke: typed text arrived as '%s', not 'ok'\n", gTyped.c_str());
+        ++failures;
+    }
+    SetClipboardText("Судоку 1.0");
+    if (GetClipboardText() != "Судоку 1.0") {
+        std::fprintf(stderr, "sdl_smoke: the X clipboard gave back '%s'\n", GetClipboardText().c_str());
         ++failures;
     }
     UpdateWindow(top);
