@@ -109,6 +109,10 @@ bool ListBox::OwnerDraw() const {
     return (Style() & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
 }
 
+bool ListBox::DropDown() const {
+    return FCombo && (Style() & WS_POPUP);
+}
+
 bool ListBox::HasStrings() const {
     return !OwnerDraw() || (Style() & LBS_HASSTRINGS);
 }
@@ -173,7 +177,7 @@ LRESULT ListBox::OnFocus(bool gained) {
 
 void ListBox::Notify(int code) {
     // The drop-down list of a combo box speaks only when the user picks or cancels.
-    if (FCombo) return;
+    if (DropDown()) return;
     if ((code == LBN_SELCHANGE || code == LBN_DBLCLK) && !(Style() & LBS_NOTIFY)) return;
     Listener().Command(code);
 }
@@ -212,8 +216,10 @@ void ListBox::RedrawItem(int index) {
 
 LRESULT ListBox::OnLButtonDown(WPARAM keys, LPARAM lParam, bool dbl) {
     TPoint p = LParamToPoint(lParam);
-    if (FCombo && ComboPress(p)) return 0;
-    if (!FCombo && GetFocus() != FHwnd) SetFocus(FHwnd);
+    if (DropDown() && ComboPress(p)) return 0;
+    // The list of a simple combo box leaves the focus with its combo box.
+    HWND focus = FCombo ? FCombo : FHwnd;
+    if (!DropDown() && GetFocus() != focus && !IsChild(focus, GetFocus())) SetFocus(focus);
     if (!IsWindow(FHwnd)) return 0;
     int nearest = -1;
     Geometry().ItemAt(p.Y, &nearest);
@@ -272,7 +278,7 @@ LRESULT ListBox::OnMouseMove(LPARAM lParam) {
     TPoint p = LParamToPoint(lParam);
     TRect client;
     GetClientRect(FHwnd, &client);
-    if (FCombo && !FTracking) {
+    if (DropDown() && !FTracking) {
         // An open drop-down list follows the pointer.
         int index = client.Contains(p) ? Geometry().ItemAt(p.Y) : -1;
         if (index >= 0 && FItems.SelectOnly(index)) {
@@ -307,7 +313,7 @@ LRESULT ListBox::OnTimer(WPARAM id) {
 }
 
 LRESULT ListBox::OnLButtonUp(LPARAM lParam) {
-    if (FCombo) {
+    if (DropDown()) {
         TPoint p = LParamToPoint(lParam);
         TRect client;
         GetClientRect(FHwnd, &client);
@@ -329,7 +335,7 @@ LRESULT ListBox::OnLButtonUp(LPARAM lParam) {
 void ListBox::EndTracking() {
     FTracking = false;
     KillTimer(FHwnd, kScrollTimer);
-    if (!FCombo && GetCapture() == FHwnd) ReleaseCapture();
+    if (!DropDown() && GetCapture() == FHwnd) ReleaseCapture();
 }
 
 LRESULT ListBox::OnCaptureChanged() {
@@ -337,7 +343,7 @@ LRESULT ListBox::OnCaptureChanged() {
     FTracking = false;
     KillTimer(FHwnd, kScrollTimer);
     // Someone took the mouse from an open drop-down list: it closes as if clicked away.
-    if (FCombo && IsWindowVisible(FHwnd)) Listener().Command(LBN_SELCANCEL);
+    if (DropDown() && IsWindowVisible(FHwnd)) Listener().Command(LBN_SELCANCEL);
     return 0;
 }
 

@@ -61,6 +61,8 @@ private:
     DWORD Style() const;
     TSelMode SelMode() const;
     bool OwnerDraw() const;
+    // The drop-down list of a combo box (a popup), as against the list of a simple combo box.
+    bool DropDown() const;
     bool HasStrings() const;
     const Font* UsedFont() const;
     ListGeometry Geometry() const;

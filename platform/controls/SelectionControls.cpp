@@ -1,5 +1,6 @@
 // Registration of the selection controls.
 #include "platform/controls/SelectionControls.h"
+#include "platform/controls/ComboBox.h"
 #include "platform/controls/ListBox.h"
 #include "platform/controls/TabControl.h"
 #include "platform/controls/TrackBar.h"
@@ -9,4 +10,5 @@ void RegisterSelectionControls() {
     TrackBar::Register();
     TabControl::Register();
     ListBox::Register();
+    ComboBox::Register();
 }

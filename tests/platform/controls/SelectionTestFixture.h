@@ -2,14 +2,14 @@
 // controls registered, a recording host window as parent, and user input at client points.
 #pragma once
 
-#include "platform/controls/SelectionControls.h"
+#include "platform/controls/StandardControls.h"
 #include "tests/platform/window/WindowTestFixture.h"
 
 class SelectionTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        RegisterSelectionControls();
+        RegisterStandardControls();
         Host = Top("host", 100, 100, 500, 400);
     }
 
