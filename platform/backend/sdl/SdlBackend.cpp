@@ -18,6 +18,9 @@ std::uint32_t FlagsFor(HWND hwnd, const TTopLevelState& state) {
     return SdlTopLevel::CreationFlags(state, (style & WS_CAPTION) == WS_CAPTION, owned);
 }
 
+// How long the desktop may take to answer a focus request.
+constexpr std::uint64_t kFocusAnswerMs = 1000;
+
 bool Transient(SDL_Window* w) {
     return (SDL_GetWindowFlags(w) & (SDL_WINDOW_POPUP_MENU | SDL_WINDOW_TOOLTIP)) != 0;
 }
@@ -53,6 +56,8 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* error) {
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, "1");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // A click that focuses a window is still a click: activating on a click is ours to decide.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (!ChooseDriver(error)) return nullptr;
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         if (error) *error = SDL_GetError();
@@ -66,6 +71,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* error) {
         return nullptr; // the destructor shuts the video down again
     }
     b->FCompositor = X11Bridge::HasCompositor(b->FAnchor);
+    b->FNoWindowManager = X11Bridge::Active() && !X11Bridge::HasWindowManager(b->FAnchor);
     b->ReadDisplay();
     return b;
 }
@@ -140,8 +146,12 @@ void SdlBackend::Dispatch(const SDL_Event& e) {
     if (FTranslator) FTranslator->Translate(e);
 }
 
+// While a button is held the desktop's own automatic capture follows the pointer everywhere, and
+// grabbing the pointer on top of it stops the motion events of a drag: ours waits until the
+// buttons are up (a menu tracking the pointer with no button down).
 void SdlBackend::FollowCapture() {
     bool want = GetCapture() != nullptr;
+    if (want && SDL_GetMouseState(nullptr, nullptr) != 0) return;
     if (want == FCaptured) return;
     FCaptured = want;
     SDL_CaptureMouse(want ? SDL_TRUE : SDL_FALSE);
@@ -158,7 +168,10 @@ void SdlBackend::FollowActivation() {
     // Activation of a window not on the screen yet is asked for when it is shown.
     if (!e->Real->Mapped() || Transient(e->Real->Handle())) return;
     FDesktopActive = active;
+    FFocusAsked = active;
+    FFocusAskedAt = FClock.NowMs();
     SDL_RaiseWindow(e->Real->Handle());
+    if (FNoWindowManager) SDL_SetWindowInputFocus(e->Real->Handle());
 }
 
 void SdlBackend::TopLevelChanged(HWND hwnd, TTopLevelChange change, const TTopLevelState& state) {
@@ -253,13 +266,19 @@ std::optional<TSdlPlace> SdlBackend::Place(std::uint32_t windowId) const {
 }
 
 std::optional<TPoint> SdlBackend::PointerNow() const {
-    if (!X11Bridge::Active()) return std::nullopt; // other desktops do not tell where the pointer is
-    int x = 0, y = 0;
-    SDL_GetGlobalMouseState(&x, &y);
-    return TPoint{x, y};
+    TPoint p;
+    if (!X11Bridge::QueryPointer(FAnchor, p)) return std::nullopt; // other desktops do not tell
+    return p;
 }
 
 void SdlBackend::DesktopFocused(HWND window) {
+    // Acting on an echo would ask for that window again and start a ping-pong with the desktop; a
+    // window manager may also refuse a request, so a request is awaited for a short while only.
+    if (FFocusAsked && FClock.NowMs() - FFocusAskedAt < kFocusAnswerMs) {
+        if (window == FFocusAsked) FFocusAsked = nullptr;
+        return;
+    }
+    FFocusAsked = nullptr;
     FDesktopActive = window;
     if (!FSink) return;
     FSink->RunOnUi([window] {

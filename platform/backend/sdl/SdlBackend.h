@@ -75,7 +75,12 @@ private:
     TSize FScreen{1280, 1024};
     TRect FWorkArea{0, 0, 1280, 1024};
     bool FCompositor = false;
+    bool FNoWindowManager = false; // bare X server (Xvfb, kiosks): we give the keyboard focus
     bool FCaptured = false;
     HWND FDesktopActive = nullptr;
+    // The window we last asked the desktop to focus, while the answer may still be on its way:
+    // focus events until then are echoes of our own earlier requests, not the user's doing.
+    HWND FFocusAsked = nullptr;
+    std::uint64_t FFocusAskedAt = 0;
     std::set<HWND> FStale; // layered windows we compose whose pixels are out of date
 };

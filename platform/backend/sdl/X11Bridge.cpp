@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/shape.h>
 
@@ -89,6 +90,17 @@ bool X11Bridge::Raise(SDL_Window* window) {
     return true;
 }
 
+bool X11Bridge::QueryPointer(SDL_Window* anyWindow, TPoint& out) {
+    TX11Window x;
+    if (!Lookup(anyWindow, x)) return false;
+    ::Window root = 0, child = 0;
+    int rootX = 0, rootY = 0, winX = 0, winY = 0;
+    unsigned int mask = 0;
+    if (!XQueryPointer(x.Dpy, DefaultRootWindow(x.Dpy), &root, &child, &rootX, &rootY, &winX, &winY, &mask)) return false;
+    out = {rootX, rootY};
+    return true;
+}
+
 bool X11Bridge::CaptureScreen(SDL_Window* anyWindow, Bitmap& out) {
     TX11Window x;
     if (!Lookup(anyWindow, x)) return false;
@@ -109,4 +121,19 @@ bool X11Bridge::HasCompositor(SDL_Window* anyWindow) {
     std::string name = "_NET_WM_CM_S" + std::to_string(DefaultScreen(x.Dpy));
     Atom selection = XInternAtom(x.Dpy, name.c_str(), False);
     return XGetSelectionOwner(x.Dpy, selection) != None;
+}
+
+bool X11Bridge::HasWindowManager(SDL_Window* anyWindow) {
+    TX11Window x;
+    if (!Lookup(anyWindow, x)) return false;
+    Atom check = XInternAtom(x.Dpy, "_NET_SUPPORTING_WM_CHECK", True);
+    if (check == None) return false;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    int status = XGetWindowProperty(x.Dpy, DefaultRootWindow(x.Dpy), check, 0, 1, False, XA_WINDOW, &type, &format, &count, &after, &data);
+    bool found = status == Success && type == XA_WINDOW && count == 1;
+    if (data) XFree(data);
+    return found;
 }

@@ -18,8 +18,13 @@ public:
     static bool SetShape(SDL_Window* window, const std::vector<TRect>& rects, bool whole);
     // Puts the window above its siblings without asking for activation.
     static bool Raise(SDL_Window* window);
+    // Where the pointer is on the screen now, asked of the server (the video's own answer is a
+    // cache that a pointer grab leaves stale).
+    static bool QueryPointer(SDL_Window* anyWindow, TPoint& out);
     // The screen's pixels as the X server shows them (any of our windows names the display).
     static bool CaptureScreen(SDL_Window* anyWindow, Bitmap& out);
     // A compositing manager draws windows with their opacity.
     static bool HasCompositor(SDL_Window* anyWindow);
+    // A window manager runs (it hands out the keyboard focus; without one, we do).
+    static bool HasWindowManager(SDL_Window* anyWindow);
 };
