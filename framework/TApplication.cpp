@@ -9,9 +9,9 @@
 #include "framework/TMouse.h"
 #include "framework/TScreen.h"
 
+#include "platform/controls/MessageBox.h"
 #include "platform/window/Win.h"
 
-#include <cstdio>
 
 #include <utility>
 
@@ -19,19 +19,12 @@ TApplication* Application = nullptr;
 
 namespace {
 
-// Until the platform's message box is available to the framework, the report goes to the error
-// stream; the program's start-up installs the platform one.
-int StreamMessageBox(HWND, const std::string& text, const std::string& caption, UINT) {
-    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    return kIdOk;
-}
-
 constexpr int kCursorHeight = 20; // the hint goes this far below the pointer's hot spot
 constexpr int kHintMaxWidth = 300;
 
 } // namespace
 
-TMessageBoxFunction TApplication::MessageBoxFunction = StreamMessageBox;
+TMessageBoxFunction TApplication::MessageBoxFunction = ::MessageBox;
 
 TApplication::TApplication(TComponent* owner)
     : TComponent(owner), FScreen(std::make_unique<TScreen>(nullptr)), FMouse(std::make_unique<TMouse>()) {
@@ -134,7 +127,7 @@ void TApplication::HandleException(TObject* sender, const std::exception* error)
 void TApplication::ShowException(const std::exception* error) {
     std::string text = error ? error->what() : "Unknown error";
     if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
-    MessageBox(text, FTitle, kMbOk | kMbIconError);
+    MessageBox(text, FTitle, MB_OK | MB_ICONERROR);
 }
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {

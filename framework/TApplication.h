@@ -40,11 +40,6 @@ using TExceptionEvent = std::function<void(TObject* sender, const std::exception
 using THintWindowFactory = std::function<THintWindow*(TComponent* owner)>;
 using TMessageBoxFunction = std::function<int(HWND owner, const std::string& text, const std::string& caption, UINT flags)>;
 
-// Message box flags and answers used by the error report, with the platform's values.
-constexpr UINT kMbOk = 0x00000000;
-constexpr UINT kMbIconError = 0x00000010;
-constexpr int kIdOk = 1;
-
 // The one process-wide application object (`Application`), as the framework's model has it:
 // every control reports mouse movement, capture and errors to it, and the skin engine and the
 // game reach the main form, hints and minimise notifications through it. It exists while a
@@ -110,6 +105,7 @@ public:
     void HandleException(TObject* sender, const std::exception* error);
     // The default error report: a message box with the error text, captioned with Title.
     void ShowException(const std::exception* error);
+    // The platform's message box (MB_* flags, ID* answers), owned by the active window.
     int MessageBox(const std::string& text, const std::string& caption, UINT flags);
     // How MessageBox reaches the platform; tests put their own here.
     static TMessageBoxFunction MessageBoxFunction;

@@ -25,7 +25,7 @@ TEST_F(FormTest, AnErrorInAClickHandlerIsReportedAndTheProgramGoesOn) {
     ASSERT_EQ(Boxes.size(), 1u);
     EXPECT_EQ(Boxes[0].Text, "'x' is not a valid integer value.");
     EXPECT_EQ(Boxes[0].Caption, "Tavik");
-    EXPECT_EQ(Boxes[0].Flags & kMbIconError, kMbIconError);
+    EXPECT_EQ(Boxes[0].Flags & MB_ICONERROR, MB_ICONERROR);
     ClickAt(p.X, p.Y);
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(Boxes.size(), 1u) << "EAbort is silent";

@@ -9,6 +9,7 @@
 #include "framework/TScreen.h"
 
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/controls/DialogCodes.h"
 #include "platform/window/ClassicStyle.h"
 #include "platform/window/Win.h"
 #include "platform/window/WindowSystem.h"
@@ -31,16 +32,17 @@ protected:
         WindowSystem::Start(FBackend);
         ClassicStyle::SetCaptionTextPainter([](HDC, const std::string&, const TRect&, bool, bool) {});
         FApp = std::make_unique<TApplication>();
+        FPlatformBox = TApplication::MessageBoxFunction;
         TApplication::MessageBoxFunction = [this](HWND, const std::string& text, const std::string& caption, UINT flags) {
             Boxes.push_back({text, caption, flags});
-            return kIdOk;
+            return IDOK;
         };
     }
     void TearDown() override {
         FApp.reset();
         WindowSystem::Stop();
         ClassicStyle::SetCaptionTextPainter(nullptr);
-        TApplication::MessageBoxFunction = nullptr;
+        TApplication::MessageBoxFunction = FPlatformBox;
     }
 
     // Handles everything queued, without waiting.
@@ -101,4 +103,5 @@ protected:
     HeadlessBackend FBackend;
     std::unique_ptr<TApplication> FApp;
     std::vector<TShownBox> Boxes;
+    TMessageBoxFunction FPlatformBox;
 };

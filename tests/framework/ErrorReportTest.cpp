@@ -1,0 +1,77 @@
+// The default error report on the real platform message box: an error in a click handler shows
+// a box captioned with the application's title, and once it is dismissed the program goes on.
+#include "framework/Exception.h"
+#include "framework/TApplication.h"
+#include "framework/TForm.h"
+#include "framework/TSpeedButton.h"
+
+#include "platform/backend/headless/UiDriver.h"
+#include "platform/window/ClassicStyle.h"
+#include "platform/window/Win.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// The visible "#32770" dialog (a message box), nullptr when none is up.
+HWND ShownDialog() {
+    HWND found = nullptr;
+    EnumWindows([&](HWND h) {
+        if (GetClassName(h) == "#32770" && IsWindowVisible(h)) found = h;
+        return found == nullptr;
+    });
+    return found;
+}
+
+std::string DialogText(HWND dialog) {
+    std::string text;
+    EnumChildWindows(dialog, [&](HWND h) {
+        if (GetClassName(h) == "Static") text += GetWindowText(h);
+        return true;
+    });
+    return text;
+}
+}
+
+TEST(ErrorReportTest, AnErrorShowsThePlatformMessageBoxAndTheLoopGoesOnAfterIt) {
+    TForm* form = nullptr;
+    TSpeedButton* button = nullptr;
+    int clicks = 0;
+    UiDriver driver([&] {
+        ClassicStyle::SetCaptionTextPainter([](HDC, const std::string&, const TRect&, bool, bool) {});
+        TApplication app;
+        app.SetTitle("Tavik Sudoku 1.0");
+        Application->CreateForm(form);
+        form->SetBounds(100, 100, 300, 200);
+        button = new TSpeedButton(form);
+        button->SetParent(form);
+        button->SetBounds(10, 10, 60, 30);
+        button->OnClick = [&](TObject*) {
+            if (++clicks == 1) throw Exception("Элементов <>81");
+        };
+        app.Run();
+        ClassicStyle::SetCaptionTextPainter(nullptr);
+        return 0;
+    });
+    driver.WaitIdle();
+    TPoint p;
+    driver.RunOnUi([&] { p = button->ClientToScreen({10, 10}); });
+    driver.Click(p.X, p.Y);
+    std::string caption, text;
+    driver.RunOnUi([&] {
+        HWND box = ShownDialog();
+        caption = box ? GetWindowText(box) : "<no box>";
+        text = box ? DialogText(box) : "";
+    });
+    EXPECT_EQ(caption, "Tavik Sudoku 1.0");
+    EXPECT_NE(text.find("Элементов <>81."), std::string::npos) << text;
+    driver.PressKey(VK_RETURN);
+    bool boxGone = false;
+    driver.RunOnUi([&] { boxGone = ShownDialog() == nullptr; });
+    EXPECT_TRUE(boxGone);
+    driver.Advance(1000);
+    driver.Click(p.X, p.Y);
+    int seen = 0;
+    driver.RunOnUi([&] { seen = clicks; });
+    EXPECT_EQ(seen, 2);
+    driver.Shutdown();
+}
