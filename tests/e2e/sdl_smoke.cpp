@@ -14,6 +14,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -23,8 +24,12 @@ std::atomic<int> gClicks{0};
 std::atomic<bool> gReady{false};
 std::atomic<bool> gToolsDone{false};
 std::atomic<bool> gToolsFailed{false};
+std::atomic<bool> gCaptureSet{false};
 std::string gTyped;
 TPoint gButtonCentre;
+TRect gButtonRect;
+std::optional<TPoint> gCapturedMove; // a move far outside every window, seen through our capture
+constexpr TPoint kFarAway{900, 700};
 
 // The user's side: real pointer and key events through the X server's test extension.
 void User(SdlBackend& backend) {
@@ -32,6 +37,10 @@ void User(SdlBackend& backend) {
     std::string x = std::to_string(gButtonCentre.X), y = std::to_string(gButtonCentre.Y);
     bool ok = RunTool({"xdotool", "mousemove", "--sync", x, y}) && RunTool({"xdotool", "click", "1"}) &&
               RunTool({"xdotool", "type", "--delay", "20", "ok"});
+    while (ok && !gCaptureSet) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    // Leaving the window reports where the pointer left; only a grab reports the move after that.
+    ok = ok && RunTool({"xdotool", "mousemove", "--sync", "880", "690"}) &&
+         RunTool({"xdotool", "mousemove", "--sync", std::to_string(kFarAway.X), std::to_string(kFarAway.Y)});
     gToolsFailed = !ok;
     gToolsDone = true;
     backend.Wake();
@@ -59,6 +68,11 @@ LRESULT ButtonProc(HWND h, UINT m, WPARAM w, LPARAM l) {
             InvalidateRect(h, nullptr, TRUE);
         }
         return 0;
+    case WM_MOUSEMOVE: {
+        TPoint p{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
+        if (GetCapture() == h && p == TPoint{kFarAway.X - gButtonRect.Left, kFarAway.Y - gButtonRect.Top}) gCapturedMove = p;
+        return 0;
+    }
     case WM_CHAR: gTyped += static_cast<char>(w); return 0;
     default: return DefWindowProc(h, m, w, l);
     }
@@ -83,6 +97,10 @@ int Mismatches(const Bitmap& screen, const Bitmap& before, HWND hwnd, const TRec
     return bad;
 }
 
+HWND FindWindowButton(HWND top) {
+    return GetWindow(top, GW_CHILD);
+}
+
 HWND MakeWindows(HWND& popup, HWND& layered) {
     WNDCLASS frame;
     frame.lpszClassName = "SmokeFrame";
@@ -98,6 +116,7 @@ HWND MakeWindows(HWND& popup, HWND& layered) {
     SetFocus(b);
     TRect br;
     GetWindowRect(b, &br);
+    gButtonRect = br;
     gButtonCentre = {(br.Left + br.Right) / 2, (br.Top + br.Bottom) / 2};
     popup = CreateWindowEx(WS_EX_TOOLWINDOW, "SmokeFrame", "Shaped", WS_POPUP | WS_BORDER, 520, 120, 200, 160, nullptr, nullptr);
     Region cross = Region::FromRects({{60, 0, 140, 160}, {0, 50, 200, 110}});
@@ -133,6 +152,10 @@ int Check(HWND top, HWND popup, HWND layered, const Bitmap& before, const char* 
     int failures = 0;
     if (gClicks != 1) {
         std::fprintf(stderr, "sdl_smoke: %d clicks arrived, not 1\n", gClicks.load());
+        ++failures;
+    }
+    if (!gCapturedMove) {
+        std::fprintf(stderr, "sdl_smoke: the captured button never saw the pointer at %d,%d\n", kFarAway.X, kFarAway.Y);
         ++failures;
     }
     if (gTyped != "ok") {
@@ -175,7 +198,15 @@ int main(int argc, char** argv) {
     SetTimer(nullptr, 1, 20, [&](HWND, UINT, UINT_PTR, DWORD) {
         gReady = true;
         bool waitedEnough = GetTickCount() - started > 15000;
-        if (!gToolsDone || (gTyped.size() < 2 && !waitedEnough)) return;
+        // Our capture with no button held (as a menu tracks): taken, and a tick later the hand
+        // moves, once the loop has been idle and the desktop has the capture too.
+        if ((gTyped.size() >= 2 || waitedEnough) && !GetCapture() && !gCaptureSet) {
+            SetCapture(FindWindowButton(top));
+            return;
+        }
+        if (GetCapture()) gCaptureSet = true;
+        if (!gToolsDone || (!gCapturedMove && !waitedEnough)) return;
+        ReleaseCapture();
         result = Check(top, popup, layered, before, shotFile);
         PostQuitMessage(0);
     });

@@ -155,6 +155,7 @@ void SdlBackend::FollowCapture() {
     if (want == FCaptured) return;
     FCaptured = want;
     SDL_CaptureMouse(want ? SDL_TRUE : SDL_FALSE);
+    if (FTranslator) FTranslator->SetCaptured(want);
 }
 
 void SdlBackend::FollowActivation() {
@@ -168,10 +169,24 @@ void SdlBackend::FollowActivation() {
     // Activation of a window not on the screen yet is asked for when it is shown.
     if (!e->Real->Mapped() || Transient(e->Real->Handle())) return;
     FDesktopActive = active;
-    FFocusAsked = active;
+    AskFocus(active, *e);
+}
+
+void SdlBackend::AskFocus(HWND hwnd, SdlWindowTable::TEntry& e) {
+    FFocusAsked = hwnd;
     FFocusAskedAt = FClock.NowMs();
-    SDL_RaiseWindow(e->Real->Handle());
-    if (FNoWindowManager) SDL_SetWindowInputFocus(e->Real->Handle());
+    // Raising asks a window manager for activation; on a bare server it would only upset our
+    // stacking, which Restack keeps.
+    if (FNoWindowManager) SDL_SetWindowInputFocus(e.Real->Handle());
+    else SDL_RaiseWindow(e.Real->Handle());
+}
+
+// With no window manager the video focuses every window it shows (nobody else would); a popup or
+// a window shown without activation must not keep it, so the active window takes it back.
+void SdlBackend::KeepBareFocus(HWND shown) {
+    if (!FNoWindowManager || shown == FDesktopActive) return;
+    SdlWindowTable::TEntry* e = FWindows.Find(FDesktopActive);
+    if (e && e->Real->Mapped()) AskFocus(FDesktopActive, *e);
 }
 
 void SdlBackend::TopLevelChanged(HWND hwnd, TTopLevelChange change, const TTopLevelState& state) {
@@ -195,6 +210,7 @@ void SdlBackend::TopLevelChanged(HWND hwnd, TTopLevelChange change, const TTopLe
     default: break;
     }
     FollowActivation();
+    if (change == TTopLevelChange::tcShown) KeepBareFocus(hwnd);
 }
 
 void SdlBackend::Present(HWND hwnd, const Bitmap& image, const Region& dirty) {

@@ -55,6 +55,8 @@ private:
     void FollowCapture();
     // The active window we made becomes the desktop's focused one.
     void FollowActivation();
+    void AskFocus(HWND hwnd, SdlWindowTable::TEntry& entry);
+    void KeepBareFocus(HWND shown);
     // image is nullptr when the window is recomposed because what lies below it changed.
     void PresentLayered(HWND hwnd, SdlWindowTable::TEntry& entry, const Bitmap* image, const Region& dirty);
     void MarkLayeredAbove(HWND hwnd);

@@ -27,7 +27,7 @@ void SdlEventTranslator::Translate(const SDL_Event& e) {
 // pointer (a caption drag), and an event queued before the move would be off by the step:
 // then the desktop's own pointer position is the better one.
 TPoint SdlEventTranslator::ScreenPoint(const TSdlPlace& place, int x, int y, bool held) const {
-    if (held)
+    if (held || FCaptured)
         if (std::optional<TPoint> now = FContext.PointerNow()) return *now;
     return {place.Origin.X + x, place.Origin.Y + y};
 }

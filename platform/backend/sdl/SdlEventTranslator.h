@@ -35,6 +35,9 @@ public:
     SdlEventTranslator(InputSink& sink, SdlEventContext& context) : FSink(sink), FContext(context) {}
 
     void Translate(const SDL_Event& e);
+    // Our window system holds the pointer (SetCapture): the desktop's events then come clamped to
+    // the grabbing window, so the pointer's place is asked of the desktop as while a button is held.
+    void SetCaptured(bool captured) { FCaptured = captured; }
     // After a run of events: focus that left our windows without coming back to one of them
     // deactivates the application. Focus moving between two of our windows is no deactivation.
     void EndBatch();
@@ -52,6 +55,7 @@ private:
     InputSink& FSink;
     SdlEventContext& FContext;
     std::uint16_t FMods = KMOD_NONE;
+    bool FCaptured = false;
     bool FAppActive = false;
     bool FFocusLeft = false;
     TPoint FLastPointer;
