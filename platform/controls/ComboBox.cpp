@@ -245,35 +245,42 @@ LRESULT ComboBox::OnLButtonDown(LPARAM lParam) {
 }
 
 bool ComboBox::Key(WPARAM key, bool alt) {
-    bool list = Kind() == TKind::ckDropDownList;
     if ((alt && (key == VK_DOWN || key == VK_UP)) || (!alt && key == VK_F4)) {
         if (Kind() != TKind::ckSimple) Toggle();
         return true;
     }
     if (alt) return false;
-    if (FDropped) {
-        switch (key) {
-        case VK_RETURN:
-        case VK_ESCAPE:
-            FSwallowChar = true;
-            Close(key == VK_RETURN);
-            return true;
-        case VK_LEFT:
-        case VK_RIGHT:
-            if (!list) return false;
-            SendMessage(FList, WM_KEYDOWN, key == VK_LEFT ? VK_UP : VK_DOWN, 0);
-            return true;
-        case VK_HOME:
-        case VK_END:
-            if (!list) return false;
-            [[fallthrough]];
-        case VK_UP:
-        case VK_DOWN:
-        case VK_PRIOR:
-        case VK_NEXT: SendMessage(FList, WM_KEYDOWN, key, 0); return true;
-        default: return false;
-        }
+    return FDropped ? DroppedKey(key) : ClosedKey(key);
+}
+
+bool ComboBox::DroppedKey(WPARAM key) {
+    // Left, Right, Home and End belong to the edit's caret when there is an edit.
+    bool list = Kind() == TKind::ckDropDownList;
+    switch (key) {
+    case VK_RETURN:
+    case VK_ESCAPE:
+        FSwallowChar = true;
+        Close(key == VK_RETURN);
+        return true;
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (!list) return false;
+        SendMessage(FList, WM_KEYDOWN, key == VK_LEFT ? VK_UP : VK_DOWN, 0);
+        return true;
+    case VK_HOME:
+    case VK_END:
+        if (!list) return false;
+        [[fallthrough]];
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT: SendMessage(FList, WM_KEYDOWN, key, 0); return true;
+    default: return false;
     }
+}
+
+bool ComboBox::ClosedKey(WPARAM key) {
+    bool list = Kind() == TKind::ckDropDownList;
     int n = static_cast<int>(SendMessage(FList, LB_GETCOUNT, 0, 0));
     int sel = ListSel();
     int page = std::max(1, std::min(FMinVisible, n) - 1);

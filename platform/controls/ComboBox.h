@@ -38,6 +38,8 @@ private:
     LRESULT OnGetText(std::string* out) const;
     // Keys of the combo box, or of its edit; false when the key is not ours.
     bool Key(WPARAM key, bool alt);
+    bool DroppedKey(WPARAM key);
+    bool ClosedKey(WPARAM key);
     // Item messages.
     LRESULT OnItemChange(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT OnSetCurSel(WPARAM index);

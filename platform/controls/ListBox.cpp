@@ -156,8 +156,9 @@ LRESULT ListBox::OnSetFont(WPARAM font, LPARAM redraw) {
     FFont = reinterpret_cast<HFONT>(font);
     DefWindowProc(FHwnd, WM_SETFONT, font, redraw);
     if (!OwnerDraw()) FItemHeight = UsedFont()->Metrics().tmHeight;
-    OnSize();
-    if (!LOWORD(static_cast<WPARAM>(redraw))) ValidateRect(FHwnd, nullptr);
+    FTop = std::min(FTop, Geometry().MaxTop());
+    UpdateScrollBar();
+    if (LOWORD(static_cast<WPARAM>(redraw))) Redraw();
     return 0;
 }
 

@@ -62,7 +62,7 @@ TEST_F(ComboBoxTest, ItemMessagesWorkTheListAndSelectingByProgramShowsTheTextWit
     EXPECT_EQ(SendMessage(c, CB_DELETESTRING, 0, 0), 4);
     SendMessage(c, CB_RESETCONTENT, 0, 0);
     EXPECT_EQ(SendMessage(c, CB_GETCOUNT, 0, 0), 0);
-    EXPECT_TRUE(Commands(c).empty());
+    EXPECT_TRUE(CodesFrom(c).empty());
 }
 
 TEST_F(ComboBoxTest, AClickOpensTheListThePointerHighlightsAndAClickOnAnItemPicksIt) {
@@ -82,7 +82,7 @@ TEST_F(ComboBoxTest, AClickOpensTheListThePointerHighlightsAndAClickOnAnItemPick
     EXPECT_EQ(lr.Left, cr.Left);
     MouseAt(list, ItemInList(c, 2));
     EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), 2) << "the pointer highlights";
-    EXPECT_EQ(Commands(c), (std::vector<int>{CBN_SETFOCUS, CBN_DROPDOWN}));
+    EXPECT_EQ(CodesFrom(c), (std::vector<int>{CBN_SETFOCUS, CBN_DROPDOWN}));
     Log.clear();
     ClickAt(list, ItemInList(c, 3));
     EXPECT_FALSE(Dropped(c));
@@ -90,7 +90,7 @@ TEST_F(ComboBoxTest, AClickOpensTheListThePointerHighlightsAndAClickOnAnItemPick
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(Sel(c), 3);
     EXPECT_EQ(GetWindowText(c), "Лето");
-    EXPECT_EQ(Commands(c), (std::vector<int>{CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
+    EXPECT_EQ(CodesFrom(c), (std::vector<int>{CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
 }
 
 TEST_F(ComboBoxTest, KeysOpenMoveTheHighlightAndPickWithEnterOrGiveUpWithEsc) {
@@ -104,17 +104,17 @@ TEST_F(ComboBoxTest, KeysOpenMoveTheHighlightAndPickWithEnterOrGiveUpWithEsc) {
     EXPECT_EQ(Sel(c), 4);
     Type("в");
     EXPECT_EQ(Sel(c), 2) << "typing jumps";
-    EXPECT_EQ(Commands(c), (std::vector<int>{CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELCHANGE}));
+    EXPECT_EQ(CodesFrom(c), (std::vector<int>{CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELCHANGE, CBN_SELCHANGE}));
     Log.clear();
     Key(VK_F4);
     EXPECT_TRUE(Dropped(c));
     Key(VK_DOWN);
     Key(VK_DOWN);
-    EXPECT_EQ(Commands(c), std::vector<int>{CBN_DROPDOWN}) << "moving in the open list tells nothing yet";
+    EXPECT_EQ(CodesFrom(c), std::vector<int>{CBN_DROPDOWN}) << "moving in the open list tells nothing yet";
     Key(VK_RETURN);
     EXPECT_FALSE(Dropped(c));
     EXPECT_EQ(Sel(c), 4);
-    EXPECT_EQ(Commands(c), (std::vector<int>{CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
+    EXPECT_EQ(CodesFrom(c), (std::vector<int>{CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
     Log.clear();
     Key(VK_DOWN, {VK_MENU});
     EXPECT_TRUE(Dropped(c));
@@ -122,7 +122,7 @@ TEST_F(ComboBoxTest, KeysOpenMoveTheHighlightAndPickWithEnterOrGiveUpWithEsc) {
     Key(VK_ESCAPE);
     EXPECT_FALSE(Dropped(c));
     EXPECT_EQ(Sel(c), 4) << "Esc keeps the old selection";
-    EXPECT_EQ(Commands(c), (std::vector<int>{CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP}));
+    EXPECT_EQ(CodesFrom(c), (std::vector<int>{CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP}));
     EXPECT_EQ(SendMessage(c, WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS, 0);
 }
 
@@ -136,14 +136,14 @@ TEST_F(ComboBoxTest, APressOutsideTheOpenListClosesItAndIsNotPassedOn) {
     ClickAt(other, {5, 5});
     EXPECT_FALSE(Dropped(c));
     EXPECT_EQ(SendMessage(other, LB_GETCURSEL, 0, 0), LB_ERR) << "the press was the list's";
-    EXPECT_EQ(Commands(c), (std::vector<int>{CBN_SELENDCANCEL, CBN_CLOSEUP}));
+    EXPECT_EQ(CodesFrom(c), (std::vector<int>{CBN_SELENDCANCEL, CBN_CLOSEUP}));
 
     SetFocus(c);
     Key(VK_F4);
     ASSERT_TRUE(Dropped(c));
     SetFocus(other);
     EXPECT_FALSE(Dropped(c)) << "losing the focus closes it";
-    EXPECT_EQ(Commands(c).back(), CBN_KILLFOCUS);
+    EXPECT_EQ(CodesFrom(c).back(), CBN_KILLFOCUS);
 }
 
 TEST_F(ComboBoxTest, TheOpenListsScrollBarAndTheWheelScrollItWithoutClosingIt) {
@@ -177,7 +177,7 @@ TEST_F(ComboBoxTest, AnEditableComboReportsTypingAndItsKeysStillWorkTheList) {
     EXPECT_EQ(GetFocus(), info.hwndItem) << "the focus goes on to the edit";
     Type("Ле");
     EXPECT_EQ(GetWindowText(c), "Ле");
-    std::vector<int> codes = Commands(c);
+    std::vector<int> codes = CodesFrom(c);
     EXPECT_EQ(codes.front(), CBN_SETFOCUS);
     EXPECT_EQ(std::count(codes.begin(), codes.end(), CBN_EDITCHANGE), 2);
     EXPECT_EQ(std::count(codes.begin(), codes.end(), CBN_EDITUPDATE), 2);
@@ -190,7 +190,7 @@ TEST_F(ComboBoxTest, AnEditableComboReportsTypingAndItsKeysStillWorkTheList) {
     Log.clear();
     Key(VK_UP);
     EXPECT_EQ(GetWindowText(c), "Весна");
-    EXPECT_EQ(Commands(c), std::vector<int>{CBN_SELCHANGE}) << "no edit notifications for our own text";
+    EXPECT_EQ(CodesFrom(c), std::vector<int>{CBN_SELCHANGE}) << "no edit notifications for our own text";
     Key(VK_DOWN, {VK_MENU});
     EXPECT_TRUE(Dropped(c));
     Key(VK_ESCAPE);
@@ -208,7 +208,7 @@ TEST_F(ComboBoxTest, AnEditableComboReportsTypingAndItsKeysStillWorkTheList) {
     EXPECT_EQ(to, 2u);
     Log.clear();
     SetFocus(Host);
-    EXPECT_EQ(Commands(c), std::vector<int>{CBN_KILLFOCUS});
+    EXPECT_EQ(CodesFrom(c), std::vector<int>{CBN_KILLFOCUS});
 }
 
 TEST_F(ComboBoxTest, ASimpleComboShowsItsListAlwaysAndReportsDoubleClicks) {
@@ -223,7 +223,7 @@ TEST_F(ComboBoxTest, ASimpleComboShowsItsListAlwaysAndReportsDoubleClicks) {
     EXPECT_EQ(GetWindowText(c), "Зима");
     EXPECT_EQ(GetFocus(), Info(c).hwndItem);
     ClickAt(list, ItemInList(c, 1));
-    std::vector<int> codes = Commands(c);
+    std::vector<int> codes = CodesFrom(c);
     EXPECT_NE(std::find(codes.begin(), codes.end(), CBN_DBLCLK), codes.end());
     EXPECT_EQ(std::count(codes.begin(), codes.end(), CBN_SELCHANGE), 2);
     SendMessage(c, CB_SHOWDROPDOWN, TRUE, 0);

@@ -41,7 +41,7 @@ protected:
         out.resize(SendMessage(lb, LB_GETSELITEMS, out.size(), reinterpret_cast<LPARAM>(out.data())));
         return out;
     }
-    std::vector<int> Codes(HWND lb) { return Commands(lb); }
+    std::vector<int> Codes(HWND lb) { return CodesFrom(lb); }
 };
 }
 
@@ -128,6 +128,13 @@ TEST_F(ListBoxTest, ItemsStackFromTheTopIndexWhichStopsWhenTheLastItemShows) {
     hit = SendMessage(lb, LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 200));
     EXPECT_EQ(HIWORD(hit), 1) << "outside";
     EXPECT_EQ(LOWORD(hit), 7) << "the nearest item";
+
+    TLogFont big;
+    big.Height = -20;
+    HFONT font = Font::Get(big);
+    SendMessage(lb, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    EXPECT_EQ(SendMessage(lb, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(font));
+    EXPECT_EQ(SendMessage(lb, LB_GETITEMHEIGHT, 0, 0), font->Metrics().tmHeight) << "the rows follow the font";
 }
 
 TEST_F(ListBoxTest, KeysMoveTheSelectionAndNotifyOnlyChangesAndOnlyWithLbsNotify) {

@@ -1,35 +1,30 @@
-// Shared set-up for the selection-control tests: the window system on the test thread with the
-// controls registered, a recording host window as parent, and user input at client points.
+// Set-up for the selection-control tests on top of the standard-control fixture: a larger host
+// window, controls made by position, input at client points with modifier keys, typed text,
+// the virtual clock, and the host's messages from one control.
 #pragma once
 
-#include "platform/controls/StandardControls.h"
-#include "tests/platform/window/WindowTestFixture.h"
+#include "ControlTestFixture.h"
 
-class SelectionTest : public WindowTest {
+#include <initializer_list>
+
+class SelectionTest : public ControlTest {
 protected:
     void SetUp() override {
-        WindowTest::SetUp();
-        RegisterStandardControls();
-        Host = Top("host", 100, 100, 500, 400);
-    }
-
-    HWND Make(const char* cls, DWORD style, int x, int y, int w, int h, int id = 7, const std::string& text = "") {
-        return CreateWindowEx(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, Host,
-                              reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(id)));
-    }
-
-    TPoint ScreenOf(HWND hwnd, TPoint client) {
-        ClientToScreen(hwnd, &client);
-        return client;
-    }
-    void MouseAt(HWND hwnd, TPoint client) {
-        TPoint p = ScreenOf(hwnd, client);
-        Input().MouseMove(p.X, p.Y);
+        ControlTest::SetUp();
+        Host = Parent;
+        MoveWindow(Host, 100, 100, 500, 400, TRUE);
         Pump();
     }
-    void Press(HWND hwnd, TPoint client, bool down, TMouseButton b = TMouseButton::mbLeft) {
+
+    HWND Make(const char* cls, DWORD style, int x, int y, int w, int h, int id = 7) {
+        return ControlTest::Make(cls, "", style, Bounds(x, y, w, h), id);
+    }
+
+    TPoint ScreenOf(HWND hwnd, TPoint client) { return Screen(hwnd, client.X, client.Y); }
+    void MouseAt(HWND hwnd, TPoint client) { MouseTo(hwnd, client.X, client.Y); }
+    void Press(HWND hwnd, TPoint client, bool down) {
         TPoint p = ScreenOf(hwnd, client);
-        Input().MouseButton(b, down, p.X, p.Y);
+        Input().MouseButton(TMouseButton::mbLeft, down, p.X, p.Y);
         Pump();
     }
     void ClickAt(HWND hwnd, TPoint client) {
@@ -57,15 +52,6 @@ protected:
         Pump();
     }
 
-    // The pixel at a client point as the window's backing shows it.
-    TColor Pixel(HWND hwnd, int x, int y) {
-        Pump();
-        HDC dc = GetDC(hwnd);
-        TColor c = dc->GetPixel(x, y);
-        ReleaseDC(hwnd, dc);
-        return c;
-    }
-
     // Messages of one kind the host received, in order.
     std::vector<TRecorded> HostGot(UINT msg) const {
         std::vector<TRecorded> out;
@@ -74,7 +60,7 @@ protected:
         return out;
     }
     // Notification codes of WM_COMMAND from one control, in order.
-    std::vector<int> Commands(HWND from) const {
+    std::vector<int> CodesFrom(HWND from) const {
         std::vector<int> out;
         for (const TRecorded& r : HostGot(WM_COMMAND))
             if (reinterpret_cast<HWND>(r.LParam) == from) out.push_back(HIWORD(r.WParam));

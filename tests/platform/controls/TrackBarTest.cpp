@@ -235,6 +235,20 @@ TEST_F(TrackBarTest, PaintingShowsTheThumbWhereThePositionIsAndUsesTheParentsCol
     EXPECT_EQ(Pixel(tb, 190, 1), RGB(10, 200, 30));
 }
 
+TEST_F(TrackBarTest, ItPaintsIntoAGivenContextThroughPrintAndThroughPaintWithAContext) {
+    HWND tb = Bar();
+    SendMessage(tb, TBM_SETPOS, TRUE, 100);
+    TPoint c = Centre(ThumbRect(tb));
+    for (UINT msg : {WM_PRINTCLIENT, WM_PAINT}) {
+        Bitmap image(200, 40);
+        DeviceContext dc(&image);
+        dc.FillRect({0, 0, 200, 40}, clFuchsia);
+        SendMessage(tb, msg, reinterpret_cast<WPARAM>(&dc), PRF_CLIENT);
+        EXPECT_EQ(image.Pixel(c.X, c.Y), ColorToRGB(clBtnFace)) << "message " << msg;
+        EXPECT_EQ(image.Pixel(1, 38), ColorToRGB(clBtnFace)) << "the whole client, not only the parts";
+    }
+}
+
 TEST_F(TrackBarTest, AProcedureInFrontSeesPaintAndInputAndCanReplaceThePainting) {
     HWND tb = Bar();
     std::vector<UINT> seen;
