@@ -2,7 +2,7 @@
 // shaped popup and a half-transparent layered window over the first; real X input (xdotool)
 // clicks the button and types; the X screen must then show every window's pixels exactly as our
 // backing bitmaps hold them, the desktop outside a shape, and the layered window as our own
-// compositor blends it; text put on the X clipboard comes back unchanged.
+// compositor blends it, also after the first window is resized; text put on the X clipboard comes back unchanged.
 #include "platform/backend/sdl/SdlBackend.h"
 #include "platform/gfx/ImageFiles.h"
 #include "platform/text/TextDraw.h"
@@ -167,6 +167,8 @@ int Check(HWND top, HWND popup, HWND layered, const Bitmap& before, const char* 
         std::fprintf(stderr, "sdl_smoke: the X clipboard gave back '%s'\n", GetClipboardText().c_str());
         ++failures;
     }
+    // A new size gives the real window a new surface, which must show the whole repaint.
+    MoveWindow(top, 90, 70, 390, 260, TRUE);
     UpdateWindow(top);
     Bitmap screen = CaptureScreen();
     if (shotFile) WritePngFile(shotFile, screen, nullptr);

@@ -206,7 +206,8 @@ void SdlBackend::TopLevelChanged(HWND hwnd, TTopLevelChange change, const TTopLe
     case TTopLevelChange::tcCreated:
     case TTopLevelChange::tcShown:
     case TTopLevelChange::tcZOrder:
-    case TTopLevelChange::tcRestored: FWindows.Restack(); break;
+    case TTopLevelChange::tcRestored:
+    case TTopLevelChange::tcBounds: FWindows.Restack(); break;
     default: break;
     }
     FollowActivation();
@@ -318,5 +319,6 @@ std::string SdlBackend::GetClipboardText() {
 }
 
 bool SdlBackend::CaptureScreen(Bitmap& out) {
+    RecomposeStale(); // the screen as it is now, not as it was at the last idle moment
     return X11Bridge::CaptureScreen(FAnchor, out);
 }

@@ -25,9 +25,15 @@ bool SdlWindowTable::Update(HWND hwnd, TTopLevelChange change, const TTopLevelSt
         if (!real->Valid()) return false;
         it = FEntries.emplace(hwnd, TEntry{std::move(real), state}).first;
     }
+    bool resized = it->second.State.Bounds.Size() != state.Bounds.Size();
     it->second.State = state;
     Reorder(hwnd, state.InsertAfter);
     it->second.Real->Apply(state);
+    // The video raises a window it resizes (to make window managers apply its size hints).
+    if (resized && std::find(FStacked.begin(), FStacked.end(), hwnd) != FStacked.end()) {
+        FStacked.erase(std::remove(FStacked.begin(), FStacked.end(), hwnd), FStacked.end());
+        FStacked.push_back(hwnd);
+    }
     return true;
 }
 
