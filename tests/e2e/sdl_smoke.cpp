@@ -2,7 +2,7 @@
 // shaped popup and a half-transparent layered window over the first; real X input (xdotool)
 // clicks the button and types; the X screen must then show every window's pixels exactly as our
 // backing bitmaps hold them, the desktop outside a shape, and the layered window as our own
-// compositor blends it, also after the first window is resized; text put on the X clipboard comes back unchanged.
+// compositor blends it, also after the first window is resized; a minimised window leaves the screen; text put on the X clipboard comes back unchanged.
 #include "platform/backend/sdl/SdlBackend.h"
 #include "platform/gfx/ImageFiles.h"
 #include "platform/text/TextDraw.h"
@@ -144,7 +144,7 @@ int LayeredMismatches(const Bitmap& screen, HWND layered) {
     return bad;
 }
 
-int Check(HWND top, HWND popup, HWND layered, const Bitmap& before, const char* shotFile) {
+int Check(HWND top, HWND popup, HWND layered, const Bitmap& empty, const Bitmap& before, const char* shotFile) {
     if (gToolsFailed) {
         std::fprintf(stderr, "sdl_smoke: xdotool failed\n");
         return 1;
@@ -175,6 +175,19 @@ int Check(HWND top, HWND popup, HWND layered, const Bitmap& before, const char* 
     TRect covered;
     GetWindowRect(layered, &covered);
     if (Mismatches(screen, before, top, covered) || Mismatches(screen, before, popup, covered) || LayeredMismatches(screen, layered)) ++failures;
+    // Minimised, the first window leaves the screen as it was before any window came.
+    TRect frame;
+    GetWindowRect(top, &frame);
+    ShowWindow(top, SW_MINIMIZE);
+    Bitmap gone = CaptureScreen();
+    int shown = 0;
+    for (int y = frame.Top; y < frame.Bottom; ++y)
+        for (int x = frame.Left; x < frame.Right; ++x)
+            if (!covered.Contains({x, y}) && gone.Pixel(x, y) != empty.Pixel(x, y)) ++shown;
+    if (shown) {
+        std::fprintf(stderr, "sdl_smoke: %d pixels of the minimised window are still on the screen\n", shown);
+        ++failures;
+    }
     return failures ? 1 : 0;
 }
 }
@@ -188,6 +201,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     WindowSystem::Start(*backend);
+    Bitmap empty = CaptureScreen();
     HWND popup = nullptr, layered = nullptr;
     HWND top = MakeWindows(popup, layered);
     UpdateWindow(top);
@@ -209,7 +223,7 @@ int main(int argc, char** argv) {
         if (GetCapture()) gCaptureSet = true;
         if (!gToolsDone || (!gCapturedMove && !waitedEnough)) return;
         ReleaseCapture();
-        result = Check(top, popup, layered, before, shotFile);
+        result = Check(top, popup, layered, empty, before, shotFile);
         PostQuitMessage(0);
     });
     MSG msg;

@@ -72,6 +72,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* error) {
     }
     b->FCompositor = X11Bridge::HasCompositor(b->FAnchor);
     b->FNoWindowManager = X11Bridge::Active() && !X11Bridge::HasWindowManager(b->FAnchor);
+    b->FWindows.SetMinimizeByHiding(b->FNoWindowManager);
     b->ReadDisplay();
     return b;
 }

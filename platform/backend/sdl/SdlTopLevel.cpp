@@ -40,8 +40,8 @@ std::uint32_t SdlTopLevel::CreationFlags(const TTopLevelState& state, bool capti
     return flags;
 }
 
-SdlTopLevel::SdlTopLevel(const TTopLevelState& state, std::uint32_t flags)
-    : FBounds(state.Bounds), FTopMost(state.TopMost), FTitle(state.Text) {
+SdlTopLevel::SdlTopLevel(const TTopLevelState& state, std::uint32_t flags, bool minimizeByHiding)
+    : FBounds(state.Bounds), FMinimizeByHiding(minimizeByHiding), FTopMost(state.TopMost), FTitle(state.Text) {
     FWindow = SDL_CreateWindow(state.Text.c_str(), state.Bounds.Left, state.Bounds.Top, std::max(1, state.Bounds.Width()),
                                std::max(1, state.Bounds.Height()), flags);
 }
@@ -62,14 +62,15 @@ void SdlTopLevel::ApplyBounds(const TRect& bounds) {
 
 void SdlTopLevel::ApplyVisibility(const TTopLevelState& state) {
     bool mapped = state.Visible && !state.Minimized;
-    if (state.Minimized != FMinimized && state.Visible) {
+    if (state.Minimized != FMinimized && state.Visible && !FMinimizeByHiding) {
         // Minimising goes through the desktop, which keeps a task-bar entry to restore from.
         if (state.Minimized) SDL_MinimizeWindow(FWindow);
         else SDL_RestoreWindow(FWindow);
     }
     FMinimized = state.Minimized;
     if (state.Visible && !FMapped && !state.Minimized) SDL_ShowWindow(FWindow);
-    if (!state.Visible && (FMapped || SDL_GetWindowFlags(FWindow) & SDL_WINDOW_SHOWN)) SDL_HideWindow(FWindow);
+    bool hide = !state.Visible || (state.Minimized && FMinimizeByHiding);
+    if (hide && (FMapped || SDL_GetWindowFlags(FWindow) & SDL_WINDOW_SHOWN)) SDL_HideWindow(FWindow);
     FMapped = mapped;
 }
 

@@ -17,7 +17,9 @@ public:
     // owned and tool windows stay out of the task bar too.
     static std::uint32_t CreationFlags(const TTopLevelState& state, bool captioned, bool owned);
 
-    SdlTopLevel(const TTopLevelState& state, std::uint32_t flags);
+    // minimizeByHiding: no window manager keeps minimised windows (nor a task bar to restore them
+    // from), so minimised windows are simply taken off the screen.
+    SdlTopLevel(const TTopLevelState& state, std::uint32_t flags, bool minimizeByHiding = false);
     ~SdlTopLevel();
     SdlTopLevel(const SdlTopLevel&) = delete;
     SdlTopLevel& operator=(const SdlTopLevel&) = delete;
@@ -46,6 +48,7 @@ private:
     TRect FBounds;
     bool FMapped = false;
     bool FMinimized = false;
+    bool FMinimizeByHiding = false;
     bool FTopMost = false;
     std::string FTitle;
     std::optional<Region> FShape;

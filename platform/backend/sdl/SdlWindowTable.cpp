@@ -21,7 +21,7 @@ bool SdlWindowTable::Update(HWND hwnd, TTopLevelChange change, const TTopLevelSt
     }
     auto it = FEntries.find(hwnd);
     if (it == FEntries.end()) {
-        auto real = std::make_unique<SdlTopLevel>(state, FFlags(hwnd, state));
+        auto real = std::make_unique<SdlTopLevel>(state, FFlags(hwnd, state), FMinimizeByHiding);
         if (!real->Valid()) return false;
         it = FEntries.emplace(hwnd, TEntry{std::move(real), state}).first;
     }

@@ -22,6 +22,8 @@ public:
     // Chooses the creation flags of a new window (the styles live with the window system).
     using TFlagsFn = std::function<std::uint32_t(HWND, const TTopLevelState&)>;
     explicit SdlWindowTable(TFlagsFn flags) : FFlags(std::move(flags)) {}
+    // For windows made from now on: see SdlTopLevel.
+    void SetMinimizeByHiding(bool hide) { FMinimizeByHiding = hide; }
 
     // Creates, updates or removes the real window; true when it exists afterwards.
     bool Update(HWND hwnd, TTopLevelChange change, const TTopLevelState& state);
@@ -39,6 +41,7 @@ private:
     void Reorder(HWND hwnd, HWND insertAfter);
 
     TFlagsFn FFlags;
+    bool FMinimizeByHiding = false;
     std::map<HWND, TEntry> FEntries;
     std::vector<HWND> FOrder;
     std::vector<HWND> FStacked; // shown windows bottom to top as last raised
