@@ -46,6 +46,8 @@ void TComponentDump::Describe(TControl* control, TDumpRecord& record) {
     for (const auto& writer : Writers()) writer(control, record);
 }
 
+// Graphic children go right behind their parent's record, in z-order; windowed ones already
+// have their window's record, which gains the control's fields.
 void TComponentDump::AddControl(TControl* control, std::vector<TDumpRecord>& records, size_t parentRecord) {
     size_t index = records.size();
     auto* win = dynamic_cast<TWinControl*>(control);
@@ -53,21 +55,30 @@ void TComponentDump::AddControl(TControl* control, std::vector<TDumpRecord>& rec
         index = FindWindowRecord(records, win->Handle());
         if (index < records.size()) Describe(control, records[index]);
     } else if (!win) {
-        TDumpRecord record;
-        const TPoint origin = control->ClientOrigin();
-        record.Set("class", control->ClassName());
-        record.Set("text", control->Caption());
-        record.Set("left", static_cast<std::int64_t>(origin.X));
-        record.Set("top", static_cast<std::int64_t>(origin.Y));
-        record.Set("width", static_cast<std::int64_t>(control->Width()));
-        record.Set("height", static_cast<std::int64_t>(control->Height()));
-        record.Set("visible", control->Showing());
-        record.Set("enabled", control->Enabled());
-        Describe(control, record);
-        const size_t at = std::min(parentRecord + 1, records.size());
-        records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), std::move(record));
-        index = at;
+        const size_t at = std::min(parentRecord, records.size());
+        records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), GraphicRecord(control));
+        return;
     }
     if (!win) return;
-    for (int i = 0; i < win->ControlCount(); ++i) AddControl(win->Controls(i), records, index);
+    size_t next = index + 1;
+    for (int i = 0; i < win->ControlCount(); ++i) {
+        TControl* child = win->Controls(i);
+        AddControl(child, records, next);
+        if (!dynamic_cast<TWinControl*>(child)) ++next;
+    }
+}
+
+TDumpRecord TComponentDump::GraphicRecord(TControl* control) {
+    TDumpRecord record;
+    const TPoint origin = control->ClientOrigin();
+    record.Set("class", control->ClassName());
+    record.Set("text", control->Caption());
+    record.Set("left", static_cast<std::int64_t>(origin.X));
+    record.Set("top", static_cast<std::int64_t>(origin.Y));
+    record.Set("width", static_cast<std::int64_t>(control->Width()));
+    record.Set("height", static_cast<std::int64_t>(control->Height()));
+    record.Set("visible", control->Showing());
+    record.Set("enabled", control->Enabled());
+    Describe(control, record);
+    return record;
 }

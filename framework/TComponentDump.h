@@ -10,7 +10,7 @@
 class TControl;
 
 // A windowed control's fields go into its window's record; a graphic control gets a record of
-// its own (Window nullptr) right after its parent's. Controls are found through Screen's forms.
+// its own (Window nullptr) right after its parent's, in z-order. Controls are found through Screen's forms.
 class TComponentDump {
 public:
     // Adds fields of a control's own state ("down", "checked", "position", ...) to its record.
@@ -23,6 +23,8 @@ public:
     static void AddRecords(std::vector<TDumpRecord>& records);
 
 private:
+    // parentRecord: where a graphic control's own record goes.
     static void AddControl(TControl* control, std::vector<TDumpRecord>& records, size_t parentRecord);
+    static TDumpRecord GraphicRecord(TControl* control);
     static void Describe(TControl* control, TDumpRecord& record);
 };

@@ -154,6 +154,7 @@ public:
 
 protected:
     friend class TWinControl;
+    friend class TAlignLayout;
 
     virtual void WndProc(TMessage& message);
 

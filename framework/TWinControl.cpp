@@ -3,8 +3,10 @@
 
 #include "framework/Exception.h"
 #include "framework/Format.h"
+#include "framework/TAlignLayout.h"
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
+#include "framework/TDialogKeys.h"
 #include "framework/TScreen.h"
 #include "framework/TWinControlCreation.h"
 
@@ -281,45 +283,8 @@ void TWinControl::Realign() {
     FRealigning = false;
 }
 
-// Aligned children first, in the classic order (top, bottom, left, right, client), each taking
-// its strip off what is left; then anchored children for the new client size.
 void TWinControl::AlignControls(TControl*, TRect& rect) {
-    const TRect full = rect;
-    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) DoAlign(align, rect);
-    ApplyAnchors(full);
-}
-
-void TWinControl::DoAlign(TAlign align, TRect& rect) {
-    std::vector<TControl*> list;
-    for (TControl* c : FControls)
-        if (c->Align() == align && c->Visible()) list.push_back(c);
-    auto key = [align](TControl* c) {
-        switch (align) {
-        case alBottom: return -(c->Top() + c->Height());
-        case alLeft: return c->Left();
-        case alRight: return -(c->Left() + c->Width());
-        default: return c->Top();
-        }
-    };
-    std::stable_sort(list.begin(), list.end(), [&](TControl* a, TControl* b) { return key(a) < key(b); });
-    for (TControl* c : list) {
-        const int w = c->Width(), h = c->Height();
-        switch (align) {
-        case alTop: c->SetAlignedBounds(rect.Left, rect.Top, rect.Width(), h); rect.Top += c->Height(); break;
-        case alBottom: c->SetAlignedBounds(rect.Left, rect.Bottom - h, rect.Width(), h); rect.Bottom -= c->Height(); break;
-        case alLeft: c->SetAlignedBounds(rect.Left, rect.Top, w, rect.Height()); rect.Left += c->Width(); break;
-        case alRight: c->SetAlignedBounds(rect.Right - w, rect.Top, w, rect.Height()); rect.Right -= c->Width(); break;
-        default: c->SetAlignedBounds(rect.Left, rect.Top, rect.Width(), rect.Height()); break;
-        }
-    }
-}
-
-void TWinControl::ApplyAnchors(const TRect& client) {
-    for (TControl* c : FControls) {
-        if (c->Align() != alNone) continue;
-        TRect b = c->AnchoredBounds(client.Size());
-        c->SetAlignedBounds(b.Left, b.Top, b.Width(), b.Height());
-    }
+    TAlignLayout::Arrange(FControls, rect);
 }
 
 void TWinControl::BoundsChanged() {
@@ -747,56 +712,6 @@ void TWinControl::WMReflected(TMessage& m) {
 
 // --- keyboard --------------------------------------------------------------------------------
 
-namespace {
-
-bool IsDialogNavigationKey(WORD key) {
-    switch (key) {
-    case VK_TAB:
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN:
-    case VK_RETURN:
-    case VK_ESCAPE:
-    case VK_CANCEL:
-    case VK_PRIOR:
-    case VK_NEXT:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// The WM_CHAR that TranslateMessage makes of a key, 0 for none.
-char32_t TranslatedChar(WORD key) {
-    switch (key) {
-    case VK_TAB: return 9;
-    case VK_RETURN: return 13;
-    case VK_ESCAPE: return 27;
-    case VK_BACK: return 8;
-    default:
-        if (key >= 'A' && key <= 'Z' && GetKeyState(VK_CONTROL) < 0) return key & 0x1F;
-        return 0;
-    }
-}
-
-} // namespace
-
-bool TWinControl::WantsKey(WORD key) const {
-    auto* self = const_cast<TWinControl*>(this);
-    if (self->Perform(CM_WANTSPECIALKEY, key, 0) != 0) return true;
-    const LRESULT code = self->Perform(WM_GETDLGCODE, 0, 0);
-    if (code & DLGC_WANTALLKEYS) return true;
-    switch (key) {
-    case VK_TAB: return (code & DLGC_WANTTAB) != 0;
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN: return (code & DLGC_WANTARROWS) != 0;
-    default: return false;
-    }
-}
-
 bool TWinControl::DoKeyDown(TMessage& m) {
     WORD key = static_cast<WORD>(m.WParam);
     const TShiftState shift = KeyDataToShiftState(m.LParam);
@@ -867,14 +782,14 @@ void TWinControl::WMKeyDown(TMessage& m) {
     FEatChar = 0;
     std::weak_ptr<int> alive = AliveToken();
     if (!DoKeyDown(m)) {
-        FEatChar = TranslatedChar(original);
+        FEatChar = TDialogKeys::TranslatedChar(original);
         return;
     }
     const WORD key = static_cast<WORD>(m.WParam);
-    if (IsDialogNavigationKey(key) && !WantsKey(key)) {
+    if (TDialogKeys::IsNavigationKey(key) && !TDialogKeys::Wants(this, key)) {
         TCustomForm* form = GetParentForm();
         if (form && form->Perform(CM_DIALOGKEY, key, m.LParam) != 0) {
-            FEatChar = TranslatedChar(key);
+            FEatChar = TDialogKeys::TranslatedChar(key);
             return;
         }
         if (alive.expired()) return;

@@ -133,9 +133,6 @@ protected:
     void SetZOrder(bool topMost) override;
     void MoveControl(TControl* control, bool topMost);
     virtual void AlignControls(TControl* control, TRect& rect);
-    // Whether the key (VK_*) of a WM_KEYDOWN goes to the control instead of the form's dialog
-    // key handling.
-    bool WantsKey(WORD key) const;
 
     // Keyboard: key preview, events, dialog keys; false from DoKey* means the key was taken.
     bool DoKeyDown(TMessage& message);
@@ -197,8 +194,6 @@ private:
     void TrackLeave();
     bool ReflectNotification(TMessage& message, HWND child);
     void UpdateBoundsFromWindow();
-    void ApplyAnchors(const TRect& client);
-    void DoAlign(TAlign align, TRect& rect);
     void AppendTabOrder(std::vector<TWinControl*>& list) const;
     static TRect WindowBoundsInParent(HWND hwnd);
 
@@ -212,6 +207,8 @@ private:
     bool FDoubleBuffered = false;
     bool FShowing = false;
     bool FTrackingLeave = false;
-    // The translated character of a key the control took on WM_KEYDOWN, so its WM_CHAR is dropped.
+    // The character TranslateMessage made of a key that was taken on WM_KEYDOWN, so that its
+    // WM_CHAR is dropped. Shared by all controls: a Tab moves the focus before its character
+    // arrives, so the character reaches another control than the key did.
     static char32_t FEatChar;
 };

@@ -33,6 +33,9 @@ TEST_F(FormTest, DumpRecordsNameFrameworkControlsWithAndWithoutWindows) {
     cell->SetCaption("7");
     cell->SetGroupIndex(3);
     cell->SetDown(true);
+    auto* second = new TSpeedButton(form.get());
+    second->SetName("CellC");
+    second->SetParent(panel);
     auto* label = new TLabel(form.get());
     label->SetName("TimeL");
     label->SetParent(form.get());
@@ -55,8 +58,10 @@ TEST_F(FormTest, DumpRecordsNameFrameworkControlsWithAndWithoutWindows) {
     EXPECT_EQ(Field(cellRecord, "left"), std::to_string(At(*panel, 5, 6).X));
     EXPECT_EQ(Field(cellRecord, "width"), "30");
     EXPECT_EQ(Field(Named(records, "TimeL"), "visible"), "false");
-    // The cell's record follows its panel's.
+    // The cells' records follow their panel's, in z-order.
     const auto panelAt = std::find_if(records.begin(), records.end(), [](const TDumpRecord& r) { return Field(&r, "component") == "BoardP"; });
     ASSERT_NE(panelAt, records.end());
+    ASSERT_LT(panelAt + 2, records.end());
     EXPECT_EQ(Field(&*(panelAt + 1), "component"), "CellB");
+    EXPECT_EQ(Field(&*(panelAt + 2), "component"), "CellC");
 }

@@ -7,6 +7,8 @@
 #include "framework/TLabel.h"
 #include "framework/TPanel.h"
 
+#include "platform/controls/MenuApi.h"
+
 TEST_F(FormTest, BorderStyleAndIconsGiveTheWindowItsStyles) {
     struct TCase {
         TFormBorderStyle Border;
@@ -188,4 +190,27 @@ TEST_F(FormTest, AnAcceleratorOfALabelFocusesItsControlAndAFreedControlLeavesThe
     delete c;
     EXPECT_EQ(label->FocusControl(), nullptr);
     EXPECT_EQ(form->ActiveControl(), nullptr);
+}
+
+TEST_F(FormTest, AFormPutsItsMainMenusPlatformMenuOnTheWindowThroughTheMenuSeam) {
+    HMENU bar = CreateMenu();
+    AppendMenu(bar, MF_STRING, 1, "Game");
+    TCustomForm::MenuHandleOf = [bar](TMainMenu*) { return bar; };
+    int dummy = 0;
+    auto* menu = reinterpret_cast<TMainMenu*>(&dummy); // only passed through the seam
+    auto form = ShownForm(10, 10, 300, 200);
+    const int clientBefore = form->ClientHeight();
+    int notices = 0;
+    form->PushWindowProc([&](TMessage& m, const TWndMethod& next) {
+        if (m.Msg == CM_MENUCHANGED) ++notices;
+        next(m);
+    });
+    form->SetMenu(menu);
+    EXPECT_EQ(GetMenu(form->Handle()), bar);
+    EXPECT_LT(form->ClientHeight(), clientBefore) << "the menu bar takes room from the client area";
+    EXPECT_EQ(notices, 1);
+    form->SetMenu(nullptr);
+    EXPECT_EQ(GetMenu(form->Handle()), nullptr);
+    TCustomForm::MenuHandleOf = nullptr;
+    DestroyMenu(bar);
 }
