@@ -48,4 +48,4 @@ void BM_PresentOneCell(benchmark::State& state) {
     state.SetLabel(SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "?");
 }
 BENCHMARK(BM_PresentOneCell)->Unit(benchmark::kMicrosecond);
-}
+} // namespace

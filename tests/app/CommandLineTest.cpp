@@ -21,7 +21,7 @@ TParsed Parse(std::initializer_list<const char*> args) {
     p.Ok = p.Options.Parse(static_cast<int>(argv.size()), argv.data(), &p.Error);
     return p;
 }
-}
+} // namespace
 
 TEST(CommandLine, NoOptionsMeansTheDesktopWithDefaults) {
     TParsed p = Parse({});
@@ -48,7 +48,8 @@ TEST(CommandLine, AutomationOptionsTogether) {
 
 TEST(CommandLine, ScreenSizesFromSixtyFourToSixteenThousandOnly) {
     EXPECT_EQ(Parse({"--screen", "64x16384"}).Options.Screen, (TSize{64, 16384}));
-    for (const char* bad : {"63x600", "800x16385", "800", "800x", "x600", "-800x600", "+800x600", "800x600x2", "80 0x600", ""}) {
+    for (const char* bad : {"63x600", "800x16385", "800", "800x", "x600", "-800x600", "+800x600", "800x600x2",
+                            "80 0x600", ""}) {
         TParsed p = Parse({"--screen", bad});
         EXPECT_FALSE(p.Ok) << bad;
         EXPECT_NE(p.Error.find("--screen"), std::string::npos) << bad;

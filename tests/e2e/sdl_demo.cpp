@@ -50,10 +50,11 @@ LRESULT PanelProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 }
 
 HWND Frame(const char* caption, int x, int y, TColor a, TColor b) {
-    HWND top = CreateWindowEx(0, "DemoFrame", caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, x, y, 360, 260, nullptr, nullptr);
+    HWND top = CreateWindowEx(0, "DemoFrame", caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, x,
+                              y, 360, 260, nullptr, nullptr);
     for (int i = 0; i < 4; ++i) {
-        HWND c = CreateWindowEx(WS_EX_CLIENTEDGE, "DemoPanel", "", WS_CHILD | WS_VISIBLE, 12 + (i % 2) * 166, 12 + (i / 2) * 104, 150, 90,
-                                top, nullptr);
+        HWND c = CreateWindowEx(WS_EX_CLIENTEDGE, "DemoPanel", "", WS_CHILD | WS_VISIBLE, 12 + (i % 2) * 166,
+                                12 + (i / 2) * 104, 150, 90, top, nullptr);
         SetWindowLongPtr(c, GWLP_USERDATA, (i % 3) ? a : b);
         if (!gClockPanel) gClockPanel = c;
     }
@@ -78,9 +79,11 @@ void RegisterClasses() {
 // The first window lies below the second: press on its caption, drag it up and to the right.
 void DragByHand(SdlBackend& backend) {
     while (!gShown) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    bool ok = RunTool({"xdotool", "mousemove", "--sync", "200", "131"}) && RunTool({"xdotool", "mousedown", "1"});
+    bool ok =
+        RunTool({"xdotool", "mousemove", "--sync", "200", "131"}) && RunTool({"xdotool", "mousedown", "1"});
     for (int i = 1; ok && i <= 8; ++i)
-        ok = RunTool({"xdotool", "mousemove", "--sync", std::to_string(200 + 360 * i / 8), std::to_string(131 - 60 * i / 8)});
+        ok = RunTool({"xdotool", "mousemove", "--sync", std::to_string(200 + 360 * i / 8),
+                      std::to_string(131 - 60 * i / 8)});
     ok = ok && RunTool({"xdotool", "mouseup", "1"});
     gDragFailed = !ok;
     gDragDone = true;
@@ -90,15 +93,20 @@ void DragByHand(SdlBackend& backend) {
 double CpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 bool Parse(int argc, char** argv, TOptions& o) {
     for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--drag")) o.Drag = true;
-        else if (!std::strcmp(argv[i], "--shot") && i + 1 < argc) o.Shot = argv[++i];
-        else if (!std::strcmp(argv[i], "--measure-idle") && i + 1 < argc) o.IdleSeconds = std::atoi(argv[++i]);
-        else return false;
+        if (!std::strcmp(argv[i], "--drag"))
+            o.Drag = true;
+        else if (!std::strcmp(argv[i], "--shot") && i + 1 < argc)
+            o.Shot = argv[++i];
+        else if (!std::strcmp(argv[i], "--measure-idle") && i + 1 < argc)
+            o.IdleSeconds = std::atoi(argv[++i]);
+        else
+            return false;
     }
     return true;
 }
@@ -109,15 +117,15 @@ int Finish(const TOptions& o, HWND first) {
         TRect moved{};
         GetWindowRect(first, &moved);
         if (gDragFailed || moved.Left != 480 || moved.Top != 60) {
-            std::fprintf(stderr, "sdl_demo: the first window is at %d,%d, not 480,60%s\n", moved.Left, moved.Top,
-                         gDragFailed ? " (xdotool failed)" : "");
+            std::fprintf(stderr, "sdl_demo: the first window is at %d,%d, not 480,60%s\n", moved.Left,
+                         moved.Top, gDragFailed ? " (xdotool failed)" : "");
             result = 1;
         }
     }
     if (o.Shot && !WritePngFile(o.Shot, CaptureScreen())) result = 1;
     return result;
 }
-}
+} // namespace
 
 int main(int argc, char** argv) {
     TOptions o;
@@ -136,8 +144,10 @@ int main(int argc, char** argv) {
     HWND first = Frame("First window", 120, 120, RGB(255, 240, 200), RGB(200, 230, 255));
     Frame("Second window", 300, 220, RGB(210, 250, 210), RGB(255, 210, 210));
     std::thread hand;
-    if (o.Drag) hand = std::thread(DragByHand, std::ref(*backend));
-    else gDragDone = true;
+    if (o.Drag)
+        hand = std::thread(DragByHand, std::ref(*backend));
+    else
+        gDragDone = true;
     // The windows are on the screen once the loop first runs out of work.
     SetTimer(nullptr, 2, 1, [](HWND, UINT, UINT_PTR id, DWORD) {
         gShown = true;

@@ -2,7 +2,8 @@
 // shaped popup and a half-transparent layered window over the first; real X input (xdotool)
 // clicks the button and types; the X screen must then show every window's pixels exactly as our
 // backing bitmaps hold them, the desktop outside a shape, and the layered window as our own
-// compositor blends it, also after the first window is resized; a minimised window leaves the screen; text put on the X clipboard comes back unchanged.
+// compositor blends it, also after the first window is resized; a minimised window leaves the screen; text
+// put on the X clipboard comes back unchanged.
 #include "platform/backend/sdl/SdlBackend.h"
 #include "platform/gfx/ImageFiles.h"
 #include "platform/text/TextDraw.h"
@@ -60,7 +61,9 @@ LRESULT ButtonProc(HWND h, UINT m, WPARAM w, LPARAM l) {
         EndPaint(h, &ps);
         return 0;
     }
-    case WM_LBUTTONDOWN: SetCapture(h); return 0;
+    case WM_LBUTTONDOWN:
+        SetCapture(h);
+        return 0;
     case WM_LBUTTONUP:
         if (GetCapture() == h) {
             ReleaseCapture();
@@ -70,11 +73,15 @@ LRESULT ButtonProc(HWND h, UINT m, WPARAM w, LPARAM l) {
         return 0;
     case WM_MOUSEMOVE: {
         TPoint p{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
-        if (GetCapture() == h && p == TPoint{kFarAway.X - gButtonRect.Left, kFarAway.Y - gButtonRect.Top}) gCapturedMove = p;
+        if (GetCapture() == h && p == TPoint{kFarAway.X - gButtonRect.Left, kFarAway.Y - gButtonRect.Top})
+            gCapturedMove = p;
         return 0;
     }
-    case WM_CHAR: gTyped += static_cast<char>(w); return 0;
-    default: return DefWindowProc(h, m, w, l);
+    case WM_CHAR:
+        gTyped += static_cast<char>(w);
+        return 0;
+    default:
+        return DefWindowProc(h, m, w, l);
     }
 }
 
@@ -91,8 +98,9 @@ int Mismatches(const Bitmap& screen, const Bitmap& before, HWND hwnd, const TRec
             bool inside = !w->FShape || w->FShape->Contains({x, y});
             TColor want = inside ? w->FBacking.Pixel(x, y) : before.Pixel(r.Left + x, r.Top + y);
             if (screen.Pixel(r.Left + x, r.Top + y) != want && bad++ < 5)
-                std::fprintf(stderr, "sdl_smoke: pixel %d,%d of '%s' is %06X, not %06X\n", x, y, w->FText.c_str(),
-                             static_cast<unsigned>(screen.Pixel(r.Left + x, r.Top + y)), static_cast<unsigned>(want));
+                std::fprintf(stderr, "sdl_smoke: pixel %d,%d of '%s' is %06X, not %06X\n", x, y,
+                             w->FText.c_str(), static_cast<unsigned>(screen.Pixel(r.Left + x, r.Top + y)),
+                             static_cast<unsigned>(want));
         }
     return bad;
 }
@@ -111,18 +119,21 @@ HWND MakeWindows(HWND& popup, HWND& layered) {
     button.lpszClassName = "SmokeButton";
     button.lpfnWndProc = ButtonProc;
     RegisterClass(button);
-    HWND top = CreateWindowEx(0, "SmokeFrame", "Smoke", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 100, 80, 360, 240, nullptr, nullptr);
+    HWND top = CreateWindowEx(0, "SmokeFrame", "Smoke", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
+                              100, 80, 360, 240, nullptr, nullptr);
     HWND b = CreateWindowEx(0, "SmokeButton", "", WS_CHILD | WS_VISIBLE, 40, 40, 120, 32, top, nullptr);
     SetFocus(b);
     TRect br;
     GetWindowRect(b, &br);
     gButtonRect = br;
     gButtonCentre = {(br.Left + br.Right) / 2, (br.Top + br.Bottom) / 2};
-    popup = CreateWindowEx(WS_EX_TOOLWINDOW, "SmokeFrame", "Shaped", WS_POPUP | WS_BORDER, 520, 120, 200, 160, nullptr, nullptr);
+    popup = CreateWindowEx(WS_EX_TOOLWINDOW, "SmokeFrame", "Shaped", WS_POPUP | WS_BORDER, 520, 120, 200, 160,
+                           nullptr, nullptr);
     Region cross = Region::FromRects({{60, 0, 140, 160}, {0, 50, 200, 110}});
     SetWindowRgn(popup, &cross, FALSE);
     // Half over the first window, half over the desktop.
-    layered = CreateWindowEx(WS_EX_LAYERED | WS_EX_TOOLWINDOW, "SmokeButton", "", WS_POPUP, 380, 260, 160, 100, nullptr, nullptr);
+    layered = CreateWindowEx(WS_EX_LAYERED | WS_EX_TOOLWINDOW, "SmokeButton", "", WS_POPUP, 380, 260, 160,
+                             100, nullptr, nullptr);
     SetLayeredWindowAttributes(layered, 0, 160, LWA_ALPHA);
     return top;
 }
@@ -132,19 +143,22 @@ HWND MakeWindows(HWND& popup, HWND& layered) {
 int LayeredMismatches(const Bitmap& screen, HWND layered) {
     WindowSystem* ws = WindowSystem::Current();
     std::vector<Window*> bottomUp(ws->TopLevels().rbegin(), ws->TopLevels().rend());
-    Bitmap composed = Compositor::Compose(bottomUp, screen.Width(), screen.Height(), GetSysColor(COLOR_BACKGROUND));
+    Bitmap composed =
+        Compositor::Compose(bottomUp, screen.Width(), screen.Height(), GetSysColor(COLOR_BACKGROUND));
     TRect r;
     GetWindowRect(layered, &r);
     int bad = 0;
     for (int y = r.Top; y < r.Bottom; ++y)
         for (int x = r.Left; x < r.Right; ++x)
             if (screen.Pixel(x, y) != composed.Pixel(x, y) && bad++ < 5)
-                std::fprintf(stderr, "sdl_smoke: layered pixel %d,%d is %06X, not %06X\n", x, y, static_cast<unsigned>(screen.Pixel(x, y)),
+                std::fprintf(stderr, "sdl_smoke: layered pixel %d,%d is %06X, not %06X\n", x, y,
+                             static_cast<unsigned>(screen.Pixel(x, y)),
                              static_cast<unsigned>(composed.Pixel(x, y)));
     return bad;
 }
 
-int Check(HWND top, HWND popup, HWND layered, const Bitmap& empty, const Bitmap& before, const char* shotFile) {
+int Check(HWND top, HWND popup, HWND layered, const Bitmap& empty, const Bitmap& before,
+          const char* shotFile) {
     if (gToolsFailed) {
         std::fprintf(stderr, "sdl_smoke: xdotool failed\n");
         return 1;
@@ -155,7 +169,8 @@ int Check(HWND top, HWND popup, HWND layered, const Bitmap& empty, const Bitmap&
         ++failures;
     }
     if (!gCapturedMove) {
-        std::fprintf(stderr, "sdl_smoke: the captured button never saw the pointer at %d,%d\n", kFarAway.X, kFarAway.Y);
+        std::fprintf(stderr, "sdl_smoke: the captured button never saw the pointer at %d,%d\n", kFarAway.X,
+                     kFarAway.Y);
         ++failures;
     }
     if (gTyped != "ok") {
@@ -174,7 +189,9 @@ int Check(HWND top, HWND popup, HWND layered, const Bitmap& empty, const Bitmap&
     if (shotFile) WritePngFile(shotFile, screen, nullptr);
     TRect covered;
     GetWindowRect(layered, &covered);
-    if (Mismatches(screen, before, top, covered) || Mismatches(screen, before, popup, covered) || LayeredMismatches(screen, layered)) ++failures;
+    if (Mismatches(screen, before, top, covered) || Mismatches(screen, before, popup, covered) ||
+        LayeredMismatches(screen, layered))
+        ++failures;
     // Minimised, the first window leaves the screen as it was before any window came.
     TRect frame;
     GetWindowRect(top, &frame);
@@ -190,7 +207,7 @@ int Check(HWND top, HWND popup, HWND layered, const Bitmap& empty, const Bitmap&
     }
     return failures ? 1 : 0;
 }
-}
+} // namespace
 
 int main(int argc, char** argv) {
     const char* shotFile = argc > 1 ? argv[1] : nullptr;

@@ -43,7 +43,7 @@ bool ChooseDriver(std::string* error) {
 bool Overlap(const TRect& a, const TRect& b) {
     return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
 }
-}
+} // namespace
 
 SdlBackend::SdlBackend() : FUiThread(std::this_thread::get_id()), FWindows(FlagsFor) {}
 
@@ -101,8 +101,10 @@ void SdlBackend::Detach() {
 void SdlBackend::ReadDisplay() {
     SDL_Rect r;
     if (SDL_GetDisplayBounds(0, &r) == 0) FScreen = {r.w, r.h};
-    if (SDL_GetDisplayUsableBounds(0, &r) == 0 && r.w > 0 && r.h > 0) FWorkArea = {r.x, r.y, r.x + r.w, r.y + r.h};
-    else FWorkArea = {0, 0, FScreen.cx, FScreen.cy};
+    if (SDL_GetDisplayUsableBounds(0, &r) == 0 && r.w > 0 && r.h > 0)
+        FWorkArea = {r.x, r.y, r.x + r.w, r.y + r.h};
+    else
+        FWorkArea = {0, 0, FScreen.cx, FScreen.cy};
 }
 
 // The UI thread sleeps in the desktop's event wait (a poll on its connection) until an event,
@@ -117,7 +119,9 @@ void SdlBackend::WaitForInput(std::uint64_t deadlineMs) {
         if (FWoken.exchange(false)) return;
         std::uint64_t now = FClock.NowMs();
         if (now >= deadlineMs) return;
-        int timeout = deadlineMs == kNoDeadline ? -1 : static_cast<int>(std::min<std::uint64_t>(deadlineMs - now, INT_MAX));
+        int timeout = deadlineMs == kNoDeadline
+                          ? -1
+                          : static_cast<int>(std::min<std::uint64_t>(deadlineMs - now, INT_MAX));
         if (SDL_WaitEventTimeout(&e, timeout)) Dispatch(e);
     }
 }
@@ -141,7 +145,8 @@ void SdlBackend::Dispatch(const SDL_Event& e) {
         return;
     }
     if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED) {
-        if (SdlWindowTable::TEntry* entry = FWindows.Find(FWindows.FindById(e.window.windowID))) entry->Real->Refresh();
+        if (SdlWindowTable::TEntry* entry = FWindows.Find(FWindows.FindById(e.window.windowID)))
+            entry->Real->Refresh();
         return;
     }
     if (FTranslator) FTranslator->Translate(e);
@@ -178,8 +183,10 @@ void SdlBackend::AskFocus(HWND hwnd, SdlWindowTable::TEntry& e) {
     FFocusAskedAt = FClock.NowMs();
     // Raising asks a window manager for activation; on a bare server it would only upset our
     // stacking, which Restack keeps.
-    if (FNoWindowManager) SDL_SetWindowInputFocus(e.Real->Handle());
-    else SDL_RaiseWindow(e.Real->Handle());
+    if (FNoWindowManager)
+        SDL_SetWindowInputFocus(e.Real->Handle());
+    else
+        SDL_RaiseWindow(e.Real->Handle());
 }
 
 // With no window manager the video focuses every window it shows (nobody else would); a popup or
@@ -208,8 +215,11 @@ void SdlBackend::TopLevelChanged(HWND hwnd, TTopLevelChange change, const TTopLe
     case TTopLevelChange::tcShown:
     case TTopLevelChange::tcZOrder:
     case TTopLevelChange::tcRestored:
-    case TTopLevelChange::tcBounds: FWindows.Restack(); break;
-    default: break;
+    case TTopLevelChange::tcBounds:
+        FWindows.Restack();
+        break;
+    default:
+        break;
     }
     FollowActivation();
     if (change == TTopLevelChange::tcShown) KeepBareFocus(hwnd);
@@ -228,7 +238,8 @@ void SdlBackend::Present(HWND hwnd, const Bitmap& image, const Region& dirty) {
 
 // With a compositing manager a window of one opacity (and a key colour) is the desktop's job;
 // otherwise, and always for per-pixel images, we compose the window ourselves.
-void SdlBackend::PresentLayered(HWND hwnd, SdlWindowTable::TEntry& e, const Bitmap* image, const Region& dirty) {
+void SdlBackend::PresentLayered(HWND hwnd, SdlWindowTable::TEntry& e, const Bitmap* image,
+                                const Region& dirty) {
     FStale.erase(hwnd);
     TColor key = 0;
     BYTE alpha = 255;
@@ -260,7 +271,8 @@ void SdlBackend::MarkLayeredAbove(HWND hwnd) {
     for (HWND h : FWindows.Order()) {
         if (h == hwnd) break;
         const SdlWindowTable::TEntry* e = FWindows.Find(h);
-        if (e && e->State.Layered && e->Real->Mapped() && Overlap(e->State.Bounds, below->State.Bounds)) FStale.insert(h);
+        if (e && e->State.Layered && e->Real->Mapped() && Overlap(e->State.Bounds, below->State.Bounds))
+            FStale.insert(h);
     }
 }
 
@@ -300,7 +312,8 @@ void SdlBackend::DesktopFocused(HWND window) {
     FDesktopActive = window;
     if (!FSink) return;
     FSink->RunOnUi([window] {
-        if (IsWindow(window) && IsWindowVisible(window) && GetActiveWindow() != window) SetActiveWindow(window);
+        if (IsWindow(window) && IsWindowVisible(window) && GetActiveWindow() != window)
+            SetActiveWindow(window);
     });
 }
 

@@ -11,18 +11,30 @@ void SdlCursors::Clear() {
 
 SDL_SystemCursor SdlCursors::ShapeFor(int idc) {
     switch (idc) {
-    case IDC_IBEAM: return SDL_SYSTEM_CURSOR_IBEAM;
-    case IDC_WAIT: return SDL_SYSTEM_CURSOR_WAIT;
-    case IDC_CROSS: return SDL_SYSTEM_CURSOR_CROSSHAIR;
-    case IDC_SIZENWSE: return SDL_SYSTEM_CURSOR_SIZENWSE;
-    case IDC_SIZENESW: return SDL_SYSTEM_CURSOR_SIZENESW;
-    case IDC_SIZEWE: return SDL_SYSTEM_CURSOR_SIZEWE;
-    case IDC_SIZENS: return SDL_SYSTEM_CURSOR_SIZENS;
-    case IDC_SIZEALL: return SDL_SYSTEM_CURSOR_SIZEALL;
-    case IDC_NO: return SDL_SYSTEM_CURSOR_NO;
-    case IDC_HAND: return SDL_SYSTEM_CURSOR_HAND;
-    case IDC_APPSTARTING: return SDL_SYSTEM_CURSOR_WAITARROW;
-    default: return SDL_SYSTEM_CURSOR_ARROW;
+    case IDC_IBEAM:
+        return SDL_SYSTEM_CURSOR_IBEAM;
+    case IDC_WAIT:
+        return SDL_SYSTEM_CURSOR_WAIT;
+    case IDC_CROSS:
+        return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case IDC_SIZENWSE:
+        return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case IDC_SIZENESW:
+        return SDL_SYSTEM_CURSOR_SIZENESW;
+    case IDC_SIZEWE:
+        return SDL_SYSTEM_CURSOR_SIZEWE;
+    case IDC_SIZENS:
+        return SDL_SYSTEM_CURSOR_SIZENS;
+    case IDC_SIZEALL:
+        return SDL_SYSTEM_CURSOR_SIZEALL;
+    case IDC_NO:
+        return SDL_SYSTEM_CURSOR_NO;
+    case IDC_HAND:
+        return SDL_SYSTEM_CURSOR_HAND;
+    case IDC_APPSTARTING:
+        return SDL_SYSTEM_CURSOR_WAITARROW;
+    default:
+        return SDL_SYSTEM_CURSOR_ARROW;
     }
 }
 

@@ -5,19 +5,32 @@
 namespace {
 // One notch of the wheel in the units our wheel messages carry.
 constexpr int kWheelDelta = 120;
-}
+} // namespace
 
 void SdlEventTranslator::Translate(const SDL_Event& e) {
     switch (e.type) {
-    case SDL_MOUSEMOTION: Motion(e.motion); break;
+    case SDL_MOUSEMOTION:
+        Motion(e.motion);
+        break;
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: Button(e.button); break;
-    case SDL_MOUSEWHEEL: Wheel(e.wheel); break;
+    case SDL_MOUSEBUTTONUP:
+        Button(e.button);
+        break;
+    case SDL_MOUSEWHEEL:
+        Wheel(e.wheel);
+        break;
     case SDL_KEYDOWN:
-    case SDL_KEYUP: KeyEvent(e.key); break;
-    case SDL_TEXTINPUT: TextEvent(e.text); break;
-    case SDL_WINDOWEVENT: WindowEvent(e.window); break;
-    default: break;
+    case SDL_KEYUP:
+        KeyEvent(e.key);
+        break;
+    case SDL_TEXTINPUT:
+        TextEvent(e.text);
+        break;
+    case SDL_WINDOWEVENT:
+        WindowEvent(e.window);
+        break;
+    default:
+        break;
     }
 }
 
@@ -44,10 +57,17 @@ void SdlEventTranslator::Button(const SDL_MouseButtonEvent& e) {
     if (!place) return;
     TMouseButton button;
     switch (e.button) {
-    case SDL_BUTTON_LEFT: button = TMouseButton::mbLeft; break;
-    case SDL_BUTTON_RIGHT: button = TMouseButton::mbRight; break;
-    case SDL_BUTTON_MIDDLE: button = TMouseButton::mbMiddle; break;
-    default: return;
+    case SDL_BUTTON_LEFT:
+        button = TMouseButton::mbLeft;
+        break;
+    case SDL_BUTTON_RIGHT:
+        button = TMouseButton::mbRight;
+        break;
+    case SDL_BUTTON_MIDDLE:
+        button = TMouseButton::mbMiddle;
+        break;
+    default:
+        return;
     }
     bool down = e.type == SDL_MOUSEBUTTONDOWN;
     // A release can come far from where the press was, after a drag.
@@ -92,7 +112,9 @@ void SdlEventTranslator::WindowEvent(const SDL_WindowEvent& e) {
     std::optional<TSdlPlace> place = FContext.Place(e.windowID);
     if (!place) return;
     switch (e.event) {
-    case SDL_WINDOWEVENT_CLOSE: FSink.DesktopClose(place->Window); break;
+    case SDL_WINDOWEVENT_CLOSE:
+        FSink.DesktopClose(place->Window);
+        break;
     // Our own minimising comes back from the desktop as an event too: pass on changes only.
     case SDL_WINDOWEVENT_MINIMIZED:
         if (!place->Minimized) FSink.DesktopMinimize(place->Window, true);
@@ -100,9 +122,14 @@ void SdlEventTranslator::WindowEvent(const SDL_WindowEvent& e) {
     case SDL_WINDOWEVENT_RESTORED:
         if (place->Minimized) FSink.DesktopMinimize(place->Window, false);
         break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED: FocusGained(*place); break;
-    case SDL_WINDOWEVENT_FOCUS_LOST: FFocusLeft = true; break;
-    default: break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        FocusGained(*place);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        FFocusLeft = true;
+        break;
+    default:
+        break;
     }
 }
 

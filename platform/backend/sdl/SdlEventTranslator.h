@@ -13,9 +13,9 @@
 // What the translator knows of the real window an event came from.
 struct TSdlPlace {
     HWND Window = nullptr;
-    TPoint Origin;           // where our window system has it on the screen
-    bool Popup = false;      // never activated by the desktop's focus
-    bool Minimized = false;  // as our window system has it
+    TPoint Origin;          // where our window system has it on the screen
+    bool Popup = false;     // never activated by the desktop's focus
+    bool Minimized = false; // as our window system has it
 };
 
 class SdlEventContext {

@@ -18,13 +18,14 @@ Bitmap Cut(const Bitmap& screen, const TRect& r) {
     }
     return out;
 }
-}
+} // namespace
 
 bool SdlLayeredImage::Compose(HWND hwnd, Bitmap& pixels, Region& solid) {
     WindowSystem* ws = WindowSystem::Current();
     Window* self = ws ? ws->Find(hwnd) : nullptr;
     TRect r;
-    if (!self || !self->IsTopLevel() || !GetWindowRect(hwnd, &r) || r.Width() <= 0 || r.Height() <= 0) return false;
+    if (!self || !self->IsTopLevel() || !GetWindowRect(hwnd, &r) || r.Width() <= 0 || r.Height() <= 0)
+        return false;
     const std::vector<Window*>& tops = ws->TopLevels();
     auto at = std::find(tops.begin(), tops.end(), self);
     if (at == tops.end()) return false;

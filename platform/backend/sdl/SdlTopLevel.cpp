@@ -21,15 +21,17 @@ void CopyRect(const Bitmap& image, SDL_Surface* surface, const TRect& r) {
     int sbpp = image.BytesPerPixel();
     Uint32 from = SourceFormat(image);
     if (image.Stride() > 0) {
-        SDL_ConvertPixels(r.Width(), r.Height(), from, image.ScanLine(r.Top) + r.Left * sbpp, static_cast<int>(image.Stride()),
-                          surface->format->format, base + r.Top * surface->pitch + r.Left * bpp, surface->pitch);
+        SDL_ConvertPixels(r.Width(), r.Height(), from, image.ScanLine(r.Top) + r.Left * sbpp,
+                          static_cast<int>(image.Stride()), surface->format->format,
+                          base + r.Top * surface->pitch + r.Left * bpp, surface->pitch);
         return;
     }
     for (int y = r.Top; y < r.Bottom; ++y)
-        SDL_ConvertPixels(r.Width(), 1, from, image.ScanLine(y) + r.Left * sbpp, static_cast<int>(image.RowBytes()),
-                          surface->format->format, base + y * surface->pitch + r.Left * bpp, surface->pitch);
+        SDL_ConvertPixels(r.Width(), 1, from, image.ScanLine(y) + r.Left * sbpp,
+                          static_cast<int>(image.RowBytes()), surface->format->format,
+                          base + y * surface->pitch + r.Left * bpp, surface->pitch);
 }
-}
+} // namespace
 
 std::uint32_t SdlTopLevel::CreationFlags(const TTopLevelState& state, bool captioned, bool owned) {
     std::uint32_t flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
@@ -41,9 +43,10 @@ std::uint32_t SdlTopLevel::CreationFlags(const TTopLevelState& state, bool capti
 }
 
 SdlTopLevel::SdlTopLevel(const TTopLevelState& state, std::uint32_t flags, bool minimizeByHiding)
-    : FBounds(state.Bounds), FMinimizeByHiding(minimizeByHiding), FTopMost(state.TopMost), FTitle(state.Text) {
-    FWindow = SDL_CreateWindow(state.Text.c_str(), state.Bounds.Left, state.Bounds.Top, std::max(1, state.Bounds.Width()),
-                               std::max(1, state.Bounds.Height()), flags);
+    : FBounds(state.Bounds), FMinimizeByHiding(minimizeByHiding), FTopMost(state.TopMost),
+      FTitle(state.Text) {
+    FWindow = SDL_CreateWindow(state.Text.c_str(), state.Bounds.Left, state.Bounds.Top,
+                               std::max(1, state.Bounds.Width()), std::max(1, state.Bounds.Height()), flags);
 }
 
 SdlTopLevel::~SdlTopLevel() {
@@ -56,7 +59,8 @@ std::uint32_t SdlTopLevel::Id() const {
 
 void SdlTopLevel::ApplyBounds(const TRect& bounds) {
     if (bounds.TopLeft() != FBounds.TopLeft()) SDL_SetWindowPosition(FWindow, bounds.Left, bounds.Top);
-    if (bounds.Size() != FBounds.Size()) SDL_SetWindowSize(FWindow, std::max(1, bounds.Width()), std::max(1, bounds.Height()));
+    if (bounds.Size() != FBounds.Size())
+        SDL_SetWindowSize(FWindow, std::max(1, bounds.Width()), std::max(1, bounds.Height()));
     FBounds = bounds;
 }
 
@@ -64,8 +68,10 @@ void SdlTopLevel::ApplyVisibility(const TTopLevelState& state) {
     bool mapped = state.Visible && !state.Minimized;
     if (state.Minimized != FMinimized && state.Visible && !FMinimizeByHiding) {
         // Minimising goes through the desktop, which keeps a task-bar entry to restore from.
-        if (state.Minimized) SDL_MinimizeWindow(FWindow);
-        else SDL_RestoreWindow(FWindow);
+        if (state.Minimized)
+            SDL_MinimizeWindow(FWindow);
+        else
+            SDL_RestoreWindow(FWindow);
     }
     FMinimized = state.Minimized;
     if (state.Visible && !FMapped && !state.Minimized) SDL_ShowWindow(FWindow);

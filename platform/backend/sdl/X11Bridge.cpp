@@ -3,8 +3,8 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
-#include <X11/Xlib.h>
 #include <X11/Xatom.h>
+#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/shape.h>
 
@@ -56,7 +56,7 @@ void CopyImage(XImage* image, Bitmap& out) {
         }
     }
 }
-}
+} // namespace
 
 bool X11Bridge::Active() {
     const char* driver = SDL_GetCurrentVideoDriver();
@@ -74,9 +74,10 @@ bool X11Bridge::SetShape(SDL_Window* window, const std::vector<TRect>& rects, bo
         std::vector<XRectangle> xr;
         xr.reserve(rects.size());
         for (const TRect& r : rects)
-            xr.push_back({static_cast<short>(r.Left), static_cast<short>(r.Top), static_cast<unsigned short>(r.Width()),
-                          static_cast<unsigned short>(r.Height())});
-        XShapeCombineRectangles(x.Dpy, x.Win, ShapeBounding, 0, 0, xr.data(), static_cast<int>(xr.size()), ShapeSet, Unsorted);
+            xr.push_back({static_cast<short>(r.Left), static_cast<short>(r.Top),
+                          static_cast<unsigned short>(r.Width()), static_cast<unsigned short>(r.Height())});
+        XShapeCombineRectangles(x.Dpy, x.Win, ShapeBounding, 0, 0, xr.data(), static_cast<int>(xr.size()),
+                                ShapeSet, Unsorted);
     }
     XFlush(x.Dpy);
     return true;
@@ -96,7 +97,8 @@ bool X11Bridge::QueryPointer(SDL_Window* anyWindow, TPoint& out) {
     ::Window root = 0, child = 0;
     int rootX = 0, rootY = 0, winX = 0, winY = 0;
     unsigned int mask = 0;
-    if (!XQueryPointer(x.Dpy, DefaultRootWindow(x.Dpy), &root, &child, &rootX, &rootY, &winX, &winY, &mask)) return false;
+    if (!XQueryPointer(x.Dpy, DefaultRootWindow(x.Dpy), &root, &child, &rootX, &rootY, &winX, &winY, &mask))
+        return false;
     out = {rootX, rootY};
     return true;
 }
@@ -108,7 +110,8 @@ bool X11Bridge::CaptureScreen(SDL_Window* anyWindow, Bitmap& out) {
     XWindowAttributes attrs;
     if (!XGetWindowAttributes(x.Dpy, root, &attrs)) return false;
     XSync(x.Dpy, False); // everything we drew has reached the server
-    XImage* image = XGetImage(x.Dpy, root, 0, 0, static_cast<unsigned>(attrs.width), static_cast<unsigned>(attrs.height), AllPlanes, ZPixmap);
+    XImage* image = XGetImage(x.Dpy, root, 0, 0, static_cast<unsigned>(attrs.width),
+                              static_cast<unsigned>(attrs.height), AllPlanes, ZPixmap);
     if (!image) return false;
     CopyImage(image, out);
     XDestroyImage(image);
@@ -132,7 +135,8 @@ bool X11Bridge::HasWindowManager(SDL_Window* anyWindow) {
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    int status = XGetWindowProperty(x.Dpy, DefaultRootWindow(x.Dpy), check, 0, 1, False, XA_WINDOW, &type, &format, &count, &after, &data);
+    int status = XGetWindowProperty(x.Dpy, DefaultRootWindow(x.Dpy), check, 0, 1, False, XA_WINDOW, &type,
+                                    &format, &count, &after, &data);
     bool found = status == Success && type == XA_WINDOW && count == 1;
     if (data) XFree(data);
     return found;

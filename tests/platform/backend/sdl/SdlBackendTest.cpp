@@ -21,8 +21,10 @@ public:
         if (const char* v = std::getenv(name)) FOld = v;
     }
     ~EnvGuard() {
-        if (FOld) setenv(FName, FOld->c_str(), 1);
-        else unsetenv(FName);
+        if (FOld)
+            setenv(FName, FOld->c_str(), 1);
+        else
+            unsetenv(FName);
     }
 
 private:
@@ -66,10 +68,11 @@ protected:
 
 SDL_Window* RealWindowTitled(const char* title) {
     for (Uint32 id = 1; id < 64; ++id)
-        if (SDL_Window* w = SDL_GetWindowFromID(id); w && std::strcmp(SDL_GetWindowTitle(w), title) == 0) return w;
+        if (SDL_Window* w = SDL_GetWindowFromID(id); w && std::strcmp(SDL_GetWindowTitle(w), title) == 0)
+            return w;
     return nullptr;
 }
-}
+} // namespace
 
 TEST(SdlBackendOpen, WithoutADesktopItSaysWhyAndGivesNothing) {
     EnvGuard display("DISPLAY"), wayland("WAYLAND_DISPLAY"), driver("SDL_VIDEODRIVER");
@@ -108,7 +111,8 @@ TEST_F(SdlBackendTest, OurWindowsBecomeRealWindowsWithTitlePlaceAndPixels) {
     wc.lpszClassName = "SdlTestFrame";
     wc.hbrBackground = RGB(10, 200, 30);
     RegisterClass(wc);
-    HWND top = CreateWindowEx(0, "SdlTestFrame", "Real one", WS_POPUP | WS_VISIBLE, 40, 30, 120, 80, nullptr, nullptr);
+    HWND top = CreateWindowEx(0, "SdlTestFrame", "Real one", WS_POPUP | WS_VISIBLE, 40, 30, 120, 80, nullptr,
+                              nullptr);
     HWND hidden = CreateWindowEx(0, "SdlTestFrame", "Hidden one", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr);
     UpdateWindow(top);
     CaptureScreen(); // flushes what was painted to the back end
@@ -121,7 +125,8 @@ TEST_F(SdlBackendTest, OurWindowsBecomeRealWindowsWithTitlePlaceAndPixels) {
     SDL_Surface* s = SDL_GetWindowSurface(real);
     ASSERT_NE(s, nullptr);
     Uint8 r = 0, g = 0, b = 0;
-    SDL_GetRGB(*reinterpret_cast<Uint32*>(static_cast<std::uint8_t*>(s->pixels) + 40 * s->pitch + 60 * 4), s->format, &r, &g, &b);
+    SDL_GetRGB(*reinterpret_cast<Uint32*>(static_cast<std::uint8_t*>(s->pixels) + 40 * s->pitch + 60 * 4),
+               s->format, &r, &g, &b);
     EXPECT_EQ(RGB(r, g, b), RGB(10, 200, 30));
     ASSERT_NE(RealWindowTitled("Hidden one"), nullptr);
     EXPECT_FALSE(SDL_GetWindowFlags(RealWindowTitled("Hidden one")) & SDL_WINDOW_SHOWN);

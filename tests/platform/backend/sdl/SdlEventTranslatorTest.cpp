@@ -10,17 +10,23 @@
 #include <vector>
 
 namespace {
-HWND H(int n) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(n)); }
+HWND H(int n) {
+    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(n));
+}
 
 class RecordingSink final : public InputSink {
 public:
     std::vector<std::string> Calls;
     void MouseMove(int x, int y) override { Add("move " + P(x, y)); }
     void MouseButton(TMouseButton b, bool down, int x, int y) override {
-        const char* name = b == TMouseButton::mbLeft ? "left" : b == TMouseButton::mbRight ? "right" : "middle";
+        const char* name = b == TMouseButton::mbLeft    ? "left"
+                           : b == TMouseButton::mbRight ? "right"
+                                                        : "middle";
         Add(std::string(name) + (down ? " down " : " up ") + P(x, y));
     }
-    void MouseWheel(int delta, int x, int y) override { Add("wheel " + std::to_string(delta) + " " + P(x, y)); }
+    void MouseWheel(int delta, int x, int y) override {
+        Add("wheel " + std::to_string(delta) + " " + P(x, y));
+    }
     void Key(UINT vk, bool down) override { Add("key " + std::to_string(vk) + (down ? " down" : " up")); }
     void Text(const std::string& utf8) override { Add("text " + utf8); }
     void AppActivation(bool active) override { Add(active ? "app active" : "app inactive"); }
@@ -102,7 +108,7 @@ protected:
     FakeContext Context;
     SdlEventTranslator Tr{Sink, Context};
 };
-}
+} // namespace
 
 TEST_F(SdlEventTranslatorTest, PointerCoordinatesAreScreenCoordinatesOfOurPlacement) {
     Motion(1, 5, 7);
@@ -112,21 +118,22 @@ TEST_F(SdlEventTranslatorTest, PointerCoordinatesAreScreenCoordinatesOfOurPlacem
     Button(1, SDL_BUTTON_RIGHT, true, 10, 20);
     Button(1, SDL_BUTTON_MIDDLE, true, 10, 20);
     Button(1, SDL_BUTTON_X1, true, 10, 20);
-    EXPECT_EQ(Take(), (std::vector<std::string>{"move 105,57", "move 400,300", "left down 110,70", "right down 110,70",
-                                                "middle down 110,70"}));
+    EXPECT_EQ(Take(), (std::vector<std::string>{"move 105,57", "move 400,300", "left down 110,70",
+                                                "right down 110,70", "middle down 110,70"}));
 }
 
 TEST_F(SdlEventTranslatorTest, WhileAButtonIsHeldOrWeCaptureTheDesktopsPointerWins) {
     Context.Pointer = TPoint{640, 480};
     Motion(1, 5, 7, SDL_BUTTON_LMASK);
     Button(1, SDL_BUTTON_LEFT, false, -30, 900);
-    Motion(1, 5, 7); // no button: the window's own coordinates
+    Motion(1, 5, 7);      // no button: the window's own coordinates
     Tr.SetCaptured(true); // our capture: events come clamped to the grabbing window
     Motion(1, 359, 239);
     Tr.SetCaptured(false);
     Context.Pointer.reset();
     Motion(1, -3, 2, SDL_BUTTON_LMASK); // the desktop cannot tell: relative to the window it is
-    EXPECT_EQ(Take(), (std::vector<std::string>{"move 640,480", "left up 640,480", "move 105,57", "move 640,480", "move 97,52"}));
+    EXPECT_EQ(Take(), (std::vector<std::string>{"move 640,480", "left up 640,480", "move 105,57",
+                                                "move 640,480", "move 97,52"}));
 }
 
 TEST_F(SdlEventTranslatorTest, WheelNotchesBecomeWheelDeltaAwayFromTheUser) {
@@ -156,10 +163,10 @@ TEST_F(SdlEventTranslatorTest, KeysPassAndTextIsHeldBackWhileCommandModifiersAre
     Key(SDL_SCANCODE_LCTRL, SDLK_LCTRL, true, KMOD_LCTRL);
     Text("c");
     Key(SDL_SCANCODE_RALT, SDLK_RALT, true, KMOD_LCTRL | KMOD_RALT);
-    Text("€"); // AltGr seen as Ctrl+right Alt still types
+    Text("€");                                        // AltGr seen as Ctrl+right Alt still types
     Key(SDL_SCANCODE_F13, SDLK_F13, true, KMOD_NONE); // no code: nothing
-    EXPECT_EQ(Take(), (std::vector<std::string>{"key 65 down", "text a", "key 65 up", "key 18 down", "key 18 up", "key 17 down",
-                                                "key 18 down", "text €"}));
+    EXPECT_EQ(Take(), (std::vector<std::string>{"key 65 down", "text a", "key 65 up", "key 18 down",
+                                                "key 18 up", "key 17 down", "key 18 down", "text €"}));
 }
 
 TEST_F(SdlEventTranslatorTest, CloseAndMinimiseRequestsPassWithoutEchoingOurOwn) {

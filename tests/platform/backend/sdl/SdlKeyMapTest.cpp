@@ -12,7 +12,7 @@ SDL_Keysym Key(SDL_Scancode code, SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
     k.mod = mod;
     return k;
 }
-}
+} // namespace
 
 TEST(SdlKeyMap, LettersAndDigitsFollowTheLayoutWhereItTypesLatin) {
     EXPECT_EQ(SdlKeyMap::ToVk(Key(SDL_SCANCODE_A, SDLK_a)), unsigned('A'));

@@ -1,7 +1,7 @@
 // Layered windows composed for a desktop that cannot blend: the blend over our windows below and
 // the desktop colour, and the see-through pixels cut out. Also: a pause shows what was drawn.
-#include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/backend/sdl/SdlLayeredImage.h"
+#include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/window/Compositor.h"
 #include "platform/window/Win.h"
 #include "platform/window/WindowSystem.h"
@@ -15,7 +15,11 @@ class SdlLayeredImageTest : public ::testing::Test {
 protected:
     void SetUp() override {
         WindowSystem::Start(FBackend);
-        for (auto [name, colour] : {std::pair{"Red", RGB(255, 0, 0)}, {"Blue", RGB(0, 0, 255)}, {"Key", kKey}, {"Green", RGB(0, 255, 0)}, {"Black", RGB(0, 0, 0)}}) {
+        for (auto [name, colour] : {std::pair{"Red", RGB(255, 0, 0)},
+                                    {"Blue", RGB(0, 0, 255)},
+                                    {"Key", kKey},
+                                    {"Green", RGB(0, 255, 0)},
+                                    {"Black", RGB(0, 0, 0)}}) {
             WNDCLASS wc;
             wc.lpszClassName = name;
             wc.hbrBackground = colour;
@@ -31,16 +35,19 @@ protected:
         MSG msg;
         while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
     }
-    static int Blend(int src, int dst, int a) { return Compositor::Mul255(src, a) + Compositor::Mul255(dst, 255 - a); }
+    static int Blend(int src, int dst, int a) {
+        return Compositor::Mul255(src, a) + Compositor::Mul255(dst, 255 - a);
+    }
 
     HeadlessBackend FBackend{{200, 150}};
     HWND Lower = nullptr;
 };
-}
+} // namespace
 
 TEST_F(SdlLayeredImageTest, OneOpacityBlendsOverOurWindowBelowAndTheDesktopBeyondIt) {
     HWND upper = Layered("Blue", 80, 70); // half over the red window, half over the desktop
-    CreateWindowEx(0, "Black", "", WS_CHILD | WS_VISIBLE, 2, 20, 8, 8, upper, nullptr); // dark, not see-through
+    CreateWindowEx(0, "Black", "", WS_CHILD | WS_VISIBLE, 2, 20, 8, 8, upper,
+                   nullptr); // dark, not see-through
     SetLayeredWindowAttributes(upper, 0, 128, LWA_ALPHA);
     Paint();
     Bitmap pixels;
@@ -49,7 +56,8 @@ TEST_F(SdlLayeredImageTest, OneOpacityBlendsOverOurWindowBelowAndTheDesktopBeyon
     ASSERT_EQ(pixels.Size(), (TSize{40, 40}));
     EXPECT_EQ(pixels.Pixel(5, 5), RGB(Blend(0, 255, 128), 0, Blend(255, 0, 128)));
     TColor desk = ColorToRGB(GetSysColor(COLOR_BACKGROUND));
-    EXPECT_EQ(pixels.Pixel(30, 35), RGB(Blend(0, GetRValue(desk), 128), Blend(0, GetGValue(desk), 128), Blend(255, GetBValue(desk), 128)));
+    EXPECT_EQ(pixels.Pixel(30, 35), RGB(Blend(0, GetRValue(desk), 128), Blend(0, GetGValue(desk), 128),
+                                        Blend(255, GetBValue(desk), 128)));
     EXPECT_EQ(pixels.Pixel(4, 22), RGB(Blend(0, 255, 128), 0, 0));
     EXPECT_EQ(solid, Region(TRect{0, 0, 40, 40})); // nothing wholly see-through
 }

@@ -19,7 +19,7 @@ TTopLevelState State(bool popup, bool layered = false, bool tool = false, bool t
 }
 
 constexpr std::uint32_t kKinds = SDL_WINDOW_POPUP_MENU | SDL_WINDOW_TOOLTIP;
-}
+} // namespace
 
 TEST(SdlTopLevelFlags, CaptionlessPopupsAreTheDesktopsPopupsOutOfTheTaskBar) {
     std::uint32_t menu = SdlTopLevel::CreationFlags(State(true), false, true);
@@ -43,7 +43,8 @@ TEST(SdlTopLevelFlags, CaptionedWindowsAreOrdinaryAndOnlyOwnersAreInTheTaskBar) 
         EXPECT_TRUE(f & SDL_WINDOW_HIDDEN);     // shown when we show it
         EXPECT_FALSE(f & SDL_WINDOW_ALWAYS_ON_TOP);
     }
-    EXPECT_TRUE(SdlTopLevel::CreationFlags(State(false, false, false, true), true, false) & SDL_WINDOW_ALWAYS_ON_TOP);
+    EXPECT_TRUE(SdlTopLevel::CreationFlags(State(false, false, false, true), true, false) &
+                SDL_WINDOW_ALWAYS_ON_TOP);
 }
 
 // The off-screen video driver gives real window surfaces without a display; in software, as the
@@ -59,7 +60,8 @@ protected:
 
     static TColor SurfacePixel(SDL_Surface* s, int x, int y) {
         Uint32 p = 0;
-        std::memcpy(&p, static_cast<std::uint8_t*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel, s->format->BytesPerPixel);
+        std::memcpy(&p, static_cast<std::uint8_t*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel,
+                    s->format->BytesPerPixel);
         Uint8 r = 0, g = 0, b = 0;
         SDL_GetRGB(p, s->format, &r, &g, &b);
         return RGB(r, g, b);
@@ -101,7 +103,9 @@ TEST_F(SdlTopLevelPixels, ManyDirtyPiecesStillCopyEveryOne) {
     ASSERT_NE(s, nullptr);
     Bitmap image = Pattern(false);
     std::vector<TRect> pieces;
-    for (int i = 0; i < 40; ++i) pieces.push_back({(i % 10) * 10, (i / 10) * 12, (i % 10) * 10 + 3, (i / 10) * 12 + 2});
+    for (int i = 0; i < 40; ++i)
+        pieces.push_back({(i % 10) * 10, (i / 10) * 12, (i % 10) * 10 + 3, (i / 10) * 12 + 2});
     w.Present(image, Region::FromRects(pieces));
-    for (const TRect& r : pieces) EXPECT_EQ(SurfacePixel(s, r.Left + 1, r.Top + 1), image.Pixel(r.Left + 1, r.Top + 1));
+    for (const TRect& r : pieces)
+        EXPECT_EQ(SurfacePixel(s, r.Left + 1, r.Top + 1), image.Pixel(r.Left + 1, r.Top + 1));
 }

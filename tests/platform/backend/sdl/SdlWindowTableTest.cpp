@@ -8,7 +8,9 @@
 #include <cstdlib>
 
 namespace {
-HWND H(int n) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(n)); }
+HWND H(int n) {
+    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(n));
+}
 
 TTopLevelState At(HWND insertAfter, bool visible = false) {
     TTopLevelState s;
@@ -28,9 +30,10 @@ protected:
         Table.Clear();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
-    SdlWindowTable Table{[](HWND, const TTopLevelState&) { return std::uint32_t(SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS); }};
+    SdlWindowTable Table{
+        [](HWND, const TTopLevelState&) { return std::uint32_t(SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS); }};
 };
-}
+} // namespace
 
 TEST_F(SdlWindowTableTest, OrderFollowsEachChangesPlace) {
     Table.Update(H(1), TTopLevelChange::tcCreated, At(nullptr));

@@ -26,7 +26,8 @@ TEST(ShellLauncher, TheTargetReachesTheOpenerAsOneArgumentUntouchedByAShell) {
     fs::create_directories(dir);
     fs::path odd = dir / "a b;echo x>$HOME 'q'";
     ASSERT_TRUE(ShellLauncher("touch").Open(odd.string()));
-    for (int i = 0; i < 500 && !fs::exists(odd); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 500 && !fs::exists(odd); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_TRUE(fs::exists(odd));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     fs::remove_all(dir);
