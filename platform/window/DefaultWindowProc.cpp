@@ -54,6 +54,7 @@ LRESULT DefaultWindowProc::Handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_WINDOWPOSCHANGED: return PosChanged(hwnd, lParam);
     case WM_ACTIVATE: return Activate(hwnd, wParam);
     case WM_SETREDRAW: return SetRedraw(hwnd, wParam);
+    case WM_SHOWWINDOW: return ShowWindowMsg(hwnd, wParam, lParam);
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
     case WM_CANCELMODE:
         if (GetCapture() == hwnd) ReleaseCapture();
@@ -333,6 +334,17 @@ LRESULT DefaultWindowProc::PosChanged(HWND hwnd, LPARAM lParam) {
 
 LRESULT DefaultWindowProc::Activate(HWND hwnd, WPARAM wParam) {
     if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) SetFocus(hwnd);
+    return 0;
+}
+
+// Only the owner's minimising and restoring (lParam set) hides or shows the window here; a plain
+// ShowWindow has done its work already.
+LRESULT DefaultWindowProc::ShowWindowMsg(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    Window* w = Lookup(hwnd);
+    if ((lParam != SW_PARENTCLOSING && lParam != SW_PARENTOPENING) || w->FParent || !w->FOwner) return 0;
+    bool visible = (w->FStyle & WS_VISIBLE) != 0;
+    if (wParam && !visible) ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    else if (!wParam && visible) ShowWindow(hwnd, SW_HIDE);
     return 0;
 }
 

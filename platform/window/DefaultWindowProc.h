@@ -28,5 +28,6 @@ private:
     static LRESULT PosChanged(HWND hwnd, LPARAM lParam);
     static LRESULT Activate(HWND hwnd, WPARAM wParam);
     static LRESULT SetRedraw(HWND hwnd, WPARAM wParam);
+    static LRESULT ShowWindowMsg(HWND hwnd, WPARAM wParam, LPARAM lParam);
     static LRESULT PassToParent(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };

@@ -23,18 +23,22 @@ void FocusManager::SendActivateApp(bool active, HWND except) {
     for (HWND h : tops) SendMessage(h, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
 }
 
-void FocusManager::Deactivate(HWND old, HWND next) {
+void FocusManager::Deactivate(HWND old, HWND next, bool dropFocus) {
     if (!FWs.Find(old)) return;
     SendMessage(old, WM_NCACTIVATE, FALSE, 0);
     Window* ow = FWs.Find(old);
     SendMessage(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, ow && (ow->FStyle & WS_MINIMIZE) ? 1 : 0),
                 reinterpret_cast<LPARAM>(next));
+    if (dropFocus) DropFocusIn(old);
+}
+
+void FocusManager::DropFocusIn(HWND top) {
     Window* f = FWs.Find(FFocus);
-    if (f && (f->FHandle == old || f->IsDescendantOf(FWs.Find(old)))) {
-        HWND lost = FFocus;
-        FFocus = nullptr;
-        SendMessage(lost, WM_KILLFOCUS, 0, 0);
-    }
+    Window* t = FWs.Find(top);
+    if (!f || !t || !(f == t || f->IsDescendantOf(t))) return;
+    HWND lost = FFocus;
+    FFocus = nullptr;
+    SendMessage(lost, WM_KILLFOCUS, 0, 0);
 }
 
 HWND FocusManager::Activate(HWND hwnd, int state, bool mouse) {
@@ -52,20 +56,27 @@ HWND FocusManager::Activate(HWND hwnd, int state, bool mouse) {
     if (!(w = FWs.Find(hwnd))) return nullptr;
     FActive = hwnd;
     FLastActive = hwnd;
-    if (old) Deactivate(old, hwnd);
+    // The focus stays where it is until the new window takes it (its WM_ACTIVATE sets it), so
+    // WM_KILLFOCUS names the window that gets the focus, as WM_SETFOCUS names the one that lost it.
+    if (old) Deactivate(old, hwnd, false);
     if (!FAppActive) {
         FAppActive = true;
         SendActivateApp(true, nullptr);
     }
     if ((w = FWs.Find(hwnd))) {
-        WindowTree::BringToTop(w);
-        FWs.NotifyTopLevel(w, TTopLevelChange::tcZOrder);
+        for (Window* moved : WindowTree::BringToTop(w)) FWs.NotifyTopLevel(moved, TTopLevelChange::tcZOrder);
     }
-    if (FActive != hwnd) return old; // a handler moved the activation on
+    auto movedOn = [&] { // a handler moved the activation on
+        if (FActive != hwnd && old && old != FActive) DropFocusIn(old);
+        return FActive != hwnd;
+    };
+    if (movedOn()) return old;
     SendMessage(hwnd, WM_NCACTIVATE, TRUE, 0);
-    if (FActive != hwnd) return old;
+    if (movedOn()) return old;
     Window* nw = FWs.Find(hwnd);
     SendMessage(hwnd, WM_ACTIVATE, MAKEWPARAM(state, nw && (nw->FStyle & WS_MINIMIZE) ? 1 : 0), reinterpret_cast<LPARAM>(old));
+    // A window that did not take the focus leaves none behind in the window it replaced.
+    if (old && old != FActive) DropFocusIn(old);
     return old;
 }
 
@@ -85,7 +96,7 @@ void FocusManager::WindowGone(HWND hwnd) {
         return;
     }
     FActive = nullptr;
-    Deactivate(hwnd, nullptr);
+    Deactivate(hwnd, nullptr, true);
 }
 
 void FocusManager::ChildHidden(HWND hwnd) {
@@ -101,7 +112,7 @@ void FocusManager::SetAppActive(bool active) {
         HWND old = FActive;
         FAppActive = false;
         FActive = nullptr;
-        if (old) Deactivate(old, nullptr);
+        if (old) Deactivate(old, nullptr, true);
         SendActivateApp(false, nullptr);
         return;
     }
@@ -129,7 +140,8 @@ HWND FocusManager::SetFocus(HWND hwnd) {
             FWs.Hooks().CallFirst(HCBT_SETFOCUS, reinterpret_cast<WPARAM>(hwnd), reinterpret_cast<LPARAM>(old)) != 0)
             return nullptr;
         Activate(top->FHandle, WA_ACTIVE);
-        if (!FWs.Find(hwnd)) return nullptr;
+        // Refused (a hook, a disabled or hidden window): the focus must not move into it.
+        if (!FWs.Find(hwnd) || FActive != top->FHandle) return nullptr;
         old = FWs.Find(FFocus) ? FFocus : nullptr;
         if (old == hwnd) return old;
     }

@@ -10,8 +10,9 @@ public:
     explicit FocusManager(WindowSystem& ws) : FWs(ws) {}
 
     // HCBT_ACTIVATE (a hook may refuse), WM_NCACTIVATE and WM_ACTIVATE(WA_INACTIVE) to the old
-    // window, focus taken from it, WM_ACTIVATEAPP when the application was inactive, the window
-    // raised, then WM_NCACTIVATE and WM_ACTIVATE to the new one. Disabled, hidden and child
+    // window, WM_ACTIVATEAPP when the application was inactive, the window raised, then
+    // WM_NCACTIVATE and WM_ACTIVATE to the new one, whose default handling moves the focus
+    // (WM_KILLFOCUS to the old focus, WM_SETFOCUS to the new). Disabled, hidden and child
     // windows are not activated. Returns the previously active window, nullptr on refusal.
     HWND Activate(HWND hwnd, int state, bool mouse = false);
     HWND Active() const { return FActive; }
@@ -31,7 +32,9 @@ public:
     HWND Capture() const { return FCapture; }
 
 private:
-    void Deactivate(HWND old, HWND next);
+    void Deactivate(HWND old, HWND next, bool dropFocus);
+    // Takes the focus away (WM_KILLFOCUS) when it lies in the top-level window top.
+    void DropFocusIn(HWND top);
     void SendActivateApp(bool active, HWND except);
     HWND PickNext(HWND leaving) const;
 

@@ -11,7 +11,10 @@ HWND SetCapture(HWND hwnd);
 BOOL ReleaseCapture();
 HWND GetCapture();
 // TME_LEAVE (with TME_NONCLIENT for the frame) posts WM_MOUSELEAVE / WM_NCMOUSELEAVE once when
-// the pointer leaves the window (or its client / non-client part); TME_CANCEL stops tracking.
+// the pointer leaves the window (or its client / non-client part). TME_HOVER posts WM_MOUSEHOVER
+// / WM_NCMOUSEHOVER once when the pointer rests within the hover rectangle for dwHoverTime
+// milliseconds of the back end's clock (HOVER_DEFAULT: 400). TME_CANCEL with TME_LEAVE or
+// TME_HOVER stops that tracking.
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme);
 BOOL GetCursorPos(TPoint* point);
 BOOL SetCursorPos(int x, int y);

@@ -79,6 +79,56 @@ void InputRouter::UpdateTracking(HWND target, int ht) {
     if (FWs.Find(left)) Post(left, nonClient ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0, FCursor);
 }
 
+void InputRouter::StartHover(HWND hwnd, DWORD flags, DWORD time) {
+    if (time == HOVER_DEFAULT) {
+        UINT t = 400;
+        SystemParametersInfo(SPI_GETMOUSEHOVERTIME, 0, &t, 0);
+        time = t;
+    }
+    FHoverWindow = hwnd;
+    FHoverNonClient = (flags & TME_NONCLIENT) != 0;
+    FHoverTime = time;
+    FHoverOrigin = FCursor;
+    FHoverDue = FWs.Now() + time;
+}
+
+// Hovering ends when the pointer leaves the tracked part of the window, and starts counting again
+// when it moves out of the small rectangle around where it came to rest.
+void InputRouter::UpdateHover(HWND target, int ht) {
+    if (!FHoverWindow) return;
+    if (target != FHoverWindow || (FHoverNonClient ? ht == HTCLIENT : ht != HTCLIENT)) {
+        FHoverWindow = nullptr;
+        return;
+    }
+    UINT w = 4, h = 4;
+    SystemParametersInfo(SPI_GETMOUSEHOVERWIDTH, 0, &w, 0);
+    SystemParametersInfo(SPI_GETMOUSEHOVERHEIGHT, 0, &h, 0);
+    if (std::abs(FCursor.X - FHoverOrigin.X) > static_cast<int>(w) / 2 ||
+        std::abs(FCursor.Y - FHoverOrigin.Y) > static_cast<int>(h) / 2) {
+        FHoverOrigin = FCursor;
+        FHoverDue = FWs.Now() + FHoverTime;
+    }
+}
+
+std::uint64_t InputRouter::HoverDue() const {
+    return FHoverWindow ? FHoverDue : Backend::kNoDeadline;
+}
+
+void InputRouter::CheckHover(std::uint64_t now) {
+    if (!FHoverWindow || now < FHoverDue) return;
+    HWND h = FHoverWindow;
+    FHoverWindow = nullptr; // one message per request
+    Window* w = FWs.Find(h);
+    if (!w) return;
+    if (FHoverNonClient) {
+        int ht = static_cast<int>(SendMessage(h, WM_NCHITTEST, 0, PointToLParam(FCursor)));
+        if (FWs.Find(h)) Post(h, WM_NCMOUSEHOVER, static_cast<WPARAM>(ht), PointToLParam(FCursor), FCursor);
+        return;
+    }
+    TPoint c = w->ClientScreenOrigin();
+    Post(h, WM_MOUSEHOVER, MouseKeyFlags(), MAKELPARAM(FCursor.X - c.X, FCursor.Y - c.Y), FCursor);
+}
+
 bool InputRouter::IsDoubleClick(HWND target, UINT msg, int ht, TPoint screen) {
     std::uint64_t now = FWs.Now();
     Window* w = FWs.Find(target);
@@ -105,6 +155,7 @@ void InputRouter::MouseEvent(UINT clientMsg, TPoint screen, WPARAM extra) {
     HWND cap = FWs.Find(focus.Capture()) ? focus.Capture() : nullptr;
     auto [target, ht] = cap ? std::pair<HWND, int>{cap, HTCLIENT} : HitTest(screen);
     UpdateTracking(target, ht);
+    UpdateHover(target, ht);
     Window* w = FWs.Find(target);
     if (!w) return;
     bool down = IsButtonDown(clientMsg);
@@ -229,10 +280,22 @@ HCURSOR InputRouter::SetCursor(HCURSOR cursor) {
 
 bool InputRouter::Track(const TRACKMOUSEEVENT& tme) {
     if (tme.dwFlags & TME_CANCEL) {
-        if (tme.hwndTrack == FTrackWindow) FTrackWindow = nullptr;
+        if ((tme.dwFlags & TME_LEAVE) && tme.hwndTrack == FTrackWindow) FTrackWindow = nullptr;
+        if ((tme.dwFlags & TME_HOVER) && tme.hwndTrack == FHoverWindow) FHoverWindow = nullptr;
         return true;
     }
-    if (!(tme.dwFlags & TME_LEAVE) || !FWs.Find(tme.hwndTrack)) return false;
+    if (!(tme.dwFlags & (TME_LEAVE | TME_HOVER)) || !FWs.Find(tme.hwndTrack)) return false;
+    if (tme.dwFlags & TME_HOVER) {
+        auto [target, ht] = FWs.Find(FWs.Focus().Capture()) ? std::pair<HWND, int>{FWs.Focus().Capture(), HTCLIENT}
+                                                            : HitTest(FCursor);
+        bool nonClient = (tme.dwFlags & TME_NONCLIENT) != 0;
+        // Hovering needs the pointer over the part asked for now; otherwise there is nothing to wait for.
+        if (target == tme.hwndTrack && (nonClient ? ht != HTCLIENT : ht == HTCLIENT))
+            StartHover(tme.hwndTrack, tme.dwFlags, tme.dwHoverTime);
+        else if (FHoverWindow == tme.hwndTrack)
+            FHoverWindow = nullptr;
+    }
+    if (!(tme.dwFlags & TME_LEAVE)) return true;
     FTrackWindow = tme.hwndTrack;
     FTrackFlags = tme.dwFlags & (TME_LEAVE | TME_NONCLIENT);
     HWND cap = FWs.Focus().Capture();
@@ -248,12 +311,17 @@ bool InputRouter::Track(const TRACKMOUSEEVENT& tme) {
 }
 
 void InputRouter::QueryTracking(TRACKMOUSEEVENT& tme) const {
-    tme.hwndTrack = FTrackWindow;
+    tme.hwndTrack = FTrackWindow ? FTrackWindow : FHoverWindow;
     tme.dwFlags = FTrackWindow ? FTrackFlags : 0;
+    if (FHoverWindow && FHoverWindow == tme.hwndTrack) {
+        tme.dwFlags |= TME_HOVER | (FHoverNonClient ? TME_NONCLIENT : 0);
+        tme.dwHoverTime = FHoverTime;
+    }
 }
 
 void InputRouter::ForgetWindow(HWND hwnd) {
     if (FTrackWindow == hwnd) FTrackWindow = nullptr;
+    if (FHoverWindow == hwnd) FHoverWindow = nullptr;
     if (FLastClickWindow == hwnd) FLastClickValid = false;
 }
 

@@ -34,6 +34,10 @@ public:
     bool Track(const TRACKMOUSEEVENT& tme);
     void QueryTracking(TRACKMOUSEEVENT& tme) const;
     void ForgetWindow(HWND hwnd);
+    // When the hover being tracked is due, Backend::kNoDeadline when none is.
+    std::uint64_t HoverDue() const;
+    // Posts the hover message once it is due; the message loop calls it before it looks further.
+    void CheckHover(std::uint64_t now);
 
     bool KeyDown(int vk) const { return (FKeys[static_cast<std::size_t>(vk & 0xFF)] & 0x80) != 0; }
     bool KeyToggled(int vk) const { return (FKeys[static_cast<std::size_t>(vk & 0xFF)] & 0x01) != 0; }
@@ -43,6 +47,8 @@ public:
 private:
     void MouseEvent(UINT clientMsg, TPoint screen, WPARAM extra);
     void UpdateTracking(HWND target, int ht);
+    void UpdateHover(HWND target, int ht);
+    void StartHover(HWND hwnd, DWORD flags, DWORD time);
     bool IsDoubleClick(HWND target, UINT clientMsg, int ht, TPoint screen);
     void KeyEvent(UINT vk, bool down);
     void TextEvent(const std::string& utf8);
@@ -59,6 +65,12 @@ private:
 
     HWND FTrackWindow = nullptr;
     DWORD FTrackFlags = 0;
+
+    HWND FHoverWindow = nullptr;
+    bool FHoverNonClient = false;
+    DWORD FHoverTime = 0;
+    std::uint64_t FHoverDue = 0;
+    TPoint FHoverOrigin;         // where the pointer came to rest (screen)
 
     HWND FLastClickWindow = nullptr;
     UINT FLastClickMsg = 0;

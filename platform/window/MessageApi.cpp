@@ -6,6 +6,7 @@
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowSystem.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -58,6 +59,8 @@ BOOL PeekMessage(MSG* msg, HWND hwnd, UINT minMsg, UINT maxMsg, UINT removeFlags
     if (!ws || !msg) return FALSE;
     ws->CollectIfIdle();
     bool remove = (removeFlags & PM_REMOVE) != 0;
+    ws->Router().CheckHover(ws->Now());
+    if (!(ws = WindowSystem::Current())) return FALSE;
     MSG m;
     for (;;) {
         if (ws->Posted().Take(m, hwnd, minMsg, maxMsg, remove)) {
@@ -71,10 +74,11 @@ BOOL PeekMessage(MSG* msg, HWND hwnd, UINT minMsg, UINT maxMsg, UINT removeFlags
         ws->Router().Process(e);
         if (!WindowSystem::Current()) return FALSE;
     }
-    if (ws->Posted().QuitPending() && !hwnd && InRange(WM_QUIT, minMsg, maxMsg)) {
+    // WM_QUIT ignores the filters: a loop waiting for one window's messages must still end.
+    if (ws->Posted().QuitPending()) {
         m = MSG{};
         m.message = WM_QUIT;
-        m.wParam = static_cast<WPARAM>(remove ? ws->Posted().TakeQuit() : 0);
+        m.wParam = static_cast<WPARAM>(remove ? ws->Posted().TakeQuit() : ws->Posted().ExitCode());
         *msg = m;
         return TRUE;
     }
@@ -96,6 +100,12 @@ BOOL PeekMessage(MSG* msg, HWND hwnd, UINT minMsg, UINT maxMsg, UINT removeFlags
     return FALSE;
 }
 
+// When the loop next has something to do by the clock: the timers it can retrieve and hovering.
+static std::uint64_t WakeTime(WindowSystem& ws, HWND hwnd, UINT minMsg, UINT maxMsg) {
+    std::uint64_t due = InRange(WM_TIMER, minMsg, maxMsg) ? ws.Timers().NextDue(hwnd) : Backend::kNoDeadline;
+    return std::min(due, ws.Router().HoverDue());
+}
+
 BOOL GetMessage(MSG* msg, HWND hwnd, UINT minMsg, UINT maxMsg) {
     for (;;) {
         WindowSystem* ws = WindowSystem::Current();
@@ -103,7 +113,8 @@ BOOL GetMessage(MSG* msg, HWND hwnd, UINT minMsg, UINT maxMsg) {
         if (PeekMessage(msg, hwnd, minMsg, maxMsg, PM_REMOVE)) return msg->message != WM_QUIT;
         if (!(ws = WindowSystem::Current())) return FALSE;
         ws->Paint().FlushPresents();
-        ws->GetBackend().WaitForInput(ws->Timers().NextDue());
+        // A due timer the filter leaves out must not wake the wait again and again.
+        ws->GetBackend().WaitForInput(WakeTime(*ws, hwnd, minMsg, maxMsg));
     }
 }
 
@@ -114,7 +125,7 @@ BOOL WaitMessage() {
     if (PeekMessage(&m, nullptr, 0, 0, PM_NOREMOVE)) return TRUE;
     if (!(ws = WindowSystem::Current())) return FALSE;
     ws->Paint().FlushPresents();
-    ws->GetBackend().WaitForInput(ws->Timers().NextDue());
+    ws->GetBackend().WaitForInput(WakeTime(*ws, nullptr, 0, 0));
     return TRUE;
 }
 

@@ -79,7 +79,7 @@ void PaintManager::Invalidate(Window* w, const Region& windowRegion, UINT flags)
     } else if (flags & RDW_VALIDATE) {
         w->FUpdate.Subtract(windowRegion);
         if (flags & RDW_NOERASE) w->FEraseDirty = false;
-        if ((flags & RDW_NOFRAME) && reachesFrame) w->FNcDirty = false;
+        if (flags & RDW_NOFRAME) w->FNcDirty = false; // drops the pending WM_NCPAINT whatever the area
         if (flags & RDW_NOINTERNALPAINT) w->FInternalPaint = false;
         if (w->FUpdate.IsEmpty()) w->FEraseDirty = false;
     }
@@ -241,8 +241,15 @@ bool PaintManager::ReleaseDC(HDC dc) {
 }
 
 void PaintManager::ForgetWindow(HWND hwnd) {
-    FDcs.erase(std::remove_if(FDcs.begin(), FDcs.end(), [hwnd](const DcEntry& e) { return e.Hwnd == hwnd || e.Top == hwnd; }),
-               FDcs.end());
+    // A handler may still hold the context (destroyed between BeginPaint and EndPaint): it stays
+    // valid but draws nowhere until it is released.
+    for (DcEntry& e : FDcs)
+        if (e.Hwnd == hwnd || e.Top == hwnd) {
+            e.Dc->SelectBitmap(nullptr);
+            e.Dc->SetSystemClip(Region());
+            e.Hwnd = e.Top = nullptr;
+            e.Clip = Region();
+        }
 }
 
 void PaintManager::MarkDirty(Window* top, const Region& topRegion) {

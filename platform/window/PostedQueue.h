@@ -21,6 +21,7 @@ public:
         FExitCode = exitCode;
     }
     bool QuitPending() const { return FQuit; }
+    int ExitCode() const { return FExitCode; }
     int TakeQuit() {
         FQuit = false;
         return FExitCode;

@@ -107,6 +107,9 @@ BOOL SystemParametersInfo(UINT action, UINT, void* pvParam, UINT) {
         m->lfMenuFont = m->lfStatusFont = m->lfMessageFont = NcFont(false);
         return TRUE;
     }
+    case SPI_GETMOUSEHOVERWIDTH:
+    case SPI_GETMOUSEHOVERHEIGHT: *static_cast<UINT*>(pvParam) = 4; return TRUE;
+    case SPI_GETMOUSEHOVERTIME: *static_cast<UINT*>(pvParam) = 400; return TRUE;
     case SPI_GETGRADIENTCAPTIONS:
     case SPI_GETDRAGFULLWINDOWS:
     case SPI_GETDROPSHADOW: *static_cast<BOOL*>(pvParam) = TRUE; return TRUE;

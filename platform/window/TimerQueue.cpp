@@ -40,9 +40,10 @@ void TimerQueue::KillAll(HWND hwnd) {
                   FTimers.end());
 }
 
-std::uint64_t TimerQueue::NextDue() const {
+std::uint64_t TimerQueue::NextDue(HWND hwnd) const {
     std::uint64_t due = Backend::kNoDeadline;
-    for (const Timer& t : FTimers) due = std::min(due, t.Due);
+    for (const Timer& t : FTimers)
+        if (!hwnd || t.Hwnd == hwnd) due = std::min(due, t.Due);
     return due;
 }
 

@@ -19,8 +19,9 @@ public:
     bool Kill(HWND hwnd, UINT_PTR id);
     void KillAll(HWND hwnd);
 
-    // Earliest due time, Backend::kNoDeadline when there is no timer.
-    std::uint64_t NextDue() const;
+    // Earliest due time of the timers for hwnd (nullptr: any), Backend::kNoDeadline when there is
+    // none.
+    std::uint64_t NextDue(HWND hwnd = nullptr) const;
     // The earliest timer due at now (ties: the one set first) for hwnd (nullptr: any); with
     // remove its next due time becomes now + interval. Fills a WM_TIMER message.
     bool TakeDue(MSG& out, HWND hwnd, std::uint64_t now, bool remove);

@@ -57,6 +57,7 @@ public:
     bool FCreated = false;       // WM_CREATE went through
     bool FDestroying = false;
     bool FNcActive = false;      // the active look of the frame
+    bool FHiddenWithOwner = false; // hidden because its owner was minimised; shown on restore
     std::optional<Region> FShape; // SetWindowRgn, window coordinates
     std::unique_ptr<LayeredState> FLayered;
 

@@ -198,7 +198,9 @@ static LONG_PTR ChangeStyle(HWND hwnd, int index, DWORD value) {
         // Visibility is changed by ShowWindow only, as on the desktop.
         w->FStyle = (ss.styleNew & ~WS_VISIBLE) | (w->FStyle & WS_VISIBLE);
     } else {
-        w->FExStyle = ss.styleNew;
+        // Only SetWindowPos moves a window into or out of the top-most band, which the z-order
+        // keeps together above the rest.
+        w->FExStyle = (ss.styleNew & ~WS_EX_TOPMOST) | (w->FExStyle & WS_EX_TOPMOST);
         if (!(w->FExStyle & WS_EX_LAYERED)) w->FLayered.reset();
     }
     SendMessage(hwnd, WM_STYLECHANGED, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&ss));
@@ -216,7 +218,13 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
     case GWLP_USERDATA: w->FUserData = value; break;
     case GWLP_HWNDPARENT: {
         Window* o = Lookup(reinterpret_cast<HWND>(value));
-        if (!w->FParent) w->FOwner = o ? o->TopLevel() : nullptr;
+        if (o) o = o->TopLevel();
+        if (w->FParent || WindowTree::WouldOwnItself(w, o)) return 0; // an owner cycle would never end
+        w->FOwner = o;
+        if (o) {
+            for (Window* moved : WindowTree::KeepOwnedAbove(w)) WindowSystem::Current()->NotifyTopLevel(moved, TTopLevelChange::tcZOrder);
+            WindowSystem::Current()->NotifyTopLevel(w, TTopLevelChange::tcZOrder);
+        }
         break;
     }
     default: return 0;
@@ -356,7 +364,8 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
         HWND focus = ws->Focus().Focus();
         Window* f = ws->Find(focus);
         if (f && (f == w || f->IsDescendantOf(w))) ws->Focus().SetFocus(nullptr);
-        if (ws->Focus().Capture() == hwnd) ws->Focus().ReleaseCapture();
+        Window* cap = ws->Find(ws->Focus().Capture());
+        if (cap && (cap == w || cap->IsDescendantOf(w))) ws->Focus().ReleaseCapture();
         SendMessage(hwnd, WM_ENABLE, FALSE, 0);
     }
     return wasDisabled;

@@ -91,6 +91,7 @@ HWND WindowLifecycle::Create(CREATESTRUCT& cs) {
     PlaceNew(w, cs);
     HWND hwnd = ws->Handles().Add(std::move(rec));
     WindowTree::Link(w, child ? HWND_BOTTOM : HWND_TOP);
+    if (!child) WindowTree::KeepOwnedAbove(w);
     if (!child) ws->NotifyTopLevel(w, TTopLevelChange::tcCreated);
 
     if (!ws->Hooks().Empty()) {
@@ -160,13 +161,20 @@ BOOL WindowLifecycle::Destroy(HWND hwnd) {
     if (!w || w->FDestroying) return FALSE;
     if (!ws->Hooks().Empty() && ws->Hooks().CallFirst(HCBT_DESTROYWND, reinterpret_cast<WPARAM>(hwnd), 0) != 0) return FALSE;
     if (!(w = ws->Find(hwnd))) return TRUE;
+    // The children go down with it: a DestroyWindow on one of them from a handler now would send
+    // it a second WM_DESTROY.
     w->FDestroying = true;
+    std::vector<HWND> below;
+    WindowTree::Descendants(w, below);
+    for (HWND k : below) ws->Find(k)->FDestroying = true;
     if (w->FParent && !(w->FExStyle & WS_EX_NOPARENTNOTIFY))
         SendMessage(w->FParent->FHandle, WM_PARENTNOTIFY, MAKEWPARAM(WM_DESTROY, static_cast<int>(w->FId)),
                     reinterpret_cast<LPARAM>(hwnd));
     if (!(w = ws->Find(hwnd))) return TRUE;
     if (!w->FParent) {
-        for (Window* owned : WindowTree::OwnedBy(w)) Destroy(owned->FHandle);
+        std::vector<HWND> owned;
+        for (Window* o : WindowTree::OwnedBy(w)) owned.push_back(o->FHandle);
+        for (HWND o : owned) Destroy(o);
         if (!(w = ws->Find(hwnd))) return TRUE;
     }
     if (w->FStyle & WS_VISIBLE)

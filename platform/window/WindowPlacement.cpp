@@ -45,6 +45,19 @@ void WindowPlacement::RepaintUncovered(HWND hwnd, const TRect& oldRect, bool siz
     if (!w->FParent) ws->Paint().SizeBacking(w);
 }
 
+// The z-order part of SetWindowPos: the windows whose place changed, w first when it moved.
+static std::vector<Window*> Restack(Window* w, const WINDOWPOS& wp) {
+    std::vector<Window*> moved;
+    if (wp.flags & SWP_NOZORDER) return moved;
+    if (WindowTree::Link(w, wp.hwndInsertAfter)) moved.push_back(w);
+    if (w->FParent) return moved;
+    // Owned windows leave the top-most band with their owner, and always stay above it.
+    if (wp.hwndInsertAfter == HWND_NOTOPMOST) WindowTree::DropOwnedFromTopMost(w);
+    for (Window* o : WindowTree::KeepOwnedAbove(w)) moved.push_back(o);
+    if (!moved.empty() && moved.front() != w) moved.insert(moved.begin(), w);
+    return moved;
+}
+
 static bool ApplyPosition(Window* w, WINDOWPOS& wp) {
     TRect newRect = Bounds(wp.x, wp.y, wp.cx, wp.cy);
     bool sized = newRect.Size() != w->FRect.Size();
@@ -76,12 +89,18 @@ BOOL WindowPlacement::SetPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, 
     if (!(flags & SWP_NOSENDCHANGING)) {
         SendMessage(hwnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
         if (!(w = ws->Find(hwnd))) return FALSE;
+        // A handler may forbid the move or the size by adding the flag.
+        if (wp.flags & SWP_NOMOVE) wp.x = w->FRect.Left, wp.y = w->FRect.Top;
+        if (wp.flags & SWP_NOSIZE) wp.cx = w->FRect.Width(), wp.cy = w->FRect.Height();
+        wp.cx = std::max(0, wp.cx);
+        wp.cy = std::max(0, wp.cy);
     }
     TRect oldRect = w->FRect;
     bool wasVisible = (w->FStyle & WS_VISIBLE) != 0;
     bool sized = ApplyPosition(w, wp);
     if (!(w = ws->Find(hwnd))) return FALSE;
-    bool zChanged = !(wp.flags & SWP_NOZORDER) && WindowTree::Link(w, wp.hwndInsertAfter);
+    std::vector<Window*> restacked = Restack(w, wp);
+    bool zChanged = !restacked.empty();
     if (wp.flags & SWP_SHOWWINDOW) w->FStyle |= WS_VISIBLE;
     if (wp.flags & SWP_HIDEWINDOW) w->FStyle &= ~WS_VISIBLE;
     bool visible = (w->FStyle & WS_VISIBLE) != 0;
@@ -93,7 +112,7 @@ BOOL WindowPlacement::SetPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, 
         ws->Paint().SizeBacking(w);
         if (visible != wasVisible) ws->NotifyTopLevel(w, visible ? TTopLevelChange::tcShown : TTopLevelChange::tcHidden);
         if (moved || sized) ws->NotifyTopLevel(w, TTopLevelChange::tcBounds);
-        if (zChanged) ws->NotifyTopLevel(w, TTopLevelChange::tcZOrder);
+        for (Window* r : restacked) ws->NotifyTopLevel(r, TTopLevelChange::tcZOrder);
     }
     WINDOWPOS done = wp;
     done.x = w->FRect.Left;
@@ -121,9 +140,40 @@ void WindowPlacement::Minimize(HWND hwnd, bool activate) {
     if (!(w->FStyle & WS_MAXIMIZE)) w->FRestoreRect = w->FRect;
     w->FStyle |= WS_MINIMIZE | WS_VISIBLE;
     ws->NotifyTopLevel(w, TTopLevelChange::tcMinimized);
+    HideOwned(hwnd);
+    if (!ws->Find(hwnd)) return;
     if (!w->FParent) ws->Focus().WindowGone(hwnd);
     (void)activate;
     SendMessage(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
+}
+
+void WindowPlacement::HideOwned(HWND owner) {
+    WindowSystem* ws = WindowSystem::Current();
+    Window* o = ws->Find(owner);
+    if (!o || o->FParent) return;
+    std::vector<HWND> owned;
+    for (Window* t : WindowTree::OwnedBy(o))
+        if (t->FStyle & WS_VISIBLE) owned.push_back(t->FHandle);
+    for (HWND h : owned) {
+        SendMessage(h, WM_SHOWWINDOW, FALSE, SW_PARENTCLOSING);
+        Window* t = ws->Find(h);
+        if (t && !(t->FStyle & WS_VISIBLE)) t->FHiddenWithOwner = true;
+    }
+}
+
+void WindowPlacement::ShowOwned(HWND owner) {
+    WindowSystem* ws = WindowSystem::Current();
+    Window* o = ws->Find(owner);
+    if (!o || o->FParent) return;
+    std::vector<HWND> owned;
+    for (Window* t : WindowTree::OwnedBy(o))
+        if (t->FHiddenWithOwner) owned.push_back(t->FHandle);
+    for (HWND h : owned) {
+        Window* t = ws->Find(h);
+        if (!t) continue;
+        t->FHiddenWithOwner = false;
+        if (!(t->FStyle & WS_VISIBLE)) SendMessage(h, WM_SHOWWINDOW, TRUE, SW_PARENTOPENING);
+    }
 }
 
 void WindowPlacement::Maximize(HWND hwnd) {
@@ -138,6 +188,7 @@ void WindowPlacement::Maximize(HWND hwnd) {
     if (wasMinimized) ws->NotifyTopLevel(w, TTopLevelChange::tcRestored);
     SetPos(hwnd, HWND_TOP, mmi.ptMaxPosition.X, mmi.ptMaxPosition.Y, mmi.ptMaxSize.X, mmi.ptMaxSize.Y,
            SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+    if (wasMinimized) ShowOwned(hwnd);
 }
 
 void WindowPlacement::Restore(HWND hwnd) {
@@ -151,8 +202,14 @@ void WindowPlacement::Restore(HWND hwnd) {
         if (w->FStyle & WS_MAXIMIZE) {
             SetPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
             if ((w = ws->Find(hwnd))) SendMessage(hwnd, WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(w->FClient.Width(), w->FClient.Height()));
+            ShowOwned(hwnd);
             return;
         }
+        w->FStyle &= ~WS_MAXIMIZE;
+        TRect r = w->FRestoreRect;
+        SetPos(hwnd, HWND_TOP, r.Left, r.Top, r.Width(), r.Height(), SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+        ShowOwned(hwnd);
+        return;
     } else if (!(w->FStyle & WS_MAXIMIZE)) {
         SetPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         return;

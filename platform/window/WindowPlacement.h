@@ -18,5 +18,9 @@ private:
     static void Minimize(HWND hwnd, bool activate);
     static void Maximize(HWND hwnd);
     static void Restore(HWND hwnd);
+    // WM_SHOWWINDOW with SW_PARENTCLOSING / SW_PARENTOPENING to the owned windows of a window
+    // being minimised or restored.
+    static void HideOwned(HWND owner);
+    static void ShowOwned(HWND owner);
     static void RepaintUncovered(HWND hwnd, const TRect& oldRect, bool sized, bool wasVisible);
 };

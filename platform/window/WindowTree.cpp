@@ -57,15 +57,79 @@ std::vector<Window*> WindowTree::OwnedBy(Window* owner) {
     return out;
 }
 
-void WindowTree::BringToTop(Window* w) {
-    if (w->FParent) {
-        Link(w, HWND_TOP);
-        return;
+static std::ptrdiff_t IndexOf(const std::vector<Window*>& list, const Window* w) {
+    auto it = std::find(list.begin(), list.end(), w);
+    return it == list.end() ? -1 : it - list.begin();
+}
+
+// Puts x directly above `below` unless it already is somewhere above it.
+static bool PlaceAbove(std::vector<Window*>& list, Window* x, Window* below) {
+    if (IndexOf(list, x) < IndexOf(list, below)) return false;
+    list.erase(std::remove(list.begin(), list.end(), x), list.end());
+    list.insert(list.begin() + IndexOf(list, below), x);
+    return true;
+}
+
+static void RaiseOwned(std::vector<Window*>& list, Window* w, std::vector<Window*>& moved, int depth) {
+    if (depth > 64) return; // owner chains are short; this only guards against a corrupt one
+    std::vector<Window*> owned;
+    for (Window* t : list)
+        if (t->FOwner == w && t != w) owned.push_back(t);
+    // Each goes directly above w, top-most first, so they keep their order among themselves.
+    for (Window* o : owned) {
+        bool changed = false;
+        if ((w->FExStyle & WS_EX_TOPMOST) && !(o->FExStyle & WS_EX_TOPMOST)) {
+            o->FExStyle |= WS_EX_TOPMOST; // an owned window follows its owner into the top-most band
+            changed = true;
+        }
+        changed = PlaceAbove(list, o, w) || changed;
+        if (changed) moved.push_back(o);
+        RaiseOwned(list, o, moved, depth + 1);
     }
-    Link(w, HWND_TOP);
-    // Owned windows stay above their owner, in their present order.
-    std::vector<Window*> owned = OwnedBy(w);
-    for (auto it = owned.rbegin(); it != owned.rend(); ++it) BringToTop(*it);
+}
+
+std::vector<Window*> WindowTree::KeepOwnedAbove(Window* w) {
+    std::vector<Window*> moved;
+    if (w->FParent) return moved;
+    auto& list = WindowSystem::Current()->TopLevels();
+    Window* owner = w->FOwner;
+    if (owner && !owner->FParent && IndexOf(list, owner) >= 0) {
+        if ((owner->FExStyle & WS_EX_TOPMOST)) w->FExStyle |= WS_EX_TOPMOST;
+        PlaceAbove(list, w, owner);
+    }
+    RaiseOwned(list, w, moved, 0);
+    return moved;
+}
+
+std::vector<Window*> WindowTree::BringToTop(Window* w) {
+    std::vector<Window*> moved;
+    if (Link(w, HWND_TOP)) moved.push_back(w);
+    if (w->FParent) return moved;
+    for (Window* o : KeepOwnedAbove(w)) moved.push_back(o);
+    return moved;
+}
+
+static void DropOwned(std::vector<Window*>& list, Window* w, int depth) {
+    if (depth > 64) return;
+    std::vector<Window*> owned;
+    for (Window* t : list)
+        if (t->FOwner == w && t != w && (t->FExStyle & WS_EX_TOPMOST)) owned.push_back(t);
+    for (Window* o : owned) {
+        o->FExStyle &= ~WS_EX_TOPMOST;
+        list.erase(std::remove(list.begin(), list.end(), o), list.end());
+        list.insert(list.begin() + IndexOf(list, w), o);
+        DropOwned(list, o, depth + 1);
+    }
+}
+
+void WindowTree::DropOwnedFromTopMost(Window* w) {
+    if (!w->FParent) DropOwned(WindowSystem::Current()->TopLevels(), w, 0);
+}
+
+bool WindowTree::WouldOwnItself(const Window* w, const Window* owner) {
+    for (const Window* o = owner; o; o = o->FOwner)
+        if (o == w) return true;
+    return false;
 }
 
 void WindowTree::Descendants(Window* w, std::vector<HWND>& out) {

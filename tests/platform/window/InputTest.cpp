@@ -240,3 +240,13 @@ TEST_F(InputTest, CursorConfinementAndSetCursorFollowTheHitTest) {
     EXPECT_EQ(static_cast<int>(LOWORD(static_cast<std::uintptr_t>(sc->LParam))), HTCAPTION);
     EXPECT_EQ(HIWORD(static_cast<std::uintptr_t>(sc->LParam)), WM_MOUSEMOVE);
 }
+
+TEST_F(InputTest, DisablingAWindowTakesTheCaptureFromItsChildren) {
+    HWND top = Top("top", 0, 0, 200, 200);
+    HWND child = Child(top, 10, 10, 50, 50);
+    SetCapture(child);
+    Log.clear();
+    EnableWindow(top, FALSE);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(Count(child, WM_CAPTURECHANGED), 1);
+}

@@ -186,3 +186,18 @@ TEST_F(WindowTest, MinimiseMaximiseAndRestoreKeepTheNormalRectangle) {
     GetWindowRect(h, &r);
     EXPECT_EQ(r, Bounds(100, 100, 300, 200));
 }
+
+TEST_F(WindowTest, AChildDestroyingItselfWhileItsParentGoesDownGetsOneDestroy) {
+    HWND p = Top("p", 0, 0, 100, 100);
+    HWND c = Child(p, 0, 0, 10, 10);
+    BOOL again = TRUE;
+    On(WM_DESTROY, [&](HWND h, WPARAM, LPARAM, LRESULT&) {
+        if (h == c) again = DestroyWindow(c);
+        return false;
+    });
+    EXPECT_TRUE(DestroyWindow(p));
+    EXPECT_FALSE(again) << "already on its way down";
+    EXPECT_EQ(Count(c, WM_DESTROY), 1);
+    EXPECT_EQ(Count(c, WM_NCDESTROY), 1);
+    EXPECT_FALSE(IsWindow(c));
+}

@@ -2,6 +2,8 @@
 #include "WindowTestFixture.h"
 #include "platform/window/ModalLoop.h"
 
+#include <thread>
+
 TEST_F(WindowTest, ModalLoopInsideASendInsideAModalLoopEndsCleanly) {
     HWND h = Top("w", 0, 0, 100, 100);
     constexpr UINT kOpenInner = WM_USER + 1, kEndInner = WM_USER + 2, kEndOuter = WM_USER + 3;
@@ -133,4 +135,34 @@ TEST_F(WindowTest, RegisteredMessagesAreStableAndAboveC000) {
     EXPECT_EQ(RegisterWindowMessage("SM_SKINCMD_TEST"), a);
     EXPECT_NE(RegisterWindowMessage("other"), a);
     EXPECT_EQ(RegisterWindowMessage(""), 0u);
+}
+
+TEST_F(WindowTest, QuitPassesEveryFilterAndAFilteredWaitIgnoresOtherWindowsTimers) {
+    HWND a = Top("a", 0, 0, 100, 100);
+    HWND b = Top("b", 200, 0, 100, 100);
+    Pump();
+    PostQuitMessage(7);
+    MSG m;
+    ASSERT_TRUE(PeekMessage(&m, a, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE));
+    EXPECT_EQ(m.message, WM_QUIT);
+    EXPECT_EQ(m.wParam, 7u) << "peeking shows the exit code too";
+    EXPECT_FALSE(GetMessage(&m, a, 0, 0));
+    EXPECT_EQ(m.wParam, 7u);
+
+    // b's timer is due, but a loop that only takes a's messages must sleep until something for it
+    // arrives rather than wake for that timer again and again.
+    SetTimer(b, 1, 10);
+    FBackend.Virtual().Advance(50);
+    std::thread user([&] {
+        FBackend.WaitIdle();
+        EXPECT_EQ(FBackend.IdleDeadline(), Backend::kNoDeadline);
+        FBackend.WithSink([&](InputSink& s) { s.RunOnUi([a] { PostMessage(a, WM_USER, 1, 0); }); });
+        FBackend.WaitIdle();
+        FBackend.WithSink([](InputSink& s) { s.RunOnUi([] { PostQuitMessage(5); }); });
+    });
+    ASSERT_TRUE(GetMessage(&m, a, 0, 0));
+    EXPECT_EQ(m.message, WM_USER);
+    EXPECT_FALSE(GetMessage(&m, a, 0, 0));
+    EXPECT_EQ(m.wParam, 5u);
+    user.join();
 }

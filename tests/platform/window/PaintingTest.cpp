@@ -186,3 +186,41 @@ TEST_F(PaintingTest, PrintDrawsFrameClientAndChildrenIntoAGivenContext) {
     EXPECT_EQ(out.Pixel(tc.X + 60, tc.Y + 50), clLime);
     EXPECT_NE(out.Pixel(1, 1), clBlack) << "the frame was drawn";
 }
+
+TEST_F(PaintingTest, AContextOutlivingItsWindowDrawsNowhereAndStillReleases) {
+    HWND h = Popup(0, 0, 100, 100, clLime);
+    Pump();
+    On(WM_PAINT, [h](HWND hw, WPARAM, LPARAM, LRESULT&) {
+        if (hw != h) return false;
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hw, &ps);
+        DestroyWindow(hw);
+        dc->FillRect({0, 0, 10, 10}, clRed);
+        EXPECT_TRUE(EndPaint(hw, &ps));
+        return true;
+    });
+    InvalidateRect(h, nullptr, TRUE);
+    Pump();
+    EXPECT_FALSE(IsWindow(h));
+    HWND g = Popup(0, 0, 100, 100, clLime);
+    Pump();
+    HDC dc = GetDC(g);
+    ASSERT_NE(dc, nullptr);
+    DestroyWindow(g);
+    Pump(); // the window's record is freed once no handler runs
+    dc->FillRect({0, 0, 50, 50}, clRed);
+    EXPECT_EQ(ReleaseDC(g, dc), 1);
+    EXPECT_EQ(At(5, 5), kDesktop);
+}
+
+TEST_F(PaintingTest, ValidatingWithNoFrameDropsAPendingFramePaint) {
+    HWND h = Top("w", 0, 0, 200, 150);
+    Pump();
+    Log.clear();
+    RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
+    RedrawWindow(h, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOERASE | RDW_NOCHILDREN);
+    Pump();
+    EXPECT_EQ(Count(h, WM_NCPAINT), 0);
+    EXPECT_EQ(Count(h, WM_ERASEBKGND), 0);
+    EXPECT_EQ(Count(h, WM_PAINT), 0);
+}
