@@ -157,12 +157,16 @@ LRESULT DefaultWindowProc::SysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     UINT cmd = static_cast<UINT>(wParam & 0xFFF0);
     int sub = static_cast<int>(wParam & 0x000F);
     switch (cmd) {
+    // A sub-code names the mouse's hit; without one the command came from the menu or keyboard.
     case SC_MOVE:
-        if (sub && !(w->FStyle & WS_MAXIMIZE)) TrackingLoops::SizeMove(hwnd, HTCAPTION, LParamToPoint(lParam));
+        if (w->FStyle & (WS_MAXIMIZE | WS_MINIMIZE)) return 0;
+        if (sub) TrackingLoops::SizeMove(hwnd, HTCAPTION, LParamToPoint(lParam));
+        else TrackingLoops::KeyboardSizeMove(hwnd, false);
         return 0;
     case SC_SIZE:
-        if (sub && (w->FStyle & WS_THICKFRAME) && !(w->FStyle & (WS_MAXIMIZE | WS_MINIMIZE)))
-            TrackingLoops::SizeMove(hwnd, HTLEFT + sub - 1, LParamToPoint(lParam));
+        if (!(w->FStyle & WS_THICKFRAME) || (w->FStyle & (WS_MAXIMIZE | WS_MINIMIZE))) return 0;
+        if (sub) TrackingLoops::SizeMove(hwnd, HTLEFT + sub - 1, LParamToPoint(lParam));
+        else TrackingLoops::KeyboardSizeMove(hwnd, true);
         return 0;
     case SC_VSCROLL:
     case SC_HSCROLL: {

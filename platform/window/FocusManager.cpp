@@ -139,9 +139,13 @@ HWND FocusManager::SetFocus(HWND hwnd) {
         if (!FWs.Hooks().Empty() &&
             FWs.Hooks().CallFirst(HCBT_SETFOCUS, reinterpret_cast<WPARAM>(hwnd), reinterpret_cast<LPARAM>(old)) != 0)
             return nullptr;
-        Activate(top->FHandle, WA_ACTIVE);
-        // Refused (a hook, a disabled or hidden window): the focus must not move into it.
-        if (!FWs.Find(hwnd) || FActive != top->FHandle) return nullptr;
+        // A hidden window (a dialog setting its first focus before it is shown) takes the focus
+        // without activation; a shown one whose activation is refused (a hook, disabled by a modal
+        // window) must not get it, or keys would pass the modal window by.
+        if (top->FStyle & WS_VISIBLE) {
+            Activate(top->FHandle, WA_ACTIVE);
+            if (!FWs.Find(hwnd) || FActive != top->FHandle) return nullptr;
+        }
         old = FWs.Find(FFocus) ? FFocus : nullptr;
         if (old == hwnd) return old;
     }

@@ -4,6 +4,7 @@
 #include "platform/window/MessageApi.h"
 #include "platform/window/NonClientFrame.h"
 #include "platform/window/PaintApi.h"
+#include "platform/window/SystemApi.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowPlacement.h"
 #include "platform/window/WindowSystem.h"
@@ -83,6 +84,95 @@ void TrackingLoops::SizeMove(HWND hwnd, int ht, TPoint startScreen) {
         }
         if (msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN) continue;
         TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+    if (GetCapture() == hwnd) ReleaseCapture();
+    if (IsWindow(hwnd)) SendMessage(hwnd, WM_EXITSIZEMOVE, 0, 0);
+}
+
+namespace {
+// The sides being sized from the keyboard; the first arrow picks one, an arrow across adds the other.
+struct TKeyEdges {
+    int Horz = 0; // HTLEFT, HTRIGHT or 0
+    int Vert = 0; // HTTOP, HTBOTTOM or 0
+
+    int HitCode() const {
+        if (Horz && Vert) return Vert == HTTOP ? (Horz == HTLEFT ? HTTOPLEFT : HTTOPRIGHT) : (Horz == HTLEFT ? HTBOTTOMLEFT : HTBOTTOMRIGHT);
+        return Horz ? Horz : Vert;
+    }
+    // Where the pointer sits while these sides are dragged (screen).
+    TPoint Anchor(const TRect& r) const {
+        int x = Horz == HTLEFT ? r.Left : Horz == HTRIGHT ? r.Right - 1 : (r.Left + r.Right) / 2;
+        int y = Vert == HTTOP ? r.Top : Vert == HTBOTTOM ? r.Bottom - 1 : (r.Top + r.Bottom) / 2;
+        return {x, y};
+    }
+    // True when the arrow chose a side not chosen before.
+    bool Choose(UINT vk) {
+        bool horz = vk == VK_LEFT || vk == VK_RIGHT;
+        int& side = horz ? Horz : Vert;
+        if (side) return false;
+        side = vk == VK_LEFT ? HTLEFT : vk == VK_RIGHT ? HTRIGHT : vk == VK_UP ? HTTOP : HTBOTTOM;
+        return true;
+    }
+};
+
+bool IsArrow(WPARAM vk) { return vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN; }
+}
+
+void TrackingLoops::KeyboardSizeMove(HWND hwnd, bool size) {
+    if (!IsWindow(hwnd)) return;
+    TRect original;
+    GetWindowRect(hwnd, &original);
+    TRect start = original;
+    MINMAXINFO mmi = WindowPlacement::MinMaxInfo(hwnd);
+    TKeyEdges edges;
+    int ht = size ? 0 : HTCAPTION;
+    TPoint anchor{(start.Left + start.Right) / 2, start.Top + GetSystemMetrics(SM_CYCAPTION) / 2};
+    if (!size) SetCursorPos(anchor.X, anchor.Y);
+    SendMessage(hwnd, WM_ENTERSIZEMOVE, 0, 0);
+    SetCapture(hwnd);
+    auto follow = [&] {
+        TPoint p;
+        GetCursorPos(&p);
+        TRect r = Dragged(start, ht, p.X - anchor.X, p.Y - anchor.Y, mmi);
+        if (ht == HTCAPTION) SendMessage(hwnd, WM_MOVING, 0, reinterpret_cast<LPARAM>(&r));
+        else SendMessage(hwnd, WM_SIZING, static_cast<WPARAM>(SizingEdge(ht)), reinterpret_cast<LPARAM>(&r));
+        if (IsWindow(hwnd)) MoveTo(hwnd, r);
+    };
+    MSG msg;
+    while (IsWindow(hwnd) && GetCapture() == hwnd && NextMessage(msg)) {
+        bool key = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+        if (key && msg.wParam == VK_RETURN) break;
+        if (key && msg.wParam == VK_ESCAPE) {
+            MoveTo(hwnd, original);
+            break;
+        }
+        if (key && IsArrow(msg.wParam)) {
+            UINT vk = static_cast<UINT>(msg.wParam);
+            TPoint p;
+            GetCursorPos(&p);
+            if (size && edges.Choose(vk)) {
+                // A new side: measure from where the window is now, with the pointer on that side.
+                GetWindowRect(hwnd, &start);
+                ht = edges.HitCode();
+                anchor = edges.Anchor(start);
+                SetCursorPos(anchor.X, anchor.Y);
+                continue;
+            }
+            if (!ht) continue;
+            int step = (GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 8;
+            p.X += vk == VK_LEFT ? -step : vk == VK_RIGHT ? step : 0;
+            p.Y += vk == VK_UP ? -step : vk == VK_DOWN ? step : 0;
+            SetCursorPos(p.X, p.Y);
+            follow();
+            continue;
+        }
+        if (key || msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP || msg.message == WM_CHAR) continue;
+        if (msg.message == WM_MOUSEMOVE) {
+            if (ht) follow();
+            continue;
+        }
+        if (msg.message == WM_LBUTTONDOWN || msg.message == WM_LBUTTONUP) break;
         DispatchMessage(&msg);
     }
     if (GetCapture() == hwnd) ReleaseCapture();

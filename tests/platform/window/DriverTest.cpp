@@ -198,3 +198,111 @@ TEST(KeyNamesTest, NamesCombinationsAndTheTextTheyType) {
     EXPECT_FALSE(KeyNames::Parse("Tab+Ctrl"));
     EXPECT_FALSE(KeyNames::Parse("Ctrl+"));
 }
+
+TEST(UiDriverTest, DriverSeesTheUiThreadIdleInsideTheMoveLoopAndRunsCodeThere) {
+    TProgram program;
+    UiDriver driver([&] { return program.Run(); });
+    driver.WaitIdle();
+    const int x = 300, y = 100 + 4 + 9; // the main window's caption
+    driver.MouseMove(x, y);
+    driver.MouseButton(x, y, TMouseButton::mbLeft, true);
+    driver.MouseMove(x + 50, y + 20); // returns only once the move loop waits for more
+    TRect mid;
+    HWND capture = nullptr;
+    ASSERT_TRUE(driver.RunOnUi([&] {
+        EnumWindows([&](HWND h) {
+            if (GetClassName(h) == "Main") GetWindowRect(h, &mid);
+            return true;
+        });
+        capture = GetCapture();
+    }));
+    EXPECT_EQ(mid, Bounds(150, 120, 400, 300)) << "moved while the button is still down";
+    EXPECT_NE(capture, nullptr) << "the loop still holds the mouse";
+    driver.MouseButton(x + 50, y + 20, TMouseButton::mbLeft, false);
+    driver.RunOnUi([&] { capture = GetCapture(); });
+    EXPECT_EQ(capture, nullptr);
+    EXPECT_EQ(driver.Shutdown(), 0);
+}
+
+TEST(ScriptRunnerTest, DragTypeRightClickAndQuitCommands) {
+    TProgram program;
+    UiDriver driver([&] { return program.Run(); }, {800, 600});
+    ScriptRunner runner(driver);
+    std::string script = "drag 300 113 350 163\n"
+                         "expect class=Main left == 150\n"
+                         "expect class=Main top != 100\n"
+                         "type  héllo world\n"
+                         "click 10 10 right\n"
+                         "quit\n"
+                         "this line is never read\n";
+    EXPECT_TRUE(runner.Run(script)) << runner.Error();
+    EXPECT_TRUE(runner.QuitRequested());
+    EXPECT_EQ(program.Chars, 11) << "one WM_CHAR per code point, inner blanks kept";
+    EXPECT_TRUE(driver.Finished());
+    ScriptRunner after(driver);
+    EXPECT_FALSE(after.Run("move 1 1\n"));
+    EXPECT_EQ(after.Error(), "line 1: the program has ended");
+}
+
+TEST(ScriptRunnerTest, BadFilesAndPathsAreReportedWithTheirLine) {
+    TProgram program;
+    UiDriver driver([&] { return program.Run(); });
+    ScriptRunner runner(driver);
+    EXPECT_FALSE(runner.RunFile(TempPath("no-such-script.txt")));
+    EXPECT_EQ(runner.Error().rfind("cannot read script", 0), 0u);
+    EXPECT_FALSE(runner.Run("# fine\ndump /no/such/folder/x.json\n"));
+    EXPECT_EQ(runner.Error().rfind("line 2: cannot write", 0), 0u) << runner.Error();
+    EXPECT_FALSE(runner.Run("expect count * == x\n"));
+    EXPECT_EQ(runner.Error().rfind("line 1: bad count", 0), 0u) << runner.Error();
+    EXPECT_FALSE(runner.Run("expect class=Main text ~ x\n"));
+    EXPECT_EQ(runner.Error().rfind("line 1: unknown operator", 0), 0u) << runner.Error();
+    EXPECT_FALSE(runner.Run("expect nofilter text == x\n"));
+    EXPECT_EQ(runner.Error().rfind("line 1: bad filter", 0), 0u) << runner.Error();
+    EXPECT_FALSE(runner.Run("expect class=Main nofield == x\n"));
+    EXPECT_EQ(runner.Error().rfind("line 1: record class=Main has no field 'nofield'", 0), 0u) << runner.Error();
+    // A script file runs like a string; Windows line ends are fine.
+    std::string path = TempPath("script.txt");
+    std::ofstream(path) << "move 5 5\r\nexpect count * > 1\r\n";
+    EXPECT_TRUE(runner.RunFile(path)) << runner.Error();
+    std::remove(path.c_str());
+}
+
+TEST(DumpWriterTest, JsonHoldsOneObjectPerRecordWithTypedAndEscapedValues) {
+    TDumpRecord a;
+    a.Set("class", std::string("Edit"));
+    a.Set("text", std::string("say \"hi\"\\\n\tend\x01"));
+    a.Set("left", std::int64_t{-5});
+    a.Set("visible", true);
+    a.Set("left", std::int64_t{7}); // setting again replaces in place
+    TDumpRecord b;
+    b.Set("enabled", false);
+    std::string json = DumpWriter::ToJson({a, b});
+    EXPECT_EQ(json, "{\n  \"records\": [\n"
+                    "    {\"class\": \"Edit\", \"text\": \"say \\\"hi\\\"\\\\\\n\\tend\\u0001\", \"left\": 7, \"visible\": true},\n"
+                    "    {\"enabled\": false}\n"
+                    "  ]\n}\n");
+    EXPECT_EQ(DumpWriter::ToJson({}), "{\n  \"records\": []\n}\n");
+}
+
+TEST(DumpWriterTest, WindowRecordsFollowTheTreeWithScreenBoundsAndState) {
+    TProgram program;
+    UiDriver driver([&] { return program.Run(); });
+    std::vector<TDumpRecord> records;
+    driver.RunOnUi([&] { records = DumpWriter::Collect(); });
+    ASSERT_EQ(records.size(), 2u);
+    auto text = [](const TDumpRecord& r, const char* key) { return TDumpRecord::ToText(*r.Get(key)); };
+    EXPECT_EQ(text(records[0], "class"), "Main");
+    EXPECT_EQ(text(records[0], "parent"), "");
+    EXPECT_EQ(text(records[0], "active"), "true");
+    EXPECT_EQ(text(records[1], "class"), "Button");
+    EXPECT_EQ(text(records[1], "parent"), text(records[0], "handle"));
+    EXPECT_EQ(text(records[1], "left"), "124") << "screen coordinates: 100 + frame 4 + 20";
+    EXPECT_EQ(text(records[1], "top"), "143");
+    EXPECT_EQ(text(records[1], "width"), "80");
+    EXPECT_EQ(text(records[1], "visible"), "true");
+    EXPECT_EQ(text(records[1], "checked"), "1");
+    std::vector<std::string> keys;
+    for (const auto& f : records[0].Fields) keys.push_back(f.first);
+    EXPECT_EQ(keys, (std::vector<std::string>{"handle", "class", "text", "parent", "id", "left", "top", "width", "height",
+                                              "visible", "enabled", "active", "focused"}));
+}
