@@ -14,7 +14,7 @@ BOOL RedrawWindow(HWND hwnd, const TRect* rect, const Region* region, UINT flags
     WindowSystem* ws = WindowSystem::Current();
     Window* w = Lookup(hwnd);
     if (!w) return FALSE;
-    if (flags & (RDW_INVALIDATE | RDW_VALIDATE)) {
+    if (flags & (RDW_INVALIDATE | RDW_VALIDATE | RDW_INTERNALPAINT | RDW_NOINTERNALPAINT)) {
         // Client coordinates in, window coordinates for the update region.
         Region area;
         if (region || rect) {

@@ -75,14 +75,15 @@ void PaintManager::Invalidate(Window* w, const Region& windowRegion, UINT flags)
             if (flags & RDW_ERASE) w->FEraseDirty = true;
         }
         if ((flags & RDW_FRAME) && reachesFrame) w->FNcDirty = true;
-        if (flags & RDW_INTERNALPAINT) w->FInternalPaint = true;
     } else if (flags & RDW_VALIDATE) {
         w->FUpdate.Subtract(windowRegion);
         if (flags & RDW_NOERASE) w->FEraseDirty = false;
         if (flags & RDW_NOFRAME) w->FNcDirty = false; // drops the pending WM_NCPAINT whatever the area
-        if (flags & RDW_NOINTERNALPAINT) w->FInternalPaint = false;
         if (w->FUpdate.IsEmpty()) w->FEraseDirty = false;
     }
+    // A paint message without anything invalid, asked for or taken back on its own.
+    if (flags & RDW_INTERNALPAINT) w->FInternalPaint = true;
+    if (flags & RDW_NOINTERNALPAINT) w->FInternalPaint = false;
     if (flags & RDW_NOCHILDREN) return;
     if (!(flags & RDW_ALLCHILDREN) && (w->FStyle & WS_CLIPCHILDREN)) return;
     if (clientPart.IsEmpty()) return;

@@ -224,3 +224,51 @@ TEST_F(PaintingTest, ValidatingWithNoFrameDropsAPendingFramePaint) {
     EXPECT_EQ(Count(h, WM_ERASEBKGND), 0);
     EXPECT_EQ(Count(h, WM_PAINT), 0);
 }
+
+TEST_F(PaintingTest, RedrawWindowFlagsChooseWhatIsPaintedAndWhen) {
+    HWND top = Popup(0, 0, 200, 200, clLime);
+    HWND kid = Kid(top, 10, 10, 50, 50, clRed);
+    Pump();
+    Log.clear();
+    RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN);
+    EXPECT_EQ(Count(top, WM_PAINT), 0) << "invalidating alone waits for the loop";
+    RedrawWindow(top, nullptr, nullptr, RDW_ERASENOW);
+    EXPECT_EQ(Count(top, WM_ERASEBKGND), 1);
+    EXPECT_EQ(Count(top, WM_PAINT), 0) << "erase now leaves the paint for later";
+    RedrawWindow(top, nullptr, nullptr, RDW_UPDATENOW);
+    EXPECT_EQ(Count(top, WM_ERASEBKGND), 1);
+    EXPECT_EQ(Count(top, WM_PAINT), 1);
+    EXPECT_EQ(Count(kid, WM_PAINT), 0) << "RDW_NOCHILDREN left the child valid";
+
+    Log.clear();
+    RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    std::vector<HWND> painted;
+    for (const TRecorded& r : Log)
+        if (r.Msg == WM_PAINT) painted.push_back(r.Hwnd);
+    EXPECT_EQ(painted, (std::vector<HWND>{top, kid})) << "at once, parent first";
+
+    // An internal paint: WM_PAINT with nothing invalid, and it can be taken back.
+    Log.clear();
+    RedrawWindow(top, nullptr, nullptr, RDW_INTERNALPAINT | RDW_NOCHILDREN);
+    TRect upd;
+    EXPECT_FALSE(GetUpdateRect(top, &upd, FALSE));
+    Pump();
+    EXPECT_EQ(Count(top, WM_PAINT), 1);
+    RedrawWindow(top, nullptr, nullptr, RDW_INTERNALPAINT | RDW_NOCHILDREN);
+    RedrawWindow(top, nullptr, nullptr, RDW_NOINTERNALPAINT | RDW_NOCHILDREN);
+    Pump();
+    EXPECT_EQ(Count(top, WM_PAINT), 1);
+
+    // Validating part leaves the rest; a region in client coordinates reaches only what it covers.
+    InvalidateRect(top, nullptr, FALSE);
+    TRect left{0, 0, 100, 200};
+    ValidateRect(top, &left);
+    ASSERT_TRUE(GetUpdateRect(top, &upd, FALSE));
+    EXPECT_EQ(upd, (TRect{100, 0, 200, 200}));
+    Region spot(TRect{150, 150, 160, 160});
+    ValidateRect(top, nullptr);
+    InvalidateRgn(top, &spot, FALSE);
+    Region got;
+    EXPECT_EQ(GetUpdateRgn(top, &got, FALSE), SIMPLEREGION);
+    EXPECT_EQ(got.BoundingBox(), (TRect{150, 150, 160, 160}));
+}
