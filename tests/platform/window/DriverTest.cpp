@@ -306,3 +306,22 @@ TEST(DumpWriterTest, WindowRecordsFollowTheTreeWithScreenBoundsAndState) {
     EXPECT_EQ(keys, (std::vector<std::string>{"handle", "class", "text", "parent", "id", "left", "top", "width", "height",
                                               "visible", "enabled", "active", "focused"}));
 }
+
+TEST(UiDriverTest, AnIdleLoopWakesWhenAHoverFallsDue) {
+    TProgram program;
+    UiDriver driver([&] { return program.Run(); });
+    driver.MouseMove(300, 250); // over the main window's client area
+    std::uint64_t start = driver.Backend().Virtual().NowMs();
+    driver.RunOnUi([] {
+        EnumWindows([](HWND h) {
+            TRACKMOUSEEVENT tme{TME_HOVER, h, 100};
+            if (GetClassName(h) == "Main") TrackMouseEvent(&tme);
+            return true;
+        });
+    });
+    driver.WaitIdle();
+    EXPECT_EQ(driver.Backend().IdleDeadline(), start + 100) << "the wait ends when the hover is due";
+    driver.Advance(100);
+    EXPECT_EQ(driver.Backend().IdleDeadline(), Backend::kNoDeadline) << "delivered, nothing more to wait for";
+    EXPECT_EQ(driver.Shutdown(), 0);
+}
