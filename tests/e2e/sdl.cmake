@@ -20,3 +20,12 @@ if(TAVIK_XVFB_RUN AND TAVIK_XDOTOOL)
              $<TARGET_FILE:sdl_demo> --drag --shot ${PROJECT_BINARY_DIR}/tests/sdl-demo.png)
     set_tests_properties(e2e.sdl_demo PROPERTIES LABELS e2e TIMEOUT 120)
 endif()
+
+# Without any display the program says so in one line naming the ways out, and fails.
+add_test(NAME e2e.sdl_no_display
+         COMMAND env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER $<TARGET_FILE:tavik-sudoku>)
+set_tests_properties(e2e.sdl_no_display PROPERTIES LABELS e2e TIMEOUT 60 WILL_FAIL TRUE)
+add_test(NAME e2e.sdl_no_display_message
+         COMMAND env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER $<TARGET_FILE:tavik-sudoku>)
+set_tests_properties(e2e.sdl_no_display_message PROPERTIES LABELS e2e TIMEOUT 60
+                     PASS_REGULAR_EXPRESSION "^tavik-sudoku: no display available[^\n]*Xvfb[^\n]*--headless\n$")
