@@ -54,7 +54,7 @@ public:
     bool FEraseUnanswered = false; // erased before WM_PAINT but nobody erased: fErase for BeginPaint
     bool FInternalPaint = false;
     bool FRedraw = true;         // WM_SETREDRAW
-    bool FCreated = false;       // WM_CREATE went through
+    bool FNcCreateSent = false;  // the procedure saw WM_NCCREATE and is owed WM_NCDESTROY
     bool FDestroying = false;
     bool FNcActive = false;      // the active look of the frame
     bool FHiddenWithOwner = false; // hidden because its owner was minimised; shown on restore

@@ -45,6 +45,9 @@ bool WindowLifecycle::RunCreateMessages(HWND hwnd, CREATESTRUCT& cs) {
         int cy = std::clamp(w->FRect.Height(), mmi.ptMinTrackSize.Y, std::max(mmi.ptMinTrackSize.Y, mmi.ptMaxTrackSize.Y));
         if (w->FStyle & WS_THICKFRAME) w->FRect = Bounds(w->FRect.Left, w->FRect.Top, cx, cy);
     }
+    // From here on the procedure may hold state for the window, so freeing it sends WM_NCDESTROY
+    // even when creation fails.
+    w->FNcCreateSent = true;
     if (!SendMessage(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) return false;
     if (!(w = ws->Find(hwnd))) return false;
     TRect rc = w->FRect;
@@ -55,7 +58,6 @@ bool WindowLifecycle::RunCreateMessages(HWND hwnd, CREATESTRUCT& cs) {
     if (!w->FParent) ws->Paint().SizeBacking(w);
     if (SendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) return false;
     if (!(w = ws->Find(hwnd))) return false;
-    w->FCreated = true;
     SendMessage(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(w->FClient.Width(), w->FClient.Height()));
     if (!(w = ws->Find(hwnd))) return false;
     SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(w->FRect.Left + w->FClient.Left, w->FRect.Top + w->FClient.Top));
@@ -141,7 +143,7 @@ void WindowLifecycle::Free(HWND hwnd) {
     for (Window* c : w->FChildren) kids.push_back(c->FHandle);
     for (HWND k : kids) Free(k);
     if (!(w = ws->Find(hwnd))) return;
-    if (w->FCreated) SendMessage(hwnd, WM_NCDESTROY, 0, 0);
+    if (w->FNcCreateSent) SendMessage(hwnd, WM_NCDESTROY, 0, 0);
     if (!(w = ws->Find(hwnd))) return;
     ws->Timers().KillAll(hwnd);
     ws->Posted().Purge(hwnd);

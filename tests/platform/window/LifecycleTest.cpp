@@ -1,6 +1,8 @@
 // Message order of creation, showing, activation, painting and destruction; stale handles.
 #include "WindowTestFixture.h"
 
+#include <algorithm>
+
 TEST_F(WindowTest, CreationSendsItsMessagesInOrderAndComputesTheClientArea) {
     HWND h = Top("w", 10, 20, 300, 200, WS_OVERLAPPEDWINDOW);
     ASSERT_TRUE(h);
@@ -19,11 +21,17 @@ TEST_F(WindowTest, CreationSendsItsMessagesInOrderAndComputesTheClientArea) {
 }
 
 TEST_F(WindowTest, RefusingCreationInNcCreateOrCreateGivesNoWindow) {
+    auto ncDestroys = [this] {
+        return std::count_if(Log.begin(), Log.end(), [](const TRecorded& r) { return r.Msg == WM_NCDESTROY; });
+    };
     On(WM_CREATE, [](HWND, WPARAM, LPARAM, LRESULT& r) { r = -1; return true; });
     EXPECT_EQ(Top("w", 0, 0, 100, 100), nullptr);
+    EXPECT_EQ(ncDestroys(), 1) << "state made in WM_NCCREATE is freed although WM_CREATE refused";
     Handlers.clear();
+    Log.clear();
     On(WM_NCCREATE, [](HWND, WPARAM, LPARAM, LRESULT& r) { r = FALSE; return true; });
     EXPECT_EQ(Top("w", 0, 0, 100, 100), nullptr);
+    EXPECT_EQ(ncDestroys(), 1);
     EXPECT_EQ(WindowSystem::Current()->Handles().Count(), 0u);
     EXPECT_EQ(CreateWindowEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr), nullptr);
     EXPECT_EQ(CreateWindowEx(0, "Rec", "", WS_CHILD, 0, 0, 1, 1, nullptr, nullptr), nullptr) << "a child needs a parent";
