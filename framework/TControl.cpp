@@ -102,9 +102,8 @@ void TControl::RequestAlign() {
 void TControl::UpdateAnchorRules() {
     FAnchorRecorded = false;
     if (!FParent || FAnchors == DefaultAnchors || FAlign != alNone) return;
-    TRect client = FParent->AlignRect();
     FAnchorBounds = BoundsRect();
-    FAnchorParentSize = client.Size();
+    FAnchorParentSize = FParent->LayoutSize();
     FAnchorRecorded = true;
 }
 

@@ -23,13 +23,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner) {
 }
 
 TCustomForm::~TCustomForm() {
-    if (OnDestroy) {
-        try {
-            OnDestroy(this);
-        } catch (const std::exception& e) {
-            if (Application) Application->HandleException(this, &e);
-        }
-    }
+    DoDestroy();
     BeforeDestruction();
     if (Screen) Screen->RemoveForm(this);
     if (Application) Application->FormDestroyed(this);
@@ -39,6 +33,17 @@ void TCustomForm::AfterConstruction() {
     if (FCreated) return;
     FCreated = true;
     DoCreate();
+}
+
+void TCustomForm::DoDestroy() {
+    if (FDestroyed) return;
+    FDestroyed = true;
+    if (!OnDestroy) return;
+    try {
+        OnDestroy(this);
+    } catch (const std::exception& e) {
+        if (Application) Application->HandleException(this, &e);
+    }
 }
 
 void TCustomForm::DoCreate() {

@@ -11,7 +11,9 @@ using TFormState = TSet<TFormStateItem>;
 
 // A form builds its components in its constructor. OnCreate runs after that, from
 // AfterConstruction(), which TApplication::CreateForm and TCustomForm::Create call; code that
-// makes a form with plain `new` calls AfterConstruction() itself.
+// makes a form with plain `new` calls AfterConstruction() itself. OnDestroy runs once, from
+// DoDestroy(): ~TCustomForm calls it, but C++ has destroyed a derived form's own members by then,
+// so a form class whose OnDestroy uses them calls DoDestroy() first thing in its destructor.
 class TCustomForm : public TCustomControl {
 public:
     explicit TCustomForm(TComponent* owner);
@@ -95,6 +97,8 @@ protected:
     void CreateWnd() override;
     void Paint() override;
     virtual void DoCreate();
+    // Runs OnDestroy (once); errors go to the application's report.
+    void DoDestroy();
     virtual void DoShow();
     virtual void DoHide();
     virtual void DoClose(TCloseAction& action);
@@ -131,6 +135,7 @@ private:
     bool FKeyPreview = false;
     bool FActive = false;
     bool FCreated = false;
+    bool FDestroyed = false;
     bool FPlaced = false;
     TModalResult FModalResult = mrNone;
     TWinControl* FActiveControl = nullptr;

@@ -148,6 +148,11 @@ TRect TWinControl::AlignRect() const {
     return ClientRect().Inflate(-FBorderWidth, -FBorderWidth);
 }
 
+TSize TWinControl::LayoutSize() const {
+    if (FHandle && IsIconic(FHandle)) return FLayoutSize;
+    return AlignRect().Size();
+}
+
 TRect TWinControl::WindowBoundsInParent(HWND hwnd) {
     TRect r;
     GetWindowRect(hwnd, &r);
@@ -265,8 +270,9 @@ void TWinControl::SetBorderWidth(int width) {
     Invalidate();
 }
 
+// A minimised window has no client area to lay out in: the layout waits for the restore.
 void TWinControl::Realign() {
-    if (FAlignLevel > 0) {
+    if (FAlignLevel > 0 || (FHandle && IsIconic(FHandle))) {
         FAlignPending = true;
         return;
     }
@@ -275,6 +281,7 @@ void TWinControl::Realign() {
     FRealigning = true;
     try {
         TRect rect = AlignRect();
+        FLayoutSize = rect.Size();
         AlignControls(nullptr, rect);
     } catch (...) {
         FRealigning = false;

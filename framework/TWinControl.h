@@ -56,6 +56,9 @@ public:
     bool Showing() const override;
     // The client area less BorderWidth: where aligned children go.
     virtual TRect AlignRect() const;
+    // The size children are laid out in: AlignRect's, or while the window is minimised, the
+    // size of the last layout (the one it will have again when restored).
+    TSize LayoutSize() const;
 
     // --- children --------------------------------------------------------------------------
     int ControlCount() const { return static_cast<int>(FControls.size()); }
@@ -200,6 +203,7 @@ private:
     std::vector<TWinControl*> FTabList;
     HWND FParentWindow = nullptr;
     int FAlignLevel = 0;
+    TSize FLayoutSize;
     bool FAlignPending = false;
     bool FRealigning = false;
     int FBorderWidth = 0;

@@ -61,7 +61,7 @@ TEST_F(HintTest, AHintAppearsBelowThePointerAfterTheHintPauseAndMovesOnAfterTheS
     EXPECT_EQ(HintText(), "Second hint");
 }
 
-TEST_F(HintTest, AHintHidesOnLeavingOnAClickAndAfterTheHidePause) {
+TEST_F(HintTest, AHintHidesOnLeavingOnAClickOnAKeyAndAfterTheHidePause) {
     Over(First);
     Advance(510);
     ASSERT_TRUE(HintShown());
@@ -78,6 +78,13 @@ TEST_F(HintTest, AHintHidesOnLeavingOnAClickAndAfterTheHidePause) {
     EXPECT_FALSE(HintShown());
     Press(p.X, p.Y, false);
 
+    Over(First);
+    Advance(510);
+    ASSERT_TRUE(HintShown());
+    Tap(VK_SHIFT);
+    EXPECT_FALSE(HintShown()) << "a key hides the hint";
+
+    Over(Second);
     Over(First);
     Advance(510);
     ASSERT_TRUE(HintShown());

@@ -121,3 +121,21 @@ TEST_F(FormTest, ConstraintsLimitBoundsAndResizeFiresOnlyOnRealChanges) {
     panel->Constraints()->SetMaxWidth(20); // below the minimum: raised to it
     EXPECT_EQ(panel->Constraints()->MaxWidth(), 50);
 }
+
+TEST_F(FormTest, AlignedAndAnchoredChildrenSurviveMinimisingAndRestoring) {
+    auto form = ShownForm(0, 0, 300, 200);
+    TPanel* bottom = PanelOn(form.get(), alBottom, 30);
+    auto* corner = new TSpeedButton(form.get());
+    corner->SetParent(form.get());
+    corner->SetAnchors({akRight, akBottom});
+    corner->SetBounds(270, 140, 20, 20);
+    ShowWindow(form->Handle(), SW_MINIMIZE);
+    Pump();
+    corner->SetTop(130); // moved while minimised: kept against the restored size
+    ShowWindow(form->Handle(), SW_RESTORE);
+    Pump();
+    EXPECT_EQ(bottom->BoundsRect(), (TRect{0, 170, 300, 200}));
+    EXPECT_EQ(corner->BoundsRect(), (TRect{270, 130, 290, 150}));
+    form->SetClientWidth(320);
+    EXPECT_EQ(corner->Left(), 290);
+}
