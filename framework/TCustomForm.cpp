@@ -316,11 +316,13 @@ void TCustomForm::SetFocusedControl(TWinControl* control) {
     TWinControl* old = FActiveControl;
     FActiveControl = control;
     if (Screen) Screen->SetActiveControl(control);
+    std::weak_ptr<int> alive = control->AliveToken();
     if (old) {
-        std::weak_ptr<int> alive = control->AliveToken();
         old->Perform(CM_EXIT, 0, 0);
         if (alive.expired() || FActiveControl != control) return;
     }
+    Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
+    if (alive.expired() || FActiveControl != control) return;
     control->Perform(CM_ENTER, 0, 0);
 }
 

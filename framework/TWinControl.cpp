@@ -540,6 +540,7 @@ void TWinControl::Dispatch(TMessage& m) {
     case WM_CTLCOLORSTATIC: WMReflected(m); break;
     case CM_DIALOGKEY: CMDialogKey(m); break;
     case CM_DIALOGCHAR: CMDialogChar(m); break;
+    case CM_FOCUSCHANGED: CMFocusChanged(m); break;
     case CM_ENTER: CMEnter(m); break;
     case CM_EXIT: CMExit(m); break;
     case CM_SHOWINGCHANGED: CMShowingChanged(m); break;
@@ -831,5 +832,11 @@ void TWinControl::CMDialogKey(TMessage& m) {
 }
 
 void TWinControl::CMDialogChar(TMessage& m) {
+    Broadcast(m);
+}
+
+// Every control of the form hears which control has the focus now (lParam): a push button
+// learns from it whether it is the default button at the moment.
+void TWinControl::CMFocusChanged(TMessage& m) {
     Broadcast(m);
 }

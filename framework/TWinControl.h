@@ -169,6 +169,7 @@ protected:
     virtual void WMReflected(TMessage& message);
     virtual void CMDialogKey(TMessage& message);
     virtual void CMDialogChar(TMessage& message);
+    virtual void CMFocusChanged(TMessage& message);
     virtual void CMEnter(TMessage& message);
     virtual void CMExit(TMessage& message);
     void CMVisibleChanged(TMessage& message) override;

@@ -92,6 +92,11 @@ TEST_F(KeyboardTest, KeyPreviewLetsTheFormSeeKeysFirstAndSwallowThem) {
 }
 
 TEST_F(KeyboardTest, TabWalksTheTabStopsInTabOrderWithEnterAndExit) {
+    std::vector<TControl*> focusNotices; // heard by every control, here the last box
+    C->PushWindowProc([&](TMessage& m, const TWndMethod& next) {
+        if (m.Msg == CM_FOCUSCHANGED) focusNotices.push_back(reinterpret_cast<TControl*>(m.LParam));
+        next(m);
+    });
     A->SetFocus();
     EXPECT_EQ(Form->ActiveControl(), A);
     Log.clear();
@@ -112,6 +117,7 @@ TEST_F(KeyboardTest, TabWalksTheTabStopsInTabOrderWithEnterAndExit) {
     }
     EXPECT_EQ(moves, (std::vector<std::string>{"exit A", "enter B", "exit B", "enter C", "exit C", "enter A"}));
     EXPECT_TRUE(presses.empty()) << "a Tab taken for moving makes no character";
+    EXPECT_EQ(focusNotices, (std::vector<TControl*>{A, B, C, A}));
 }
 
 TEST_F(KeyboardTest, EnterGoesToTheChildrenAsADialogKeyUnlessTheFocusedControlWantsIt) {
