@@ -54,6 +54,7 @@ TEST_F(HintTest, AHintAppearsBelowThePointerAfterTheHintPauseAndMovesOnAfterTheS
     EXPECT_EQ(Application->HintWindow()->Left(), cursor.X);
     EXPECT_GT(Application->HintWindow()->Top(), cursor.Y);
     EXPECT_LT(Application->HintWindow()->Width(), 150) << "a short hint is as wide as its text";
+    EXPECT_EQ(GetActiveWindow(), Form->Handle()) << "a hint never takes the activation";
 
     Over(Second);
     EXPECT_FALSE(HintShown()) << "the old hint goes at once";
