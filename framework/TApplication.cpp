@@ -22,6 +22,13 @@ namespace {
 constexpr int kCursorHeight = 20; // the hint goes this far below the pointer's hot spot
 constexpr int kHintMaxWidth = 300;
 
+// The window that holds the pointer for a control: its own, or a graphic control's parent's.
+HWND CaptureWindowOf(TControl* control) {
+    auto* win = dynamic_cast<TWinControl*>(control);
+    if (!win) win = control ? control->Parent() : nullptr;
+    return win && win->HandleAllocated() ? win->Handle() : nullptr;
+}
+
 } // namespace
 
 TMessageBoxFunction TApplication::MessageBoxFunction = ::MessageBox;
@@ -137,15 +144,16 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
 
 // --- the control under the mouse ---------------------------------------------------------
 
+// Letting go only releases the platform capture while our window still holds it: a menu or a
+// modal window may have taken it meanwhile.
 void TApplication::SetCaptureControl(TControl* control) {
+    HWND previous = CaptureWindowOf(FCaptureControl);
     FCaptureControl = control;
-    if (!control) {
+    if (control) {
+        if (HWND window = CaptureWindowOf(control)) SetCapture(window);
+    } else if (previous && GetCapture() == previous) {
         ReleaseCapture();
-        return;
     }
-    auto* win = dynamic_cast<TWinControl*>(control);
-    if (!win) win = control->Parent();
-    if (win && win->HandleAllocated()) SetCapture(win->Handle());
 }
 
 void TApplication::ControlMouseMessage(TControl* control, TMessage& message) {
@@ -196,10 +204,7 @@ void TApplication::CursorChangedOn(TControl* control) {
 
 void TApplication::ForgetControl(TControl* control) {
     if (FMouseControl == control) FMouseControl = nullptr;
-    if (FCaptureControl == control) {
-        FCaptureControl = nullptr;
-        ReleaseCapture();
-    }
+    if (FCaptureControl == control) SetCaptureControl(nullptr);
     if (FHintControl == control) {
         FHintControl = nullptr;
         CancelHint();

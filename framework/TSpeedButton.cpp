@@ -118,9 +118,12 @@ void TSpeedButton::Dispatch(TMessage& m) {
     TGraphicControl::Dispatch(m);
 }
 
+// OnMouseDown may open a modal window that ends the press (it takes the pointer); the button
+// then stays up instead of waiting for a release it will never see.
 void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    std::weak_ptr<int> alive = AliveToken();
     TGraphicControl::MouseDown(button, shift, x, y);
-    if (button != mbLeft || !Enabled()) return;
+    if (alive.expired() || button != mbLeft || !Enabled() || !MouseCapture()) return;
     if (!FDown) {
         FState = bsDown;
         Repaint();
@@ -162,6 +165,15 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 
 void TSpeedButton::Click() {
     TGraphicControl::Click();
+}
+
+void TSpeedButton::WMCancelMode(TMessage& m) {
+    if (FDragging) {
+        FDragging = false;
+        FState = FDown ? bsExclusive : bsUp;
+        Invalidate();
+    }
+    TGraphicControl::WMCancelMode(m);
 }
 
 void TSpeedButton::CMMouseEnter(TMessage& m) {

@@ -59,6 +59,7 @@ protected:
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void Dispatch(TMessage& message) override;
+    void WMCancelMode(TMessage& message) override;
     void CMMouseEnter(TMessage& message) override;
     void CMMouseLeave(TMessage& message) override;
     void CMEnabledChanged(TMessage& message) override;

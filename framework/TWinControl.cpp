@@ -524,6 +524,8 @@ void TWinControl::Dispatch(TMessage& m) {
     case WM_GETDLGCODE: WMGetDlgCode(m); break;
     case WM_SETCURSOR: WMSetCursor(m); break;
     case WM_MOUSELEAVE: WMMouseLeave(m); break;
+    case WM_CAPTURECHANGED: WMCaptureChanged(m); break;
+    case WM_CANCELMODE: WMCancelMode(m); break;
     case WM_NCDESTROY: WMNCDestroy(m); break;
     case WM_COMMAND: WMCommand(m); break;
     case WM_NOTIFY: WMNotify(m); break;
@@ -639,6 +641,28 @@ void TWinControl::WMSetCursor(TMessage& m) {
 void TWinControl::WMMouseLeave(TMessage& m) {
     FTrackingLeave = false;
     if (Application) Application->WindowMouseLeft(this);
+    DefaultHandler(m);
+}
+
+// The control holding the pointer through this window: this one or one of its graphic children.
+TControl* TWinControl::CaptureHolder() const {
+    TControl* holder = Application ? Application->CaptureControl() : nullptr;
+    if (holder == this) return holder;
+    return holder && holder->Parent() == this && !dynamic_cast<TWinControl*>(holder) ? holder : nullptr;
+}
+
+// Another window took the pointer (a menu, a modal window opened by a press handler): the
+// control that held it stops its press.
+void TWinControl::WMCaptureChanged(TMessage& m) {
+    TControl* holder = CaptureHolder();
+    if (holder && reinterpret_cast<HWND>(m.LParam) != FHandle) holder->Perform(WM_CANCELMODE, 0, 0);
+    DefaultHandler(m);
+}
+
+void TWinControl::WMCancelMode(TMessage& m) {
+    TControl* holder = CaptureHolder();
+    if (holder && holder != this) holder->Perform(WM_CANCELMODE, 0, 0);
+    TControl::WMCancelMode(m);
     DefaultHandler(m);
 }
 

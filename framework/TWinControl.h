@@ -163,6 +163,8 @@ protected:
     virtual void WMGetDlgCode(TMessage& message) { DefaultHandler(message); }
     virtual void WMSetCursor(TMessage& message);
     virtual void WMMouseLeave(TMessage& message);
+    virtual void WMCaptureChanged(TMessage& message);
+    void WMCancelMode(TMessage& message) override;
     virtual void WMNCDestroy(TMessage& message);
     virtual void WMCommand(TMessage& message);
     virtual void WMNotify(TMessage& message);
@@ -195,6 +197,7 @@ protected:
 private:
     // Forwards mouse messages over graphic children (or to the one holding capture) to them.
     bool IsControlMouseMsg(TMessage& message);
+    TControl* CaptureHolder() const;
     void TrackLeave();
     bool ReflectNotification(TMessage& message, HWND child);
     void UpdateBoundsFromWindow();

@@ -18,6 +18,7 @@ struct TProgram {
     TForm* Main = nullptr;
     TForm* Outer = nullptr;
     TForm* Inner = nullptr;
+    TSpeedButton* Pressed = nullptr;
     std::vector<TModalResult> Results;
     std::vector<std::string> Notes;
 
@@ -39,6 +40,8 @@ struct TProgram {
         Outer->SetBounds(100, 100, 300, 200);
         Inner->SetBounds(150, 150, 250, 150);
         Button(Main, 10, "Open")->OnClick = [this](TObject*) { Results.push_back(Outer->ShowModal()); };
+        Pressed = Button(Main, 80, "Press");
+        Pressed->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int, int) { Results.push_back(Inner->ShowModal()); };
         Button(Outer, 10, "Nested")->OnClick = [this](TObject*) { Results.push_back(Inner->ShowModal()); };
         Button(Inner, 10, "OK")->OnClick = [this](TObject*) { Inner->SetModalResult(mrOk); };
         Button(Inner, 80, "Retry")->OnClick = [this](TObject*) { Inner->SetModalResult(mrRetry); };
@@ -135,4 +138,19 @@ TEST_F(ModalTest, TheCloseBoxOfAModalFormGivesCancelAndItsOnCloseQueryCanRefuse)
     ClickOn(&TProgram::Main, 20, 20); // it can be shown again
     EXPECT_TRUE(Visible(&TProgram::Outer));
     Driver->PressKey(VK_ESCAPE);
+}
+
+TEST_F(ModalTest, AModalFormOpenedByAPressEndsThatPressCleanly) {
+    ClickOn(&TProgram::Main, 90, 20); // the press opens Inner; the release lands while it is up
+    ASSERT_TRUE(Visible(&TProgram::Inner));
+    Driver->PressKey(VK_ESCAPE);
+    EXPECT_FALSE(Visible(&TProgram::Inner));
+    TButtonState state = bsDown;
+    Driver->RunOnUi([&] { state = Program.Pressed->State(); });
+    EXPECT_EQ(state, bsUp);
+    Driver->Advance(1000);
+    ClickOn(&TProgram::Main, 20, 20); // the main form takes clicks again
+    EXPECT_TRUE(Visible(&TProgram::Outer));
+    Driver->PressKey(VK_ESCAPE);
+    EXPECT_EQ(Results(), (std::vector<TModalResult>{mrCancel, mrCancel}));
 }

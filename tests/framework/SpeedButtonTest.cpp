@@ -147,3 +147,29 @@ TEST_F(SpeedButtonTest, GlyphAndMultiLineCaptionAreLaidOutAsOneBlock) {
     EXPECT_EQ(b->GlyphRect().Right, 95);
     EXPECT_EQ(b->GlyphRect().Left - b->CaptionRect().Right, 4);
 }
+
+TEST_F(SpeedButtonTest, APressEndedByAWindowTakingThePointerLeavesTheButtonUpAndTheMouseFree) {
+    TSpeedButton* b = Make(Form.get(), 10, 0);
+    TSpeedButton* other = Make(Form.get(), 100, 0);
+    TForm popup(nullptr);
+    popup.SetBounds(300, 300, 100, 80);
+    popup.Show();
+    // As a modal window opened from the press would: it takes the pointer and lets it go.
+    b->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) {
+        SetCapture(popup.Handle());
+        ReleaseCapture();
+    };
+    TPoint p = At(*b, 10, 10);
+    MoveTo(p.X, p.Y);
+    Press(p.X, p.Y, true);
+    EXPECT_EQ(b->State(), bsUp);
+    EXPECT_EQ(Application->CaptureControl(), nullptr);
+    Press(p.X, p.Y, false);
+    EXPECT_EQ(Clicks, 0);
+    TPoint q = At(*other, 10, 10);
+    MoveTo(q.X, q.Y);
+    EXPECT_EQ(Application->MouseControl(), other) << "the mouse is not stuck on the first button";
+    Advance(1000);
+    ClickAt(q.X, q.Y);
+    EXPECT_EQ(Clicks, 1);
+}
