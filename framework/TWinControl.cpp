@@ -1,4 +1,5 @@
 // Windowed controls: the window's life, children, layout, painting, focus and keyboard.
+// Its helpers (layout, dialog-key rules, notification sources, window binding) are classes of their own.
 #include "framework/TWinControl.h"
 
 #include "framework/Exception.h"
@@ -7,6 +8,7 @@
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
 #include "framework/TDialogKeys.h"
+#include "framework/TNotifySource.h"
 #include "framework/TScreen.h"
 #include "framework/TWinControlCreation.h"
 
@@ -527,8 +529,8 @@ void TWinControl::Dispatch(TMessage& m) {
     case WM_CAPTURECHANGED: WMCaptureChanged(m); break;
     case WM_CANCELMODE: WMCancelMode(m); break;
     case WM_NCDESTROY: WMNCDestroy(m); break;
-    case WM_COMMAND: WMCommand(m); break;
-    case WM_NOTIFY: WMNotify(m); break;
+    case WM_COMMAND:
+    case WM_NOTIFY:
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_DRAWITEM:
@@ -713,33 +715,13 @@ void TWinControl::UpdateShowing() {}
 
 // --- reflected notifications ---------------------------------------------------------------
 
-bool TWinControl::ReflectNotification(TMessage& m, HWND child) {
-    TWinControl* control = FromHandle(child);
-    if (!control || control == this) return false;
-    m.Result = control->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
-    return true;
-}
-
-void TWinControl::WMCommand(TMessage& m) {
-    if (!ReflectNotification(m, reinterpret_cast<HWND>(m.LParam))) DefaultHandler(m);
-}
-
-void TWinControl::WMNotify(TMessage& m) {
-    const auto* header = reinterpret_cast<const NMHDR*>(m.LParam);
-    if (!header || !ReflectNotification(m, header->hwndFrom)) DefaultHandler(m);
-}
-
+// What a child window tells its parent comes back to the child control as CN_BASE + message.
 void TWinControl::WMReflected(TMessage& m) {
-    HWND child = nullptr;
-    if (m.Msg == WM_DRAWITEM) {
-        if (const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)) child = item->hwndItem;
-    } else if (m.Msg == WM_MEASUREITEM) {
-        if (const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(m.LParam); item && FHandle)
-            child = GetDlgItem(FHandle, static_cast<int>(item->CtlID));
-    } else {
-        child = reinterpret_cast<HWND>(m.LParam);
-    }
-    if (!ReflectNotification(m, child)) DefaultHandler(m);
+    TWinControl* child = FromHandle(TNotifySource::ChildOf(FHandle, m.Msg, m.LParam));
+    if (child && child != this)
+        m.Result = child->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+    else
+        DefaultHandler(m);
 }
 
 // --- keyboard --------------------------------------------------------------------------------

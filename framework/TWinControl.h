@@ -166,8 +166,6 @@ protected:
     virtual void WMCaptureChanged(TMessage& message);
     void WMCancelMode(TMessage& message) override;
     virtual void WMNCDestroy(TMessage& message);
-    virtual void WMCommand(TMessage& message);
-    virtual void WMNotify(TMessage& message);
     virtual void WMReflected(TMessage& message);
     virtual void CMDialogKey(TMessage& message);
     virtual void CMDialogChar(TMessage& message);
@@ -199,7 +197,6 @@ private:
     bool IsControlMouseMsg(TMessage& message);
     TControl* CaptureHolder() const;
     void TrackLeave();
-    bool ReflectNotification(TMessage& message, HWND child);
     void UpdateBoundsFromWindow();
     void AppendTabOrder(std::vector<TWinControl*>& list) const;
     static TRect WindowBoundsInParent(HWND hwnd);
