@@ -10,6 +10,7 @@
 #include "framework/TScreen.h"
 
 #include "platform/controls/MessageBox.h"
+#include "platform/controls/StandardControls.h"
 #include "platform/window/Win.h"
 
 
@@ -228,6 +229,7 @@ void TApplication::FormDestroyed(TCustomForm* form) {
 }
 
 void TApplication::Initialize() {
+    RegisterStandardControls();
     TComponentDump::Register();
 }
 

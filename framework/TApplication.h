@@ -50,7 +50,8 @@ public:
     ~TApplication() override;
     std::string ClassName() const override { return "TApplication"; }
 
-    // Registers the framework's records for automation dumps.
+    // Registers the platform's standard control classes (which controls wrap) and the
+    // framework's records for automation dumps. Needs the window system running.
     void Initialize();
     // Makes a form, stores it in ref, runs its OnCreate; the first form made is the main form.
     template <class T>

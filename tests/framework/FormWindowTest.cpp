@@ -7,6 +7,7 @@
 #include "framework/TLabel.h"
 #include "framework/TPanel.h"
 
+#include "platform/controls/ButtonCodes.h"
 #include "platform/controls/MenuApi.h"
 
 TEST_F(FormTest, BorderStyleAndIconsGiveTheWindowItsStyles) {
@@ -213,4 +214,47 @@ TEST_F(FormTest, AFormPutsItsMainMenusPlatformMenuOnTheWindowThroughTheMenuSeam)
     EXPECT_EQ(GetMenu(form->Handle()), nullptr);
     TCustomForm::MenuHandleOf = nullptr;
     DestroyMenu(bar);
+}
+
+namespace {
+// How a wrapper of a platform control works: the platform "Button" below the control's
+// procedure, its click coming back from the parent as CN_COMMAND.
+class TWrappedButton : public TWinControl {
+public:
+    explicit TWrappedButton(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
+
+protected:
+    void CreateParams(TCreateParams& params) override {
+        TWinControl::CreateParams(params);
+        params.WinClassName = "Button";
+        params.Style |= BS_PUSHBUTTON;
+    }
+    void Dispatch(TMessage& m) override {
+        if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == BN_CLICKED) {
+            Click();
+            return;
+        }
+        TWinControl::Dispatch(m);
+    }
+};
+}
+
+TEST_F(FormTest, APlatformButtonWrappedByAControlClicksThroughTheReflectedCommand) {
+    Application->Initialize();
+    auto form = ShownForm(40, 40, 200, 120);
+    auto* button = new TWrappedButton(form.get());
+    button->SetParent(form.get());
+    button->SetBounds(20, 20, 80, 26);
+    button->SetCaption("Go");
+    int clicks = 0;
+    button->OnClick = [&](TObject*) { ++clicks; };
+    Pump();
+    EXPECT_EQ(GetClassName(button->Handle()), "Button");
+    EXPECT_EQ(GetWindowText(button->Handle()), "Go");
+    TPoint p = At(*button, 40, 13);
+    ClickAt(p.X, p.Y);
+    EXPECT_EQ(clicks, 1);
+    button->SetFocus();
+    Tap(VK_SPACE);
+    EXPECT_EQ(clicks, 2) << "the platform button's own keyboard handling is reached too";
 }
