@@ -114,6 +114,26 @@ TEST_F(FormTest, TimersFireOnTheVirtualClockAndRestartWhenChanged) {
     EXPECT_TRUE(fired.empty()) << "an interval of 0 never fires";
 }
 
+TEST_F(FormTest, ATimerMayBeFreedOrChangedInsideItsOwnHandler) {
+    auto* once = new TTimer(nullptr);
+    once->SetInterval(40);
+    int onceTicks = 0;
+    once->OnTimer = [&](TObject* sender) {
+        ++onceTicks;
+        delete sender;
+    };
+    TTimer slower(nullptr);
+    slower.SetInterval(30);
+    std::vector<std::uint64_t> fired;
+    slower.OnTimer = [&](TObject*) {
+        fired.push_back(FBackend.Virtual().NowMs());
+        slower.SetInterval(100);
+    };
+    Advance(300);
+    EXPECT_EQ(onceTicks, 1);
+    EXPECT_EQ(fired, (std::vector<std::uint64_t>{30, 130, 230}));
+}
+
 TEST_F(FormTest, AnErrorInATimerHandlerIsReportedAndTheTimerKeepsRunning) {
     TTimer timer(nullptr);
     int ticks = 0;
