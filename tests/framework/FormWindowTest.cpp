@@ -5,6 +5,7 @@
 
 #include "framework/TCustomControl.h"
 #include "framework/TLabel.h"
+#include "framework/TMouse.h"
 #include "framework/TPanel.h"
 
 #include "platform/controls/ButtonCodes.h"
@@ -257,4 +258,24 @@ TEST_F(FormTest, APlatformButtonWrappedByAControlClicksThroughTheReflectedComman
     button->SetFocus();
     Tap(VK_SPACE);
     EXPECT_EQ(clicks, 2) << "the platform button's own keyboard handling is reached too";
+}
+
+TEST_F(FormTest, MainAndOwnerFormCentrePlaceAFormOverThatForm) {
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    main->SetBounds(100, 100, 400, 300);
+    main->Show();
+    auto* owned = new TForm(main);
+    owned->SetBounds(0, 0, 200, 100);
+    owned->SetPosition(poOwnerFormCenter);
+    owned->Show();
+    EXPECT_EQ(owned->BoundsRect(), Bounds(200, 200, 200, 100));
+    TForm centred(nullptr);
+    centred.SetBounds(0, 0, 160, 60);
+    centred.SetPosition(poMainFormCenter);
+    centred.Show();
+    EXPECT_EQ(centred.BoundsRect(), Bounds(220, 220, 160, 60));
+    Mouse->SetCursorPos({123, 45});
+    Pump();
+    EXPECT_EQ(Mouse->CursorPos(), (TPoint{123, 45}));
 }
