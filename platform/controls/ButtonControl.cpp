@@ -1,6 +1,8 @@
 // The "Button" window class.
 #include "platform/controls/ButtonControl.h"
+
 #include "platform/controls/ControlInstance.h"
+#include "platform/controls/PaintClient.h"
 #include "platform/controls/ParentNotify.h"
 #include "platform/window/Win.h"
 
@@ -80,11 +82,7 @@ TButtonLook ButtonControl::Look() const {
 void ButtonControl::Redraw() { InvalidateRect(FHwnd, nullptr, FALSE); }
 
 LRESULT ButtonControl::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(FHwnd, &ps);
-    if (dc) ButtonPainter::Paint(FHwnd, dc, Look());
-    EndPaint(FHwnd, &ps);
-    return 0;
+    return PaintClient(FHwnd, nullptr, [this](HDC dc) { ButtonPainter::Paint(FHwnd, dc, Look()); });
 }
 
 LRESULT ButtonControl::OnPrintClient(HDC dc) {

@@ -1,10 +1,12 @@
 // The combo box window class.
 #include "platform/controls/ComboBox.h"
+
 #include "platform/controls/ComboBoxCodes.h"
 #include "platform/controls/ControlInstance.h"
 #include "platform/controls/EditCodes.h"
 #include "platform/controls/ListBoxCodes.h"
 #include "platform/controls/OwnerDrawCodes.h"
+#include "platform/controls/PaintClient.h"
 #include "platform/text/TextDraw.h"
 #include "platform/window/ClassicStyle.h"
 
@@ -560,16 +562,7 @@ LRESULT ComboBox::OnEditSel(UINT msg, WPARAM wParam, LPARAM lParam) {
 // ---- painting ----
 
 LRESULT ComboBox::OnPaint(HDC given) {
-    if (given) {
-        Paint(given);
-        return 0;
-    }
-    PAINTSTRUCT ps;
-    if (HDC dc = BeginPaint(FHwnd, &ps)) {
-        Paint(dc);
-        EndPaint(FHwnd, &ps);
-    }
-    return 0;
+    return PaintClient(FHwnd, given, [this](HDC dc) { Paint(dc); });
 }
 
 void ComboBox::Paint(HDC dc) {

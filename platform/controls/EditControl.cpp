@@ -1,7 +1,9 @@
 // The "Edit" window class.
 #include "platform/controls/EditControl.h"
+
 #include "platform/controls/ControlInstance.h"
 #include "platform/controls/EditCodes.h"
+#include "platform/controls/PaintClient.h"
 #include "platform/controls/ParentNotify.h"
 #include "platform/window/Win.h"
 
@@ -201,11 +203,7 @@ bool EditControl::Replace(const std::u32string& with, bool canUndo, bool typing)
 // ---- painting ----
 
 LRESULT EditControl::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(FHwnd, &ps);
-    if (dc) Paint(dc);
-    EndPaint(FHwnd, &ps);
-    return 0;
+    return PaintClient(FHwnd, nullptr, [this](HDC dc) { Paint(dc); });
 }
 
 void EditControl::Paint(HDC dc) {

@@ -1,10 +1,12 @@
 // The list box window class.
 #include "platform/controls/ListBox.h"
+
 #include "platform/controls/ControlInstance.h"
 #include "platform/controls/EditBuffer.h"
 #include "platform/controls/ItemText.h"
 #include "platform/controls/ListBoxCodes.h"
 #include "platform/controls/OwnerDrawCodes.h"
+#include "platform/controls/PaintClient.h"
 #include "platform/text/TextDraw.h"
 #include "platform/window/ClassicStyle.h"
 
@@ -656,16 +658,7 @@ LRESULT ListBox::OnSetItemData(WPARAM index, LPARAM data) {
 // ---- painting ----
 
 LRESULT ListBox::OnPaint(HDC given) {
-    if (given) {
-        Paint(given);
-        return 0;
-    }
-    PAINTSTRUCT ps;
-    if (HDC dc = BeginPaint(FHwnd, &ps)) {
-        Paint(dc);
-        EndPaint(FHwnd, &ps);
-    }
-    return 0;
+    return PaintClient(FHwnd, given, [this](HDC dc) { Paint(dc); });
 }
 
 void ListBox::Paint(HDC dc) {

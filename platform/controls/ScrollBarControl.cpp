@@ -1,6 +1,8 @@
 // The "ScrollBar" window class.
 #include "platform/controls/ScrollBarControl.h"
+
 #include "platform/controls/ControlInstance.h"
+#include "platform/controls/PaintClient.h"
 #include "platform/window/ClassicStyle.h"
 #include "platform/window/ScrollBarPainter.h"
 #include "platform/window/ScrollTracker.h"
@@ -57,11 +59,7 @@ void ScrollBarControl::Changed(bool changed, bool redraw) {
 }
 
 LRESULT ScrollBarControl::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(FHwnd, &ps);
-    if (dc) Paint(dc);
-    EndPaint(FHwnd, &ps);
-    return 0;
+    return PaintClient(FHwnd, nullptr, [this](HDC dc) { Paint(dc); });
 }
 
 LRESULT ScrollBarControl::OnMouseDown(LPARAM lParam) {

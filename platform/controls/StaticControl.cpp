@@ -1,7 +1,9 @@
 // The "Static" window class.
 #include "platform/controls/StaticControl.h"
+
 #include "platform/controls/ControlInstance.h"
 #include "platform/controls/OwnerDrawCodes.h"
+#include "platform/controls/PaintClient.h"
 #include "platform/controls/ParentNotify.h"
 #include "platform/controls/StaticCodes.h"
 #include "platform/text/TextDraw.h"
@@ -69,11 +71,7 @@ LRESULT StaticControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
 DWORD StaticControl::Style() const { return static_cast<DWORD>(GetWindowLongPtr(FHwnd, GWL_STYLE)); }
 
 LRESULT StaticControl::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(FHwnd, &ps);
-    if (dc) Paint(dc);
-    EndPaint(FHwnd, &ps);
-    return 0;
+    return PaintClient(FHwnd, nullptr, [this](HDC dc) { Paint(dc); });
 }
 
 void StaticControl::Paint(HDC dc) {

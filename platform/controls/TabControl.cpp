@@ -1,8 +1,10 @@
 // The tab control window class.
 #include "platform/controls/TabControl.h"
+
 #include "platform/controls/ControlInstance.h"
 #include "platform/controls/ControlParent.h"
 #include "platform/controls/OwnerDrawCodes.h"
+#include "platform/controls/PaintClient.h"
 #include "platform/text/TextDraw.h"
 #include "platform/window/ClassicStyle.h"
 
@@ -271,16 +273,7 @@ LRESULT TabControl::OnSetItemSize(LPARAM size) {
 }
 
 LRESULT TabControl::OnPaint(HDC given) {
-    if (given) {
-        Paint(given);
-        return 0;
-    }
-    PAINTSTRUCT ps;
-    if (HDC dc = BeginPaint(FHwnd, &ps)) {
-        Paint(dc);
-        EndPaint(FHwnd, &ps);
-    }
-    return 0;
+    return PaintClient(FHwnd, given, [this](HDC dc) { Paint(dc); });
 }
 
 void TabControl::Paint(HDC dc) {

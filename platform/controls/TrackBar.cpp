@@ -1,7 +1,9 @@
 // The track bar window class.
 #include "platform/controls/TrackBar.h"
+
 #include "platform/controls/ControlInstance.h"
 #include "platform/controls/ControlParent.h"
+#include "platform/controls/PaintClient.h"
 #include "platform/controls/TrackBarCodes.h"
 #include "platform/window/ClassicStyle.h"
 
@@ -320,16 +322,7 @@ LRESULT TrackBar::OnSetThumbLength(WPARAM length) {
 }
 
 LRESULT TrackBar::OnPaint(HDC given) {
-    if (given) {
-        Paint(given);
-        return 0;
-    }
-    PAINTSTRUCT ps;
-    if (HDC dc = BeginPaint(FHwnd, &ps)) {
-        Paint(dc);
-        EndPaint(FHwnd, &ps);
-    }
-    return 0;
+    return PaintClient(FHwnd, given, [this](HDC dc) { Paint(dc); });
 }
 
 void TrackBar::Paint(HDC dc) {
