@@ -93,6 +93,11 @@ enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 
+// Where a button's glyph goes beside its caption.
+enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+// Up 0, disabled 1, down 2, exclusive 3 (held down): also the glyph's image index.
+enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
+
 using TModalResult = int;
 constexpr TModalResult mrNone = 0;
 constexpr TModalResult mrOk = 1;

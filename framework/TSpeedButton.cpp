@@ -1,6 +1,7 @@
 // Speed buttons: press and toggle behaviour, groups and the plain look.
 #include "framework/TSpeedButton.h"
 
+#include "framework/TButtonGlyph.h"
 #include "framework/TWinControl.h"
 #include "framework/TextBlock.h"
 
@@ -217,28 +218,7 @@ void TSpeedButton::Layout(TRect& glyph, TRect& caption) const {
     const bool horizontal = FLayout == blGlyphLeft || FLayout == blGlyphRight;
     const int room = std::max(1, client.Width() - 4 - (horizontal && g.cx ? g.cx + std::max(0, FSpacing) : 0));
     const TSize t = CaptionSize(room);
-    const int along = horizontal ? client.Width() : client.Height();
-    const int glyphAlong = horizontal ? g.cx : g.cy;
-    const int textAlong = horizontal ? t.cx : t.cy;
-    int spacing = (glyphAlong && textAlong) ? FSpacing : 0;
-    int margin = FMargin;
-    if (margin < 0 && spacing < 0) {
-        spacing = margin = (along - glyphAlong - textAlong) / 3;
-    } else if (margin < 0) {
-        margin = (along - glyphAlong - spacing - textAlong) / 2;
-    } else if (spacing < 0) {
-        spacing = (along - margin - glyphAlong - textAlong) / 2;
-    }
-    const bool glyphFirst = FLayout == blGlyphLeft || FLayout == blGlyphTop;
-    int glyphPos = glyphFirst ? margin : along - margin - glyphAlong;
-    int textPos = glyphFirst ? margin + glyphAlong + spacing : along - margin - glyphAlong - spacing - textAlong;
-    if (horizontal) {
-        glyph = Bounds(glyphPos, (client.Height() - g.cy) / 2, g.cx, g.cy);
-        caption = Bounds(textPos, (client.Height() - t.cy) / 2, t.cx, t.cy);
-    } else {
-        glyph = Bounds((client.Width() - g.cx) / 2, glyphPos, g.cx, g.cy);
-        caption = Bounds((client.Width() - t.cx) / 2, textPos, t.cx, t.cy);
-    }
+    TButtonGlyph::Arrange(client, g, t, FLayout, FMargin, FSpacing, glyph, caption);
     if (FState == bsDown || FState == bsExclusive) {
         glyph = glyph.Offset(1, 1);
         caption = caption.Offset(1, 1);

@@ -5,10 +5,6 @@
 #include "framework/TBitmap.h"
 #include "framework/TGraphicControl.h"
 
-enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
-// Up 0, disabled 1, down 2, exclusive 3 (held down): also the glyph's image index.
-enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
-
 // With GroupIndex 0 the button only pushes; with a group, a click puts it Down and raises the
 // other buttons of that group under the same parent; a Down button goes up by a click only
 // when AllowAllUp.

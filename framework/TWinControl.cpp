@@ -12,6 +12,7 @@
 #include "framework/TScreen.h"
 #include "framework/TWinControlCreation.h"
 
+#include "platform/controls/Brushes.h"
 #include "platform/window/Win.h"
 
 #include <algorithm>
@@ -83,6 +84,7 @@ void TWinControl::CreateWnd() {
     CreateParams(params);
     if ((params.Style & WS_CHILD) && !params.WndParent)
         throw EInvalidOperation(Format("Control '%s' has no parent window", {Name()}));
+    FWrapsPlatformClass = params.WinClassName != ClassName();
     FControlState.Include(csCreating);
     try {
         CreateWindowHandle(params);
@@ -509,7 +511,36 @@ bool TWinControl::IsControlMouseMsg(TMessage& m) {
     return true;
 }
 
+namespace {
+
+bool IsMouseInput(UINT msg) {
+    switch (msg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK: return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+// A wrapped platform control works the mouse itself (pressing, dragging, selecting): it sees
+// each mouse message first, then the framework raises its events. Such controls leave the
+// capture to the platform control (no csCaptureMouse), so the two never fight over it.
 void TWinControl::Dispatch(TMessage& m) {
+    if (FWrapsPlatformClass && IsMouseInput(m.Msg)) {
+        std::weak_ptr<int> alive = AliveToken();
+        DefaultHandler(m);
+        if (!alive.expired()) TControl::Dispatch(m);
+        return;
+    }
     switch (m.Msg) {
     case WM_PAINT: WMPaint(m); break;
     case WM_ERASEBKGND: WMEraseBkgnd(m); break;
@@ -542,6 +573,13 @@ void TWinControl::Dispatch(TMessage& m) {
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC: WMReflected(m); break;
+    case CN_CTLCOLORMSGBOX:
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORLISTBOX:
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLORDLG:
+    case CN_CTLCOLORSCROLLBAR:
+    case CN_CTLCOLORSTATIC: CNCtlColor(m); break;
     case CM_DIALOGKEY: CMDialogKey(m); break;
     case CM_DIALOGCHAR: CMDialogChar(m); break;
     case CM_FOCUSCHANGED: CMFocusChanged(m); break;
@@ -722,6 +760,16 @@ void TWinControl::WMReflected(TMessage& m) {
         m.Result = child->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
     else
         DefaultHandler(m);
+}
+
+// A wrapped platform control asks its colours: the control's font colour and Color.
+void TWinControl::CNCtlColor(TMessage& m) {
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    if (dc) {
+        dc->SetTextColor(ColorToRGB(Font()->Color()));
+        dc->SetBkColor(ColorToRGB(FColor));
+    }
+    m.Result = reinterpret_cast<LRESULT>(CreateSolidBrush(ColorToRGB(FColor)));
 }
 
 // --- keyboard --------------------------------------------------------------------------------

@@ -167,6 +167,7 @@ protected:
     void WMCancelMode(TMessage& message) override;
     virtual void WMNCDestroy(TMessage& message);
     virtual void WMReflected(TMessage& message);
+    virtual void CNCtlColor(TMessage& message);
     virtual void CMDialogKey(TMessage& message);
     virtual void CMDialogChar(TMessage& message);
     virtual void CMFocusChanged(TMessage& message);
@@ -212,6 +213,8 @@ private:
     bool FDoubleBuffered = false;
     bool FShowing = false;
     bool FTrackingLeave = false;
+    // The window is of a platform control class ("Button", "Edit", ...), not the framework's own.
+    bool FWrapsPlatformClass = false;
     // The character TranslateMessage made of a key that was taken on WM_KEYDOWN, so that its
     // WM_CHAR is dropped. Shared by all controls: a Tab moves the focus before its character
     // arrives, so the character reaches another control than the key did.

@@ -5,6 +5,7 @@
 #include "framework/TApplication.h"
 #include "framework/TWinControl.h"
 
+#include "platform/controls/StandardControls.h"
 #include "platform/window/Win.h"
 
 #include <unordered_map>
@@ -41,7 +42,10 @@ void TWinControlCreation::Unbind(HWND hwnd) {
     it->second.Control = nullptr;
 }
 
+// The standard control classes go first: a wrapper's platform class ("Button", "Edit", ...)
+// registered here without its procedure would stay a dead class. Registering is idempotent.
 void TWinControlCreation::EnsureClass(const TCreateParams& params) {
+    RegisterStandardControls();
     WNDCLASS wc;
     wc.lpszClassName = params.WinClassName;
     wc.style = params.WindowClassStyle;

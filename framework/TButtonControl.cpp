@@ -1,0 +1,33 @@
+// The shared part of the button family.
+#include "framework/TButtonControl.h"
+
+#include "platform/controls/ButtonCodes.h"
+
+TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {
+    FControlStyle = {csSetCaption, csDoubleClicks};
+    SetTabStop(true);
+}
+
+void TButtonControl::SetWordWrap(bool value) {
+    if (FWordWrap == value) return;
+    FWordWrap = value;
+    RecreateWnd();
+}
+
+void TButtonControl::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.WinClassName = "Button";
+    if (FWordWrap) params.Style |= BS_MULTILINE;
+}
+
+void TButtonControl::Dispatch(TMessage& m) {
+    if (m.Msg == CN_COMMAND) {
+        CNCommand(m);
+        return;
+    }
+    TWinControl::Dispatch(m);
+}
+
+void TButtonControl::CNCommand(TMessage& m) {
+    if (HIWORD(m.WParam) == BN_DOUBLECLICKED) DblClick();
+}
