@@ -19,6 +19,11 @@ inline constexpr const char* SDuplicateName = "A component named %s already exis
 inline constexpr const char* SInvalidName = "'%s' is not a valid component name";
 inline constexpr const char* SOwnCycle = "A component cannot own itself or its owner";
 
+// Menus.
+inline constexpr const char* SMenuIndexError = "Menu index out of range";
+inline constexpr const char* SMenuReinserted = "Menu inserted twice";
+inline constexpr const char* SMenuInsertsItself = "A menu item cannot hold itself";
+
 // Files and streams.
 inline constexpr const char* SIniFileWriteError = "Unable to write to %s";
 inline constexpr const char* SFOpenErrorEx = "Cannot open file \"%s\". %s";

@@ -40,6 +40,8 @@ TAVIK_EXCEPTION_CLASS(EComponentError, Exception);
 TAVIK_EXCEPTION_CLASS(EIniFileException, Exception);
 // The silent exception: it unwinds like any other but the error report shows nothing.
 TAVIK_EXCEPTION_CLASS(EAbort, Exception);
+// Menu trees: bad positions and items inserted twice.
+TAVIK_EXCEPTION_CLASS(EMenuError, Exception);
 // A platform resource (a drawing surface, a window) that could not be had.
 TAVIK_EXCEPTION_CLASS(EOutOfResources, Exception);
 // Streams and files.

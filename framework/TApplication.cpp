@@ -4,6 +4,7 @@
 #include "framework/Exception.h"
 #include "framework/Messages.h"
 #include "framework/TComponentDump.h"
+#include "framework/TMenuDump.h"
 #include "framework/TCustomForm.h"
 #include "framework/THintWindow.h"
 #include "framework/TMouse.h"
@@ -231,6 +232,7 @@ void TApplication::FormDestroyed(TCustomForm* form) {
 void TApplication::Initialize() {
     RegisterStandardControls();
     TComponentDump::Register();
+    TMenuDump::Register();
 }
 
 // --- hints -------------------------------------------------------------------------------

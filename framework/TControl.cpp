@@ -4,6 +4,7 @@
 #include "framework/Exception.h"
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
+#include "framework/TPopupMenu.h"
 #include "framework/TWinControl.h"
 
 #include "platform/window/Win.h"
@@ -272,6 +273,7 @@ void TControl::Dispatch(TMessage& m) {
     case WM_MBUTTONUP: WMMButtonUp(m); break;
     case WM_MOUSEMOVE: WMMouseMove(m); break;
     case WM_CANCELMODE: WMCancelMode(m); break;
+    case WM_CONTEXTMENU: WMContextMenu(m); break;
     case WM_PAINT: WMPaint(m); break;
     case CM_MOUSEENTER: CMMouseEnter(m); break;
     case CM_MOUSELEAVE: CMMouseLeave(m); break;
@@ -408,7 +410,41 @@ void TControl::WMRButtonDown(TMessage& m) {
 }
 
 void TControl::WMRButtonUp(TMessage& m) {
+    std::weak_ptr<int> alive = FAlive;
     DoMouseUp(m, mbRight);
+    if (!alive.expired()) RequestContextMenu(m);
+}
+
+// The parent's window offers the request back to the graphic child under the point first.
+void TControl::RequestContextMenu(TMessage& m) {
+    if (!FParent || !FParent->HandleAllocated()) return;
+    const TPoint screen = ClientToScreen(LParamToPoint(m.LParam));
+    HWND parent = FParent->Handle();
+    SendMessage(parent, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(parent), PointToLParam(screen));
+}
+
+void TControl::WMContextMenu(TMessage& m) {
+    if (!FPopupMenu || !FPopupMenu->AutoPopup()) {
+        DefaultHandler(m);
+        return;
+    }
+    TPoint p = LParamToPoint(m.LParam);
+    if (p.X == -1 && p.Y == -1) p = ClientToScreen({0, 0}); // from the keyboard
+    FPopupMenu->SetPopupComponent(this);
+    m.Result = 1;
+    FPopupMenu->Popup(p.X, p.Y);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+    if (FPopupMenu == menu) return;
+    if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
+    FPopupMenu = menu;
+    if (menu) menu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && FPopupMenu && component == FPopupMenu) FPopupMenu = nullptr;
 }
 
 void TControl::WMMButtonDown(TMessage& m) {

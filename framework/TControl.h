@@ -85,8 +85,9 @@ public:
     void SetParentFont(bool value);
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor cursor);
+    // Opened by a right click (WM_CONTEXTMENU) when its AutoPopup is set; forgotten when freed.
     TPopupMenu* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TPopupMenu* menu) { FPopupMenu = menu; }
+    void SetPopupMenu(TPopupMenu* menu);
 
     // Caption and Text are one value; setting it sends CM_TEXTCHANGED.
     std::string Caption() const { return GetText(); }
@@ -168,6 +169,9 @@ protected:
     virtual void WMMButtonUp(TMessage& message);
     virtual void WMMouseMove(TMessage& message);
     virtual void WMCancelMode(TMessage& message);
+    // Opens PopupMenu (when AutoPopup) at the message's screen point (the client area's corner for
+    // -1, -1, a request from the keyboard); otherwise the request goes on to the parent.
+    virtual void WMContextMenu(TMessage& message);
     virtual void WMPaint(TMessage& message) { DefaultHandler(message); }
     virtual void CMMouseEnter(TMessage& message);
     virtual void CMMouseLeave(TMessage& message);
@@ -189,6 +193,9 @@ protected:
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void Resize();
+    // After a right release: a graphic control sends WM_CONTEXTMENU to its parent's window.
+    virtual void RequestContextMenu(TMessage& message);
+    void Notification(TComponent* component, TOperation operation) override;
     virtual void SetZOrder(bool topMost);
     // The parent must lay its children out again (this control's Align or size changed).
     void RequestAlign();

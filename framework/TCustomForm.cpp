@@ -3,6 +3,7 @@
 
 #include "framework/Exception.h"
 #include "framework/TApplication.h"
+#include "framework/TMainMenu.h"
 #include "framework/TScreen.h"
 
 #include "platform/window/Win.h"
@@ -137,7 +138,12 @@ void TCustomForm::MenuChanged() {
     if (!FHandle) return;
     HMENU menu = FMenu && MenuHandleOf ? MenuHandleOf(FMenu) : nullptr;
     if (GetMenu(FHandle) != menu) ::SetMenu(FHandle, menu);
+    else if (menu) DrawMenuBar(FHandle);
     Perform(CM_MENUCHANGED, 0, 0);
+}
+
+bool TCustomForm::IsShortCut(WORD key, TShiftState shift) {
+    return FMenu && FMenu->IsShortCut(key, shift);
 }
 
 // --- showing ---------------------------------------------------------------------------------
@@ -353,6 +359,10 @@ void TCustomForm::Dispatch(TMessage& m) {
     case WM_ACTIVATE: WMActivate(m); break;
     case WM_SYSCOMMAND: WMSysCommand(m); break;
     case WM_GETMINMAXINFO: WMGetMinMaxInfo(m); break;
+    case WM_COMMAND: WMCommand(m); break;
+    case WM_INITMENUPOPUP: WMInitMenuPopup(m); break;
+    case WM_MEASUREITEM: WMMeasureItem(m); break;
+    case WM_DRAWITEM: WMDrawItem(m); break;
     default: TCustomControl::Dispatch(m); break;
     }
 }
@@ -446,4 +456,35 @@ void TCustomForm::WMGetMinMaxInfo(TMessage& m) {
     if (c->MinHeight() > 0) info->ptMinTrackSize.Y = c->MinHeight();
     if (c->MaxWidth() > 0) info->ptMaxTrackSize.X = c->MaxWidth();
     if (c->MaxHeight() > 0) info->ptMaxTrackSize.Y = c->MaxHeight();
+}
+
+// --- the main menu ---------------------------------------------------------------------------
+
+// A menu's command has no sender window; a child control's goes back to that control.
+void TCustomForm::WMCommand(TMessage& m) {
+    if (m.LParam == 0 && FMenu && FMenu->DispatchCommand(LOWORD(m.WParam))) return;
+    TCustomControl::Dispatch(m);
+}
+
+void TCustomForm::WMInitMenuPopup(TMessage& m) {
+    if (FMenu && FMenu->DispatchPopup(reinterpret_cast<HMENU>(m.WParam))) return;
+    DefaultHandler(m);
+}
+
+void TCustomForm::WMMeasureItem(TMessage& m) {
+    auto* request = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+    if (request && request->CtlType == ODT_MENU && FMenu && FMenu->MeasureItem(*request)) {
+        m.Result = TRUE;
+        return;
+    }
+    TCustomControl::Dispatch(m);
+}
+
+void TCustomForm::WMDrawItem(TMessage& m) {
+    const auto* request = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+    if (request && request->CtlType == ODT_MENU && FMenu && FMenu->DrawItem(*request)) {
+        m.Result = TRUE;
+        return;
+    }
+    TCustomControl::Dispatch(m);
 }

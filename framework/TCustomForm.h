@@ -76,8 +76,11 @@ public:
     void SetMenu(TMainMenu* menu);
     // The menu unit installs how a main menu gives its platform menu; until then forms have none.
     static std::function<HMENU(TMainMenu*)> MenuHandleOf;
-    // Puts the menu's platform menu on the window again (after the menu changed).
+    // Puts the menu's platform menu on the window again (after the menu changed), has the
+    // platform measure the bar anew and sends CM_MENUCHANGED.
     void MenuChanged();
+    // Runs the main menu's item that has the key as its shortcut; false when none has.
+    virtual bool IsShortCut(WORD key, TShiftState shift);
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnShow;
@@ -118,6 +121,11 @@ protected:
     void WMSize(TMessage& message) override;
     virtual void WMSysCommand(TMessage& message);
     virtual void WMGetMinMaxInfo(TMessage& message);
+    // The menu bar's commands, submenu openings and owner-draw requests go to the main menu.
+    virtual void WMCommand(TMessage& message);
+    virtual void WMInitMenuPopup(TMessage& message);
+    virtual void WMMeasureItem(TMessage& message);
+    virtual void WMDrawItem(TMessage& message);
 
 private:
     void PlaceOnFirstShow();

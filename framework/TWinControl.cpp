@@ -9,6 +9,7 @@
 #include "framework/TCustomForm.h"
 #include "framework/TDialogKeys.h"
 #include "framework/TNotifySource.h"
+#include "framework/TPopupMenu.h"
 #include "framework/TScreen.h"
 #include "framework/TWinControlCreation.h"
 
@@ -20,6 +21,7 @@
 #include <utility>
 
 char32_t TWinControl::FEatChar = 0;
+bool TWinControl::FEatSysChar = false;
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
@@ -754,6 +756,30 @@ void TWinControl::UpdateShowing() {}
 // --- reflected notifications ---------------------------------------------------------------
 
 // What a child window tells its parent comes back to the child control as CN_BASE + message.
+// A graphic child under the point is asked first; a point outside the client area (the caption)
+// is left to the platform, which shows the system menu there.
+void TWinControl::WMContextMenu(TMessage& m) {
+    const TPoint screen = LParamToPoint(m.LParam);
+    if (screen.X != -1 || screen.Y != -1) {
+        const TPoint p = ScreenToClient(screen);
+        if (!ClientRect().Contains(p)) {
+            DefaultHandler(m);
+            return;
+        }
+        if (TControl* child = ControlAtPos(p, false)) {
+            m.Result = child->Perform(WM_CONTEXTMENU, m.WParam, m.LParam);
+            if (m.Result != 0) return;
+        }
+    }
+    TControl::WMContextMenu(m);
+}
+
+// The platform's default procedure answers a right release with WM_CONTEXTMENU. A wrapped
+// platform control is left alone: its class sees the mouse input itself and passes it there.
+void TWinControl::RequestContextMenu(TMessage& m) {
+    if (FHandle && GetClassName(FHandle) == ClassName()) DefaultHandler(m);
+}
+
 void TWinControl::WMReflected(TMessage& m) {
     TWinControl* child = FromHandle(TNotifySource::ChildOf(FHandle, m.Msg, m.LParam));
     if (child && child != this)
@@ -842,6 +868,10 @@ void TWinControl::KeyPress(char32_t& key) {
 void TWinControl::WMKeyDown(TMessage& m) {
     const WORD original = static_cast<WORD>(m.WParam);
     FEatChar = 0;
+    if (IsMenuKey(m)) {
+        FEatChar = TDialogKeys::TranslatedChar(original);
+        return;
+    }
     std::weak_ptr<int> alive = AliveToken();
     if (!DoKeyDown(m)) {
         FEatChar = TDialogKeys::TranslatedChar(original);
@@ -870,12 +900,27 @@ void TWinControl::WMChar(TMessage& m) {
 }
 
 void TWinControl::WMSysKeyDown(TMessage& m) {
+    FEatSysChar = false;
+    if (IsMenuKey(m)) {
+        FEatSysChar = true;
+        return;
+    }
     if (DoKeyDown(m)) DefaultHandler(m);
+}
+
+bool TWinControl::IsMenuKey(const TMessage& m) {
+    const WORD key = static_cast<WORD>(m.WParam);
+    const TShiftState shift = KeyDataToShiftState(m.LParam);
+    for (TControl* control = this; control; control = control->Parent())
+        if (control->PopupMenu() && control->PopupMenu()->IsShortCut(key, shift)) return true;
+    TCustomForm* form = GetParentForm();
+    return form && form->IsShortCut(key, shift);
 }
 
 // Alt+letter goes to the form's controls first as CM_DIALOGCHAR (accelerators of labels and
 // buttons); only what nobody takes reaches the menu.
 void TWinControl::WMSysChar(TMessage& m) {
+    if (std::exchange(FEatSysChar, false)) return;
     TCustomForm* form = GetParentForm();
     if (form && form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) != 0) return;
     DefaultHandler(m);

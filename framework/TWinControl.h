@@ -137,6 +137,9 @@ protected:
     void MoveControl(TControl* control, bool topMost);
     virtual void AlignControls(TControl* control, TRect& rect);
 
+    // A shortcut of a popup menu of this control or a parent, or of the form's main menu: its
+    // item runs and the key goes no further.
+    bool IsMenuKey(const TMessage& message);
     // Keyboard: key preview, events, dialog keys; false from DoKey* means the key was taken.
     bool DoKeyDown(TMessage& message);
     bool DoKeyUp(TMessage& message);
@@ -165,6 +168,8 @@ protected:
     virtual void WMMouseLeave(TMessage& message);
     virtual void WMCaptureChanged(TMessage& message);
     void WMCancelMode(TMessage& message) override;
+    void WMContextMenu(TMessage& message) override;
+    void RequestContextMenu(TMessage& message) override;
     virtual void WMNCDestroy(TMessage& message);
     virtual void WMReflected(TMessage& message);
     virtual void CNCtlColor(TMessage& message);
@@ -219,4 +224,6 @@ private:
     // WM_CHAR is dropped. Shared by all controls: a Tab moves the focus before its character
     // arrives, so the character reaches another control than the key did.
     static char32_t FEatChar;
+    // Likewise the WM_SYSCHAR of an Alt key taken as a menu shortcut.
+    static bool FEatSysChar;
 };
