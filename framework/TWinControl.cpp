@@ -777,7 +777,7 @@ void TWinControl::WMContextMenu(TMessage& m) {
 // The platform's default procedure answers a right release with WM_CONTEXTMENU. A wrapped
 // platform control is left alone: its class sees the mouse input itself and passes it there.
 void TWinControl::RequestContextMenu(TMessage& m) {
-    if (FHandle && GetClassName(FHandle) == ClassName()) DefaultHandler(m);
+    if (!FWrapsPlatformClass) DefaultHandler(m);
 }
 
 void TWinControl::WMReflected(TMessage& m) {

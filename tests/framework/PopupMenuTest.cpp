@@ -3,6 +3,7 @@
 // changing the items first, freed menus and controls forgotten, owner-drawn popups keeping the
 // plain sizes, and a drop-down of the bar updated by its item before it shows.
 #include "framework/TApplication.h"
+#include "framework/TButton.h"
 #include "framework/TForm.h"
 #include "framework/TLabel.h"
 #include "framework/TMainMenu.h"
@@ -25,6 +26,7 @@ struct TPopupProgram {
     TPanel* Panel = nullptr; // windowed, with PanelMenu
     TLabel* Label = nullptr; // graphic, with LabelMenu
     TPanel* Plain = nullptr; // no menu of its own: the form's FormMenu serves it
+    TButton* Button = nullptr; // a wrapped platform control, with PanelMenu too
     TPopupMenu* PanelMenu = nullptr;
     TPopupMenu* LabelMenu = nullptr;
     TPopupMenu* FormMenu = nullptr;
@@ -60,7 +62,12 @@ struct TPopupProgram {
         Label->SetAutoSize(false);
         Label->SetBounds(10, 130, 150, 40);
         Label->SetCaption("label");
+        Button = new TButton(Main);
+        Button->SetParent(Main);
+        Button->SetBounds(340, 10, 100, 30);
+        Button->SetCaption("Button");
         Panel->SetPopupMenu(PanelMenu = Menu("panel"));
+        Button->SetPopupMenu(PanelMenu);
         Label->SetPopupMenu(LabelMenu = Menu("label"));
         Main->SetPopupMenu(FormMenu = Menu("form"));
         Bar = new TMainMenu(Main);
@@ -142,6 +149,15 @@ TEST_F(PopupMenuTest, ARightClickOpensTheControlsMenuAndTheChosenItemRunsAfterIt
     ClickItem(Handle(&TPopupProgram::PanelMenu), 1);
     EXPECT_FALSE(Open(&TPopupProgram::PanelMenu));
     EXPECT_EQ(Log(), (std::vector<std::string>{"panel pops up", "panel two"}));
+}
+
+TEST_F(PopupMenuTest, AWrappedPlatformControlOpensItsMenuOnce) {
+    RightClick(At(&TPopupProgram::Button, 20, 10));
+    ASSERT_TRUE(Open(&TPopupProgram::PanelMenu));
+    EXPECT_EQ(OnUi<TComponent*>([&] { return Program.PanelMenu->PopupComponent(); }), Program.Button);
+    Driver->PressKey(VK_ESCAPE);
+    EXPECT_FALSE(Open(&TPopupProgram::PanelMenu)) << "closing it did not open it again";
+    EXPECT_EQ(Log(), std::vector<std::string>{"panel pops up"});
 }
 
 TEST_F(PopupMenuTest, AGraphicControlHasItsOwnMenuAndAControlWithoutOneGetsItsParents) {
