@@ -1,6 +1,7 @@
 // The framework's dump provider.
 #include "framework/TComponentDump.h"
 
+#include "framework/TControlStateDump.h"
 #include "framework/TCustomForm.h"
 #include "framework/TScreen.h"
 #include "framework/TSpeedButton.h"
@@ -12,7 +13,7 @@ namespace {
 std::vector<TComponentDump::TStateWriter>& Writers() {
     static std::vector<TComponentDump::TStateWriter> writers{[](TControl* control, TDumpRecord& record) {
         if (auto* button = dynamic_cast<TSpeedButton*>(control)) record.Set("down", button->Down());
-    }};
+    }, TControlStateDump::Write};
     return writers;
 }
 

@@ -46,10 +46,7 @@ void TCustomEdit::CreateWnd() {
 }
 
 void TCustomEdit::DestroyWnd() {
-    if (FHandle) {
-        FModified = SendMessage(FHandle, EM_GETMODIFY, 0, 0) != 0;
-        FText = GetWindowText(FHandle);
-    }
+    if (FHandle) FModified = SendMessage(FHandle, EM_GETMODIFY, 0, 0) != 0;
     TWinControl::DestroyWnd();
 }
 

@@ -110,7 +110,12 @@ void TWinControl::CreateHandleChildren() {
     Realign();
 }
 
+// Children go first, each through its own DestroyWnd, so that every control keeps what lives
+// in its window (text, items, selection) for the window it will get again.
 void TWinControl::DestroyWnd() {
+    for (TControl* child : std::vector<TControl*>(FControls))
+        if (auto* win = dynamic_cast<TWinControl*>(child); win && win->FHandle) win->DestroyWnd();
+    if (FHandle) FText = GetWindowText(FHandle);
     DestroyWindowHandle();
 }
 
@@ -865,7 +870,7 @@ void TWinControl::KeyPress(char32_t& key) {
 // Key preview and OnKeyDown first; then a navigation key the control does not want goes to
 // the form as CM_DIALOGKEY (Tab, arrows, Enter for the default button, Esc for cancel); a key
 // taken either way also drops the character TranslateMessage made of it.
-void TWinControl::WMKeyDown(TMessage& m) {
+bool TWinControl::KeyDownPasses(TMessage& m) {
     const WORD original = static_cast<WORD>(m.WParam);
     FEatChar = 0;
     if (IsMenuKey(m)) {
@@ -875,18 +880,28 @@ void TWinControl::WMKeyDown(TMessage& m) {
     std::weak_ptr<int> alive = AliveToken();
     if (!DoKeyDown(m)) {
         FEatChar = TDialogKeys::TranslatedChar(original);
-        return;
+        return false;
     }
     const WORD key = static_cast<WORD>(m.WParam);
     if (TDialogKeys::IsNavigationKey(key) && !TDialogKeys::Wants(this, key)) {
         TCustomForm* form = GetParentForm();
         if (form && form->Perform(CM_DIALOGKEY, key, m.LParam) != 0) {
             FEatChar = TDialogKeys::TranslatedChar(key);
-            return;
+            return false;
         }
-        if (alive.expired()) return;
+        if (alive.expired()) return false;
     }
-    DefaultHandler(m);
+    return true;
+}
+
+bool TWinControl::CharPasses(TMessage& m) {
+    const char32_t eat = std::exchange(FEatChar, 0);
+    if (eat != 0 && static_cast<char32_t>(m.WParam) == eat) return false;
+    return DoKeyPress(m);
+}
+
+void TWinControl::WMKeyDown(TMessage& m) {
+    if (KeyDownPasses(m)) DefaultHandler(m);
 }
 
 void TWinControl::WMKeyUp(TMessage& m) {
@@ -894,9 +909,7 @@ void TWinControl::WMKeyUp(TMessage& m) {
 }
 
 void TWinControl::WMChar(TMessage& m) {
-    const char32_t eat = std::exchange(FEatChar, 0);
-    if (eat != 0 && static_cast<char32_t>(m.WParam) == eat) return;
-    if (DoKeyPress(m)) DefaultHandler(m);
+    if (CharPasses(m)) DefaultHandler(m);
 }
 
 void TWinControl::WMSysKeyDown(TMessage& m) {

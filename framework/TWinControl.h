@@ -144,6 +144,11 @@ protected:
     bool DoKeyDown(TMessage& message);
     bool DoKeyUp(TMessage& message);
     bool DoKeyPress(TMessage& message);
+    // The whole keyboard path of a key or a character, up to where the window would get it:
+    // false when the framework took it. A control whose keys arrive at a window of its own
+    // (a combo box's edit) runs them from there.
+    bool KeyDownPasses(TMessage& message);
+    bool CharPasses(TMessage& message);
     virtual void KeyDown(WORD& key, TShiftState shift);
     virtual void KeyUp(WORD& key, TShiftState shift);
     virtual void KeyPress(char32_t& key);

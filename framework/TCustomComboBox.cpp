@@ -1,0 +1,190 @@
+// Combo boxes: items, selection, drop-down events and the keyboard path of the editable field.
+#include "framework/TCustomComboBox.h"
+
+#include "framework/TApplication.h"
+#include "framework/TCustomForm.h"
+
+#include "platform/controls/ComboBoxCodes.h"
+#include "platform/window/Win.h"
+
+namespace {
+constexpr TItemMessages kComboMessages{CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT,
+                                       CB_GETCOUNT,  CB_GETLBTEXT,    CB_GETITEMDATA,  CB_SETITEMDATA};
+}
+
+TCustomComboBox::TCustomComboBox(TComponent* owner)
+    : TWinControl(owner), FItems(std::make_unique<TItemStrings>(kComboMessages)) {
+    FControlStyle = {csSetCaption, csDoubleClicks, csFixedHeight};
+    FWidth = 145;
+    FHeight = 21;
+    SetTabStop(true);
+    SetParentColor(false);
+    FColor = clWindow;
+}
+
+TCustomComboBox::~TCustomComboBox() {
+    BeforeDestruction();
+}
+
+void TCustomComboBox::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.WinClassName = WC_COMBOBOX;
+    params.Style |= CBS_HASSTRINGS | CBS_AUTOHSCROLL | WS_VSCROLL;
+    switch (FStyle) {
+    case csDropDown: params.Style |= CBS_DROPDOWN; break;
+    case csSimple: params.Style |= CBS_SIMPLE; break;
+    case csDropDownList: params.Style |= CBS_DROPDOWNLIST; break;
+    }
+    if (FSorted) params.Style |= CBS_SORT;
+}
+
+void TCustomComboBox::CreateWnd() {
+    TWinControl::CreateWnd();
+    FItems->Attach(FHandle);
+    SendMessage(FHandle, CB_SETMINVISIBLE, static_cast<WPARAM>(FDropDownCount), 0);
+    SendMessage(FHandle, CB_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+    if (FItemIndex >= 0) SendMessage(FHandle, CB_SETCURSEL, static_cast<WPARAM>(FItemIndex), 0);
+    HookEdit();
+}
+
+void TCustomComboBox::DestroyWnd() {
+    if (FHandle) {
+        FItemIndex = ItemIndex();
+        FItems->Detach();
+    }
+    TWinControl::DestroyWnd();
+}
+
+// The editable field is the platform combo box's own child window: its keys are put through
+// this control's keyboard path before the field gets them, and its focus counts as this
+// control's. Errors of handlers stop here as they do in every framework window.
+void TCustomComboBox::HookEdit() {
+    COMBOBOXINFO info;
+    SendMessage(FHandle, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    if (!info.hwndItem) return;
+    auto below = std::make_shared<WNDPROC>();
+    std::weak_ptr<int> alive = AliveToken();
+    *below = SetWindowProc(info.hwndItem, [this, alive, below](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+        if (alive.expired()) return CallWindowProc(*below, h, msg, w, l);
+        try {
+            return EditMessage(*below, h, msg, w, l);
+        } catch (const std::exception& e) {
+            if (Application) Application->HandleException(this, &e);
+        } catch (...) {
+            if (Application) Application->HandleException(this, nullptr);
+        }
+        return 0;
+    });
+}
+
+LRESULT TCustomComboBox::EditMessage(const WNDPROC& below, HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
+    TMessage m{msg, wParam, lParam, 0};
+    std::weak_ptr<int> alive = AliveToken();
+    switch (msg) {
+    case WM_KEYDOWN:
+        if (!KeyDownPasses(m) || alive.expired()) return 0;
+        break;
+    case WM_KEYUP:
+        if (!DoKeyUp(m) || alive.expired()) return 0;
+        break;
+    case WM_CHAR:
+        if (!CharPasses(m) || alive.expired()) return 0;
+        break;
+    case WM_SETFOCUS: {
+        const LRESULT result = CallWindowProc(below, edit, msg, wParam, lParam);
+        if (TCustomForm* form = GetParentForm()) form->SetFocusedControl(this);
+        return result;
+    }
+    default: break;
+    }
+    return CallWindowProc(below, edit, msg, m.WParam, m.LParam);
+}
+
+void TCustomComboBox::SetStyle(TComboBoxStyle value) {
+    if (FStyle == value) return;
+    FStyle = value;
+    RecreateWnd();
+}
+
+int TCustomComboBox::ItemIndex() const {
+    if (!FHandle) return FItemIndex;
+    return static_cast<int>(SendMessage(FHandle, CB_GETCURSEL, 0, 0));
+}
+
+void TCustomComboBox::SetItemIndex(int index) {
+    if (index < 0 || index >= FItems->Count()) index = -1;
+    FItemIndex = index;
+    if (FHandle) SendMessage(FHandle, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    else FText = index >= 0 ? FItems->Strings(index) : std::string();
+}
+
+void TCustomComboBox::SetSorted(bool value) {
+    if (FSorted == value) return;
+    FSorted = value;
+    FItems->SetSorted(value);
+    RecreateWnd();
+}
+
+void TCustomComboBox::SetDropDownCount(int value) {
+    value = std::max(1, value);
+    FDropDownCount = value;
+    if (FHandle) SendMessage(FHandle, CB_SETMINVISIBLE, static_cast<WPARAM>(value), 0);
+}
+
+void TCustomComboBox::SetMaxLength(int value) {
+    FMaxLength = std::max(0, value);
+    if (FHandle) SendMessage(FHandle, CB_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+}
+
+bool TCustomComboBox::DroppedDown() const {
+    return FHandle && SendMessage(FHandle, CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+void TCustomComboBox::SetDroppedDown(bool value) {
+    SendMessage(Handle(), CB_SHOWDROPDOWN, value ? TRUE : FALSE, 0);
+}
+
+void TCustomComboBox::Clear() {
+    FItems->Clear();
+    SetText("");
+}
+
+void TCustomComboBox::Dispatch(TMessage& m) {
+    if (m.Msg == CN_COMMAND) {
+        CNCommand(m);
+        return;
+    }
+    TWinControl::Dispatch(m);
+}
+
+void TCustomComboBox::CNCommand(TMessage& m) {
+    switch (static_cast<int>(HIWORD(m.WParam))) {
+    case CBN_SELCHANGE: {
+        std::weak_ptr<int> alive = AliveToken();
+        Click();
+        if (!alive.expired()) Select();
+        break;
+    }
+    case CBN_EDITCHANGE: Change(); break;
+    case CBN_DROPDOWN: DropDown(); break;
+    case CBN_CLOSEUP: CloseUp(); break;
+    default: break;
+    }
+}
+
+void TCustomComboBox::Change() {
+    if (OnChange) OnChange(this);
+}
+
+void TCustomComboBox::Select() {
+    if (OnSelect) OnSelect(this);
+    else Change();
+}
+
+void TCustomComboBox::DropDown() {
+    if (OnDropDown) OnDropDown(this);
+}
+
+void TCustomComboBox::CloseUp() {
+    if (OnCloseUp) OnCloseUp(this);
+}
