@@ -29,7 +29,7 @@ TCustomComboBox::~TCustomComboBox() {
 void TCustomComboBox::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.WinClassName = WC_COMBOBOX;
-    params.Style |= CBS_HASSTRINGS | CBS_AUTOHSCROLL | WS_VSCROLL;
+    params.Style |= CBS_HASSTRINGS | CBS_AUTOHSCROLL;
     switch (FStyle) {
     case csDropDown: params.Style |= CBS_DROPDOWN; break;
     case csSimple: params.Style |= CBS_SIMPLE; break;
