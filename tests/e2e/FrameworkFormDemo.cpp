@@ -1,6 +1,9 @@
 // Demo: a form with panels, labels, speed buttons (plain, flat, grouped, with glyphs and
-// multi-line captions), an image and a hint, built with the framework and driven like a user;
-// writes a screenshot. Exits non-zero when the form does not behave.
+// multi-line captions), an image and a hint, and a second form with the standard controls,
+// built with the framework and driven like a user; writes a screenshot. Exits non-zero when a
+// form does not behave.
+#include "FrameworkStdControlsForm.h"
+
 #include "framework/TApplication.h"
 #include "framework/TBitmap.h"
 #include "framework/TForm.h"
@@ -137,17 +140,54 @@ public:
 
 } // namespace
 
+// Works the standard controls like a user; false (with a note) when one does not follow.
+bool DriveStandardControls(UiDriver& driver, TStdControlsForm* form) {
+    TPoint box, gap;
+    driver.RunOnUi([&] {
+        form->Show();
+        box = form->Training->ClientToScreen({8, 8});
+        gap = form->Gap->ClientToScreen({60, 10});
+    });
+    driver.WaitIdle();
+    driver.Click(box.X, box.Y);      // the check box goes on
+    driver.Advance(600);
+    driver.Click(gap.X, gap.Y);
+    driver.PressKey(VK_END);
+    driver.Type("5x");               // the key filter keeps the digit only
+    driver.PressKey(VK_TAB);         // the combo box
+    driver.PressKey(VK_DOWN);        // picks the next skin
+    driver.RunOnUi([&] { form->Difficulty->SetFocus(); });
+    driver.PressKey(VK_RIGHT);
+    driver.PressKey(VK_RIGHT);
+    driver.PressKey(VK_TAB, {VK_CONTROL}); // the nearest page control is none: the first one switches
+    driver.Advance(100);
+    bool ok = false;
+    driver.RunOnUi([&] {
+        ok = form->Training->Checked() && form->Gap->Text() == "105" && form->Skins->ItemIndex() == 1 &&
+             form->Difficulty->Position() == 7 && form->Status->Caption() == "Difficulty 7" &&
+             form->Pages->ActivePageIndex() == 1 && form->Chooser->ActivePageIndex() == 1;
+        if (!ok)
+            std::fprintf(stderr, "checked %d, gap '%s', skin %d, difficulty %d, pages %d/%d\n", form->Training->Checked(),
+                         form->Gap->Text().c_str(), form->Skins->ItemIndex(), form->Difficulty->Position(),
+                         form->Pages->ActivePageIndex(), form->Chooser->ActivePageIndex());
+    });
+    return ok;
+}
+
 int main(int argc, char** argv) {
     const char* out = argc > 1 ? argv[1] : "framework-form-demo.png";
     TDemoForm* form = nullptr;
+    TStdControlsForm* controls = nullptr;
     UiDriver driver([&] {
         TApplication app;
         app.SetTitle("Framework demo");
         Application->CreateForm(form);
+        Application->CreateForm(controls);
         app.Run();
         return 0;
     });
     driver.WaitIdle();
+    const bool standard = DriveStandardControls(driver, controls);
     TPoint cell, flat;
     driver.RunOnUi([&] {
         cell = form->Cells[4]->ClientToScreen({36, 36});
@@ -169,5 +209,5 @@ int main(int argc, char** argv) {
     driver.Shutdown();
     if (!written) std::fprintf(stderr, "cannot write %s: %s\n", out, error.c_str());
     if (!down || !hint) std::fprintf(stderr, "cell down: %d, hint shown: %d\n", down, hint);
-    return written && down && hint ? 0 : 1;
+    return written && down && hint && standard ? 0 : 1;
 }
