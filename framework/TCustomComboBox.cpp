@@ -23,6 +23,7 @@ TCustomComboBox::TCustomComboBox(TComponent* owner)
 }
 
 TCustomComboBox::~TCustomComboBox() {
+    *FEditHookLive = false; // the field still hears messages while the window goes
     BeforeDestruction();
 }
 
@@ -63,9 +64,9 @@ void TCustomComboBox::HookEdit() {
     SendMessage(FHandle, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
     if (!info.hwndItem) return;
     auto below = std::make_shared<WNDPROC>();
-    std::weak_ptr<int> alive = AliveToken();
-    *below = SetWindowProc(info.hwndItem, [this, alive, below](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
-        if (alive.expired()) return CallWindowProc(*below, h, msg, w, l);
+    std::shared_ptr<bool> live = FEditHookLive;
+    *below = SetWindowProc(info.hwndItem, [this, live, below](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+        if (!*live) return CallWindowProc(*below, h, msg, w, l);
         try {
             return EditMessage(*below, h, msg, w, l);
         } catch (const std::exception& e) {

@@ -64,4 +64,5 @@ private:
     bool FSorted = false;
     int FDropDownCount = 8;
     int FMaxLength = 0;
+    std::shared_ptr<bool> FEditHookLive = std::make_shared<bool>(true);
 };
