@@ -875,7 +875,7 @@ bool TWinControl::KeyDownPasses(TMessage& m) {
     FEatChar = 0;
     if (IsMenuKey(m)) {
         FEatChar = TDialogKeys::TranslatedChar(original);
-        return;
+        return false;
     }
     std::weak_ptr<int> alive = AliveToken();
     if (!DoKeyDown(m)) {
