@@ -19,9 +19,6 @@ protected:
     // BN_CLICKED and BN_DOUBLECLICKED coming back from the parent.
     virtual void CNCommand(TMessage& message);
 
-    // Check boxes and radio buttons keep a checked state; push buttons have none.
-    virtual bool GetChecked() const { return false; }
-    virtual void SetChecked(bool) {}
     // While set, changing the checked state by program raises no OnClick.
     bool ClicksDisabled() const { return FClicksDisabled; }
     void SetClicksDisabled(bool value) { FClicksDisabled = value; }

@@ -14,7 +14,7 @@ public:
     std::string ClassName() const override { return "TCheckBox"; }
 
     bool Checked() const { return FState == cbChecked; }
-    void SetChecked(bool value) override { SetState(value ? cbChecked : cbUnchecked); }
+    void SetChecked(bool value) { SetState(value ? cbChecked : cbUnchecked); }
     TCheckBoxState State() const { return FState; }
     void SetState(TCheckBoxState state);
     bool AllowGrayed() const { return FAllowGrayed; }
@@ -24,7 +24,6 @@ public:
     void SetAlignment(TAlignment value);
 
 protected:
-    bool GetChecked() const override { return Checked(); }
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void CNCommand(TMessage& message) override;

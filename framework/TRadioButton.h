@@ -13,12 +13,11 @@ public:
     std::string ClassName() const override { return "TRadioButton"; }
 
     bool Checked() const { return FChecked; }
-    void SetChecked(bool value) override;
+    void SetChecked(bool value);
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment value);
 
 protected:
-    bool GetChecked() const override { return FChecked; }
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void Dispatch(TMessage& message) override;

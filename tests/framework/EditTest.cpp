@@ -146,3 +146,12 @@ TEST_F(EditTest, RecreatingTheWindowKeepsTextLimitAndModifiedFlag) {
     EXPECT_TRUE(Edit->Modified());
     EXPECT_EQ(SendMessage(Edit->Handle(), EM_GETLIMITTEXT, 0, 0), 4);
 }
+
+TEST_F(EditTest, TypedTextSurvivesTheFormMakingItsWindowAgain) {
+    Edit->SetFocus();
+    Type("typed");
+    Form->SetBorderStyle(bsDialog);
+    Pump();
+    EXPECT_EQ(GetWindowText(Edit->Handle()), "typed");
+    EXPECT_TRUE(Edit->Modified());
+}
