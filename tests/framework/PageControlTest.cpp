@@ -180,3 +180,17 @@ TEST_F(PageControlTest, TabSizeAndStyleReachThePlatformTabControl) {
     EXPECT_THROW(Pages->SetTabWidth(40000), ERangeError);
     EXPECT_EQ(Pages->TabWidth(), 51);
 }
+
+TEST_F(PageControlTest, OwnerDrawnTabsAreDrawnByOnDrawTabWithTheActiveOneMarked) {
+    std::vector<std::pair<int, bool>> drawn;
+    Pages->OnDrawTab = [&](TCustomTabControl*, TCanvas*, int index, const TRect&, bool active) {
+        drawn.emplace_back(index, active);
+    };
+    Pages->SetOwnerDraw(true);
+    Pages->SetActivePageIndex(2);
+    Pages->Update();
+    ASSERT_GE(drawn.size(), 3u);
+    std::sort(drawn.begin(), drawn.end());
+    drawn.erase(std::unique(drawn.begin(), drawn.end()), drawn.end());
+    EXPECT_EQ(drawn, (std::vector<std::pair<int, bool>>{{0, false}, {1, false}, {2, true}}));
+}
