@@ -317,24 +317,31 @@ void TCustomForm::FocusControl(TWinControl* control) {
     SetActiveControl(control);
 }
 
+// Enter and exit follow the control that really had the focus: an ActiveControl named before
+// the form showed gets its CM_ENTER when the focus first arrives.
 void TCustomForm::SetFocusedControl(TWinControl* control) {
-    if (control == this || control == FActiveControl) return;
-    TWinControl* old = FActiveControl;
+    if (control == this || control == FFocusedControl) return;
+    TWinControl* old = FFocusedControl;
     FActiveControl = control;
+    FFocusedControl = control;
     if (Screen) Screen->SetActiveControl(control);
     std::weak_ptr<int> alive = control->AliveToken();
     if (old) {
         old->Perform(CM_EXIT, 0, 0);
-        if (alive.expired() || FActiveControl != control) return;
+        if (alive.expired() || FFocusedControl != control) return;
     }
     Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
-    if (alive.expired() || FActiveControl != control) return;
+    if (alive.expired() || FFocusedControl != control) return;
     control->Perform(CM_ENTER, 0, 0);
 }
 
 void TCustomForm::ControlRemoving(TControl* control) {
-    if (FActiveControl && (FActiveControl == control || (dynamic_cast<TWinControl*>(control) &&
-                                                         static_cast<TWinControl*>(control)->ContainsControl(FActiveControl)))) {
+    auto removes = [control](TWinControl* held) {
+        auto* windowed = dynamic_cast<TWinControl*>(control);
+        return held && (held == control || (windowed && windowed->ContainsControl(held)));
+    };
+    if (removes(FFocusedControl)) FFocusedControl = nullptr;
+    if (removes(FActiveControl)) {
         FActiveControl = nullptr;
         if (Screen) Screen->SetActiveControl(nullptr);
     }

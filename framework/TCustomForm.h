@@ -147,5 +147,6 @@ private:
     bool FPlaced = false;
     TModalResult FModalResult = mrNone;
     TWinControl* FActiveControl = nullptr;
+    TWinControl* FFocusedControl = nullptr; // the one that last had CM_ENTER
     TMainMenu* FMenu = nullptr;
 };

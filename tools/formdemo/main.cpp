@@ -3,10 +3,13 @@
 // non-zero when something that should be on screen is not.
 #include "tools/formdemo/DemoForm.h"
 
+#include "framework/Dialogs.h"
 #include "framework/TApplication.h"
+#include "framework/TColorDialog.h"
 #include "framework/TMainMenu.h"
 #include "framework/TPanel.h"
 #include "framework/TPopupMenu.h"
+#include "framework/TTimer.h"
 
 #include "platform/backend/headless/UiDriver.h"
 #include "platform/controls/MenuApi.h"
@@ -71,6 +74,18 @@ public:
         if (!WritePngFile(path, FDriver.Screenshot(), &error)) Expect(false, (path + ": " + error).c_str());
     }
     bool Ok() const { return FOk; }
+    // Runs fn on the UI thread from a timer: a dialog's modal loop must not run inside RunOnUi.
+    void Later(std::function<void()> fn) {
+        FDriver.RunOnUi([&] {
+            auto* timer = new TTimer(Demo);
+            timer->SetInterval(1);
+            timer->OnTimer = [timer, fn](TObject*) {
+                timer->SetEnabled(false);
+                fn();
+            };
+        });
+        FDriver.Advance(20); // timers run at 10 ms at the least
+    }
 
 private:
     std::string FPrefix;
@@ -119,11 +134,45 @@ void ShowPopup(TDemoDriver& demo) {
     demo.Driver().PressKey(VK_ESCAPE);
 }
 
+void ShowDialogs(TDemoDriver& demo) {
+    demo.Later([] {
+        InputBox("Вы победили!!!!!!!",
+                 "Вы показали результат 0:03:20 (200 сек.)\r\nЭто лучше предыдущего 0:00:00 (0 сек.) который "
+                 "показал(а) --------------------.\r\nВведите свое имя:",
+                 "");
+    });
+    demo.Driver().Type("Игрок");
+    demo.Expect(demo.Showing("TForm") == 2, "the input box did not open");
+    demo.Save("inputbox");
+    demo.Driver().PressKey(VK_RETURN);
+
+    demo.Later([] { MessageDlg("Начать новую игру?", mtInformation, {mbOK, mbCancel}, 0); });
+    demo.Expect(demo.Showing("TMessageForm") == 1, "the information dialog did not open");
+    demo.Save("messagedlg");
+    demo.Driver().PressKey(VK_ESCAPE);
+
+    demo.Later([] { ShowMessage("Неправильно!!!"); });
+    demo.Expect(demo.Showing("TMessageForm") == 1, "the message box did not open");
+    demo.Save("showmessage");
+    demo.Driver().PressKey(VK_RETURN);
+
+    demo.Later([] {
+        TColorDialog dialog(nullptr);
+        dialog.SetColor(RGB(0xFF, 0x80, 0x80));
+        dialog.Execute();
+    });
+    demo.Expect(demo.Showing("TColorDialogForm") == 1, "the colour dialog did not open");
+    demo.Save("colordialog");
+    demo.Driver().PressKey(VK_ESCAPE);
+    demo.Expect(demo.Showing("TColorDialogForm") == 0, "the colour dialog did not close on Esc");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     TDemoDriver demo(argc > 1 ? argv[1] : "formdemo");
     ShowMenus(demo);
     ShowPopup(demo);
+    ShowDialogs(demo);
     return demo.Ok() ? 0 : 1;
 }
