@@ -1,16 +1,17 @@
 // Program entry of Tavik Sudoku: options, the back end, and the main window's message loop.
 #include "app/CommandLine.h"
-#include "app/PlaceholderWindow.h"
+#include "app/GameProgram.h"
 #include "platform/backend/headless/ScriptRunner.h"
 #include "platform/backend/headless/UiDriver.h"
 #include "platform/backend/sdl/SdlBackend.h"
+#include "platform/system/RandomGenerator.h"
 #include "platform/window/WindowSystem.h"
 
 #include <cstdio>
 #include <exception>
 
 static int RunHeadless(const CommandLine& options) {
-    UiDriver driver([] { return PlaceholderWindow::Run(); }, options.Screen);
+    UiDriver driver([] { return RunGame(); }, options.Screen);
     driver.WaitIdle();
     if (options.Script.empty()) return driver.Shutdown();
     ScriptRunner runner(driver);
@@ -39,7 +40,7 @@ static int RunDesktop() {
     WindowSystem::Start(*backend);
     int code = 1;
     try {
-        code = PlaceholderWindow::Run();
+        code = RunGame();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tavik-sudoku: %s\n", e.what());
     }
@@ -62,5 +63,7 @@ int main(int argc, char** argv) {
         std::puts("Tavik Sudoku 1.0");
         return 0;
     }
+    // Before the generator exists: it seeds from the clock only when nothing seeded it yet.
+    if (options.Seed) RandSeed(*options.Seed);
     return options.Headless ? RunHeadless(options) : RunDesktop();
 }

@@ -1,0 +1,34 @@
+// Dump fields of the board cells and the main window.
+#include "app/GameDump.h"
+
+#include "app/TForm1.h"
+#include "app/TMyButton.h"
+#include "framework/TComponentDump.h"
+
+namespace {
+
+void WriteGameState(TControl* control, TDumpRecord& record) {
+    if (auto* cell = dynamic_cast<TMyButton*>(control)) {
+        record.Set("CellIndex", std::int64_t{cell->CellIndex});
+        record.Set("Value", std::int64_t{cell->Value});
+        record.Set("Marks", std::int64_t{cell->Marks});
+        record.Set("Opened", cell->Opened);
+        record.Set("Down", cell->Down());
+    } else if (auto* form = dynamic_cast<TForm1*>(control)) {
+        record.Set("Difficulty", std::int64_t{form->Difficulty});
+        record.Set("Training", form->Training);
+        record.Set("Errors", std::int64_t{form->Errors});
+        record.Set("Seconds", std::int64_t{form->Seconds});
+        record.Set("Sectw", std::int64_t{form->Sectw});
+    }
+}
+
+} // namespace
+
+void RegisterGameDump() {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    TComponentDump::Register();
+    TComponentDump::AddStateWriter(WriteGameState);
+}

@@ -1,0 +1,209 @@
+// The settings dialog's controls, layout and closing.
+#include "app/TSettingsF.h"
+
+#include "app/TForm1.h"
+#include "app/TSetValueF.h"
+#include "framework/TCheckBox.h"
+#include "framework/TScreen.h"
+#include "skin/controls/TsButton.h"
+#include "skin/controls/TsCheckBox.h"
+#include "skin/controls/TsColorSelect.h"
+#include "skin/controls/TsComboBox.h"
+#include "skin/controls/TsEdit.h"
+#include "skin/controls/TsLabel.h"
+#include "skin/controls/TsPanel.h"
+#include "skin/controls/TsSpeedButton.h"
+#include "skin/controls/TsTrackBar.h"
+#include "skin/windows/TsSkinProvider.h"
+
+#include <cmath>
+
+TSettingsF* SettingsF = nullptr;
+
+namespace {
+
+template <class T>
+T* Control(TForm* form, const std::string& name, int left, int top) {
+    auto* control = new T(form);
+    control->SetName(name);
+    control->SetParent(form);
+    control->SetLeft(left);
+    control->SetTop(top);
+    return control;
+}
+
+void SetHint(TControl* control, const std::string& hint) {
+    control->SetHint(hint);
+    control->SetShowHint(true);
+}
+
+TsTrackBar* TrackBar(TForm* form, const std::string& name, int top, int max, int step, const std::string& hint) {
+    auto* bar = Control<TsTrackBar>(form, name, 0, top);
+    bar->SkinData()->SetSkinSection("TRACKBAR");
+    bar->SetMax(max);
+    bar->SetPageSize(step);
+    bar->SetFrequency(step);
+    bar->SetThumbLength(15);
+    bar->SetHeight(25);
+    bar->SetAnchors({akLeft, akTop, akRight});
+    SetHint(bar, hint);
+    return bar;
+}
+
+} // namespace
+
+TSettingsF::TSettingsF(TComponent* owner) : TForm(owner) {
+    SetName("SettingsF");
+    SetCaption("Настройки программы");
+    SetKeyPreview(true);
+    Font()->SetName("MS Sans Serif");
+    Font()->SetSize(8);
+    sSkinProvider1 = new TsSkinProvider(this);
+    sSkinProvider1->SetName("sSkinProvider1");
+    sSkinProvider1->SkinData()->SetSkinSection("FORM");
+    CreateSkinControls();
+    CreateBoardControls();
+    CreateStoreControls();
+    CreateButtons();
+    SetTabOrder();
+    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnKeyPress = [this](TObject* s, char32_t& key) { FormKeyPress(s, key); };
+}
+
+TSettingsF::~TSettingsF() {
+    DoDestroy();
+    if (SettingsF == this) SettingsF = nullptr;
+}
+
+void TSettingsF::CreateSkinControls() {
+    UseSkinChb = Control<TsCheckBox>(this, "UseSkinChb", 8, 7);
+    UseSkinChb->SkinData()->SetSkinSection("CHECKBOX");
+    UseSkinChb->SetCaption("Использовать скин:");
+    UseSkinChb->SetWidth(123);
+    UseSkinChb->SetHeight(17);
+    SetHint(UseSkinChb, "Использовать или нет скин");
+
+    SkinNameCb = Control<TsComboBox>(this, "SkinNameCb", 8, 26);
+    SkinNameCb->SkinData()->SetSkinSection("COMBOBOX");
+    SkinNameCb->SetWidth(169);
+    SkinNameCb->SetHeight(21);
+    SetHint(SkinNameCb, "Список скинов");
+
+    sLabel1 = Control<TsLabel>(this, "sLabel1", 8, 50);
+    sLabel1->SetCaption("Цветовой сдвиг:");
+    HueOffsetTb = TrackBar(this, "HueOffsetTb", 64, 360, 10, "Изменение оттенка скина");
+    sLabel2 = Control<TsLabel>(this, "sLabel2", 8, 90);
+    sLabel2->SetCaption("Яркость:");
+    SaturationTb = TrackBar(this, "SaturationTb", 104, 100, 5, "Яркость скина");
+}
+
+void TSettingsF::CreateBoardControls() {
+    sLabel3 = Control<TsLabel>(this, "sLabel3", 8, 140);
+    sLabel3->SetCaption("Ширина между блоками:");
+
+    SectwE = Control<TsEdit>(this, "SectwE", 136, 136);
+    SectwE->SkinData()->SetSkinSection("EDIT");
+    SectwE->SetWidth(41);
+    SectwE->SetHeight(21);
+    SectwE->SetText("10");
+    SetHint(SectwE, "Ширина между блоками 3х3");
+    SectwE->OnKeyPress = [this](TObject* s, char32_t& key) { SectwEKeyPress(s, key); };
+
+    UseColorPanelChb = Control<TsCheckBox>(this, "UseColorPanelChb", 192, 138);
+    UseColorPanelChb->SkinData()->SetSkinSection("CHECKBOX");
+    UseColorPanelChb->SetCaption(" ");
+    UseColorPanelChb->SetWidth(23);
+    UseColorPanelChb->SetHeight(17);
+    SetHint(UseColorPanelChb, "Использовать выбранный цвет панели");
+
+    ColorPanelCS = Control<TsColorSelect>(this, "ColorPanelCS", 224, 136);
+    ColorPanelCS->SkinData()->SetSkinSection("SPEEDBUTTON");
+    ColorPanelCS->SetBounds(224, 136, 23, 22);
+    ColorPanelCS->SetColorValue(clBlack);
+    ColorPanelCS->SetEnabled(false);
+    SetHint(ColorPanelCS, "Выбрать цвет панели");
+
+    FontCOlorCS = Control<TsColorSelect>(this, "FontCOlorCS", 256, 136);
+    FontCOlorCS->SkinData()->SetSkinSection("SPEEDBUTTON");
+    FontCOlorCS->SetBounds(256, 136, 23, 22);
+    FontCOlorCS->SetColorValue(clBlack);
+    SetHint(FontCOlorCS, "Цвет шрифта (только не для скина)");
+    FontCOlorCS->OnChange = [this](TObject* s) { FontCOlorCSChange(s); };
+}
+
+void TSettingsF::CreateStoreControls() {
+    auto box = [this](const std::string& name, int top, int width, const std::string& caption) {
+        auto* check = Control<TCheckBox>(this, name, 8, top);
+        check->SetBounds(8, top, width, 17);
+        check->SetCaption(caption);
+        return check;
+    };
+    SaveSizeChb = box("SaveSizeChb", 160, 201, "Сохранять размеры окон");
+    SaveSizeChb->SetChecked(true);
+    SavePosChb = box("SavePosChb", 176, 249, "Сохранять положение окон программы");
+    SaveDiffTrenChb = box("SaveDiffTrenChb", 192, 249, "Сохранять сложность и режим тренировки");
+}
+
+void TSettingsF::CreateButtons() {
+    auto button = [this](const std::string& name, int left, int width, const std::string& caption, const std::string& hint) {
+        auto* b = Control<TsButton>(this, name, left, 215);
+        b->SkinData()->SetSkinSection("BUTTON");
+        b->SetWidth(width);
+        b->SetHeight(25);
+        b->SetCaption(caption);
+        SetHint(b, hint);
+        return b;
+    };
+    DefaultB = button("DefaultB", 8, 105, "Сделать как было", "Отменить изменения (вернуться к прежним настройкам)");
+    DefaultB->SetAnchors({akLeft, akBottom});
+    SaveB = button("SaveB", 164, 75, "Сохранить", "Сохранить изменения и закрыть окно");
+    SaveB->SetAnchors({akRight, akBottom});
+    SaveB->OnClick = [this](TObject* s) { SaveBClick(s); };
+    CancelB = button("CancelB", 244, 75, "Отмена", "Закрыть окно (без сохранения настроек)");
+    CancelB->SetAnchors({akRight, akBottom});
+    CancelB->OnClick = [this](TObject* s) { CancelBClick(s); };
+}
+
+void TSettingsF::SetTabOrder() {
+    const TWinControl* order[] = {SkinNameCb, UseSkinChb, HueOffsetTb, SaveB, CancelB, DefaultB,
+                                  SaturationTb, SectwE, UseColorPanelChb, SaveSizeChb, SavePosChb, SaveDiffTrenChb};
+    for (int i = 0; i < static_cast<int>(std::size(order)); ++i) const_cast<TWinControl*>(order[i])->SetTabOrder(i);
+}
+
+void TSettingsF::FormCreate(TObject*) {
+    DefaultB->SetTop(215);
+    SetWidth(336);
+    SetHeight(278);
+    SaveB->SetTop(Height() - 63);
+    SaveB->SetLeft(Width() - 172);
+    CancelB->SetTop(Height() - 63);
+    CancelB->SetLeft(Width() - 92);
+    HueOffsetTb->SetWidth(Width() - 10);
+    SaturationTb->SetWidth(Width() - 10);
+    SetLeft(static_cast<int>(std::floor(Screen->Width() / 2.0 - Width() / 2.0)));
+    SetTop(static_cast<int>(std::floor(Screen->Height() / 2.0 - Height() / 2.0)));
+}
+
+void TSettingsF::FormKeyPress(TObject*, char32_t& key) {
+    if (key == 27) CancelB->Click();
+}
+
+void TSettingsF::SectwEKeyPress(TObject*, char32_t& key) {
+    if ((key < U'0' || key > U'9') && key != 8) key = 0;
+}
+
+void TSettingsF::SaveBClick(TObject*) {
+    SetModalResult(mrOk);
+}
+
+void TSettingsF::CancelBClick(TObject*) {
+    SetModalResult(mrCancel);
+}
+
+void TSettingsF::FontCOlorCSChange(TObject*) {
+    const TColor color = FontCOlorCS->ColorValue();
+    TWinControl* board = Form1->Panel;
+    for (int i = 0; i < board->ControlCount(); ++i) board->Controls(i)->Font()->SetColor(color);
+    for (TsButton* digit : SetValueF->DigitButtons) digit->Font()->SetColor(color);
+    for (TsSpeedButton* mark : SetValueF->MarkButtons) mark->Font()->SetColor(color);
+}

@@ -1,0 +1,28 @@
+// A page of the skinned page control: for now the framework's tab sheet with its skin properties.
+#pragma once
+
+#include "framework/TTabSheet.h"
+#include "skin/controls/TsCommonData.h"
+
+#include <memory>
+
+class TsTabSheet : public TTabSheet {
+public:
+    explicit TsTabSheet(TComponent* owner);
+    std::string ClassName() const override { return "TsTabSheet"; }
+
+    TsCommonData* SkinData() const { return FSkinData.get(); }
+    // The section of this sheet's tab, overriding the page control's default.
+    const std::string& TabSkin() const { return FTabSkin; }
+    void SetTabSkin(const std::string& section) { FTabSkin = section; }
+    const std::string& ButtonSkin() const { return FButtonSkin; }
+    void SetButtonSkin(const std::string& section) { FButtonSkin = section; }
+    bool UseCloseBtn() const { return FUseCloseBtn; }
+    void SetUseCloseBtn(bool value) { FUseCloseBtn = value; }
+
+private:
+    std::unique_ptr<TsCommonData> FSkinData;
+    std::string FTabSkin;
+    std::string FButtonSkin;
+    bool FUseCloseBtn = true;
+};
