@@ -107,9 +107,16 @@ std::string TAboutF::SkinsPage() {
     return ProgramDirectory() + "Skins" + PathDelim + PageName;
 }
 
+std::string TAboutF::LocalPage() {
+    return CurrentDirectory() + PathDelim + PageName;
+}
+
+std::string TAboutF::LinkAddress(const std::function<bool(const std::string&)>& fileExists) {
+    if (fileExists(SkinsPage())) return SkinsPage();
+    if (fileExists(LocalPage())) return LocalPage();
+    return WebPage;
+}
+
 void TAboutF::sWebLabel1Click(TObject*) {
-    const std::string local = CurrentDirectory() + PathDelim + PageName;
-    if (FileExists(SkinsPage())) sWebLabel1->SetURL(SkinsPage());
-    else if (FileExists(local)) sWebLabel1->SetURL(local);
-    else sWebLabel1->SetURL(WebPage);
+    sWebLabel1->SetURL(LinkAddress(FileExists));
 }

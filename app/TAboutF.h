@@ -4,6 +4,8 @@
 
 #include "framework/TForm.h"
 
+#include <functional>
+
 class TButton;
 class TImage;
 class TLabel;
@@ -30,8 +32,11 @@ public:
     // Runs after the press has opened the current address: chooses the address of the next
     // press (the page in the Skins folder, else the one in the current folder, else the web).
     void sWebLabel1Click(TObject* sender);
-    // The Skins folder's page, beside the program.
+    // The Skins folder's page, beside the program, and the page of that name in the current folder.
     static std::string SkinsPage();
+    static std::string LocalPage();
+    // The address of the link's next press: the first of the two pages that exists, else the web.
+    static std::string LinkAddress(const std::function<bool(const std::string&)>& fileExists);
 
 private:
     void CreatePanel();

@@ -6,6 +6,8 @@
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsSpeedButton.h"
 
+#include "platform/controls/MenuApi.h"
+
 #include <fstream>
 
 namespace {
@@ -81,4 +83,15 @@ void GameTest::ClickCloseBox() {
     ASSERT_GE(at.X, 0) << "the active window has no close box";
     FDriver->Advance(DoubleClickGap);
     FDriver->Click(at.X, at.Y);
+}
+
+void GameTest::ClickMenu(int position) {
+    const TRect item = Ui([&] {
+        TRect r;
+        GetMenuItemRect(Form1->Handle(), GetMenu(Form1->Handle()), static_cast<UINT>(position), &r);
+        return r;
+    });
+    ASSERT_FALSE(item.IsEmpty()) << "no menu item " << position;
+    FDriver->Advance(DoubleClickGap);
+    FDriver->Click((item.Left + item.Right) / 2, (item.Top + item.Bottom) / 2);
 }

@@ -100,6 +100,11 @@ protected:
         });
     }
 
+    // Clicks an item of the main window's menu bar: 0 "Новая игра", 1 "Настройки", 2 "Рекорды",
+    // 3 "О программе". Windows the item shows modally stay open (never open them with Ui(), which
+    // would wait for them to close).
+    void ClickMenu(int position);
+
     // --- the chooser and the dialogs ------------------------------------------------------
     bool ChooserShown() {
         return Ui([] { return SetValueF->Visible(); });

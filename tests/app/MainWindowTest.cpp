@@ -146,7 +146,7 @@ TEST_F(MainWindowTest, F5AndTheMenuStartANewGameAndTheClockStartsAgain) {
     EXPECT_EQ(Ui([] { return Form1->Seconds; }), 0);
     Driver().Advance(2000);
     const std::string second = Board().Digits;
-    Ui([] { Form1->NewGameMI->Click(); });
+    ClickMenu(0);
     EXPECT_NE(Board().Digits, second);
     EXPECT_EQ(Clock(), "0:00:00");
 }

@@ -1,0 +1,67 @@
+// Time of a new game on the running board and of the program's start to its first painted main
+// window, both on the headless back end.
+#include "app/GameProgram.h"
+#include "app/TForm1.h"
+#include "framework/TApplication.h"
+#include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/backend/headless/UiDriver.h"
+#include "platform/system/RandomGenerator.h"
+#include "platform/window/Win.h"
+#include "platform/window/WindowSystem.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <stdlib.h>
+
+namespace {
+
+// The benchmarks run where no settings file is, so they measure the first start.
+class TScratchFolder {
+public:
+    TScratchFolder() : FHome(std::filesystem::current_path()) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tavik-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data())) FPath = pattern;
+        if (!FPath.empty()) std::filesystem::current_path(FPath);
+    }
+    ~TScratchFolder() {
+        std::filesystem::current_path(FHome);
+        std::error_code error;
+        if (!FPath.empty()) std::filesystem::remove_all(FPath, error);
+    }
+
+private:
+    std::filesystem::path FHome;
+    std::filesystem::path FPath;
+};
+
+} // namespace
+
+// The UI thread runs the game; each iteration starts a new game there and paints the board.
+static void BM_NewGame(benchmark::State& state) {
+    TScratchFolder folder;
+    RandSeed(11);
+    UiDriver driver([] { return RunGame(); });
+    driver.WaitIdle();
+    for (auto _ : state) {
+        driver.RunOnUi([] {
+            Form1->NewGame();
+            UpdateWindow(Form1->Handle());
+        });
+    }
+    driver.Shutdown();
+}
+BENCHMARK(BM_NewGame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// From nothing to the main window shown and painted with its first game, then ended.
+static void BM_ProgramStartToPaintedWindow(benchmark::State& state) {
+    TScratchFolder folder;
+    for (auto _ : state) {
+        UiDriver driver([] { return RunGame(); });
+        driver.WaitIdle();
+        state.PauseTiming();
+        driver.Shutdown();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ProgramStartToPaintedWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);

@@ -1,0 +1,32 @@
+# The game end to end on the headless back end with a fixed seed: a whole game played to a win by
+# reading the solution from the automation dump, the winner's name kept over a restart, a wrong
+# digit offering a new game, and screenshots of the main window, a game with marks and an open
+# chooser, and the records window (written to the build's tests folder).
+add_executable(game_e2e ${CMAKE_CURRENT_LIST_DIR}/GameE2e.cpp)
+target_link_libraries(game_e2e PRIVATE app_lib)
+target_include_directories(game_e2e PRIVATE ${PROJECT_SOURCE_DIR})
+set_target_properties(game_e2e PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
+add_test(NAME e2e.game_win_and_restart COMMAND game_e2e win ${PROJECT_BINARY_DIR}/tests)
+add_test(NAME e2e.game_wrong_digit COMMAND game_e2e lose ${PROJECT_BINARY_DIR}/tests)
+set_tests_properties(e2e.game_win_and_restart e2e.game_wrong_digit PROPERTIES LABELS e2e TIMEOUT 300)
+
+# The program itself in automation mode: options, the dump's game fields and expect.
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/tests/game-script)
+add_test(NAME e2e.game_script
+         COMMAND sh -c "rm -f settings.ini && exec \"$1\" --headless --seed 42 --script \"$2\"" game_script
+                 $<TARGET_FILE:tavik-sudoku> ${CMAKE_CURRENT_LIST_DIR}/game_start.script
+         WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/tests/game-script)
+set_tests_properties(e2e.game_script PROPERTIES LABELS e2e TIMEOUT 120)
+
+# The same windows on the desktop back end under Xvfb, driven by real X events.
+add_executable(game_desktop_shots ${CMAKE_CURRENT_LIST_DIR}/GameDesktopShots.cpp)
+target_link_libraries(game_desktop_shots PRIVATE app_lib)
+target_include_directories(game_desktop_shots PRIVATE ${PROJECT_SOURCE_DIR})
+set_target_properties(game_desktop_shots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
+find_program(TAVIK_XVFB_RUN xvfb-run)
+find_program(TAVIK_XDOTOOL xdotool)
+if(TAVIK_XVFB_RUN AND TAVIK_XDOTOOL)
+    add_test(NAME e2e.game_desktop_shots COMMAND ${TAVIK_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
+             $<TARGET_FILE:game_desktop_shots> ${PROJECT_BINARY_DIR}/tests)
+    set_tests_properties(e2e.game_desktop_shots PROPERTIES LABELS e2e TIMEOUT 180)
+endif()
