@@ -50,7 +50,7 @@ T* Placed(T* control, TWinControl* parent, const std::string& name, int left, in
     return control;
 }
 
-void SetHint(TControl* control, const std::string& hint) {
+void ShowHintOf(TControl* control, const std::string& hint) {
     control->SetHint(hint);
     control->SetShowHint(true);
 }
@@ -122,7 +122,7 @@ void TForm1::CreateTopBar() {
     TimeL = Placed(new TLabel(this), this, "TimeL", 10, 4);
     TimeL->SetCaption("0:00:00");
     TimeL->Font()->SetStyle({fsBold});
-    SetHint(TimeL, "Прошло времени с начала игры");
+    ShowHintOf(TimeL, "Прошло времени с начала игры");
     TimeL->SetAnchors({akLeft, akTop});
 
     TreningErrL = Placed(new TsLabel(this), this, "TreningErrL", 130, 4);
@@ -134,7 +134,7 @@ void TForm1::CreateTopBar() {
     TreningChb = Placed(new TsCheckBox(this), this, "TreningChb", 154, 3);
     TreningChb->SkinData()->SetSkinSection("CHECKBOX");
     TreningChb->SetCaption("трен.");
-    SetHint(TreningChb, "Режим тренировки (В данном режиме можно ошибаться, но вы не попадете в \"Таблицу Рекордов\")");
+    ShowHintOf(TreningChb, "Режим тренировки (В данном режиме можно ошибаться, но вы не попадете в \"Таблицу Рекордов\")");
     TreningChb->SetWidth(46);
     TreningChb->SetHeight(17);
     TreningChb->SetAnchors({akTop, akRight});
@@ -147,7 +147,7 @@ void TForm1::CreateTopBar() {
     DifficultValueL = Placed(new TsLabel(this), this, "DifficultValueL", 276, 4);
     DifficultValueL->SetCaption("1");
     DifficultValueL->Font()->SetStyle({fsBold});
-    SetHint(DifficultValueL, "Сложность игры (1-10)");
+    ShowHintOf(DifficultValueL, "Сложность игры (1-10)");
     DifficultValueL->SetAnchors({akTop, akRight});
 
     DifficultTB = Placed(new TsTrackBar(this), this, "DifficultTB", 299, 0);
@@ -157,7 +157,7 @@ void TForm1::CreateTopBar() {
     DifficultTB->SetPosition(1);
     DifficultTB->SetPageSize(1);
     DifficultTB->SetThumbLength(15);
-    SetHint(DifficultTB, "Здесь можно выбрать сложность игры (1-10)");
+    ShowHintOf(DifficultTB, "Здесь можно выбрать сложность игры (1-10)");
     DifficultTB->SetWidth(190);
     DifficultTB->SetHeight(24);
     DifficultTB->SetAnchors({akTop, akRight});

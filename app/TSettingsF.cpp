@@ -32,7 +32,7 @@ T* Control(TForm* form, const std::string& name, int left, int top) {
     return control;
 }
 
-void SetHint(TControl* control, const std::string& hint) {
+void ShowHintOf(TControl* control, const std::string& hint) {
     control->SetHint(hint);
     control->SetShowHint(true);
 }
@@ -46,7 +46,7 @@ TsTrackBar* TrackBar(TForm* form, const std::string& name, int top, int max, int
     bar->SetThumbLength(15);
     bar->SetHeight(25);
     bar->SetAnchors({akLeft, akTop, akRight});
-    SetHint(bar, hint);
+    ShowHintOf(bar, hint);
     return bar;
 }
 
@@ -81,13 +81,13 @@ void TSettingsF::CreateSkinControls() {
     UseSkinChb->SetCaption("Использовать скин:");
     UseSkinChb->SetWidth(123);
     UseSkinChb->SetHeight(17);
-    SetHint(UseSkinChb, "Использовать или нет скин");
+    ShowHintOf(UseSkinChb, "Использовать или нет скин");
 
     SkinNameCb = Control<TsComboBox>(this, "SkinNameCb", 8, 26);
     SkinNameCb->SkinData()->SetSkinSection("COMBOBOX");
     SkinNameCb->SetWidth(169);
     SkinNameCb->SetHeight(21);
-    SetHint(SkinNameCb, "Список скинов");
+    ShowHintOf(SkinNameCb, "Список скинов");
 
     sLabel1 = Control<TsLabel>(this, "sLabel1", 8, 50);
     sLabel1->SetCaption("Цветовой сдвиг:");
@@ -106,7 +106,7 @@ void TSettingsF::CreateBoardControls() {
     SectwE->SetWidth(41);
     SectwE->SetHeight(21);
     SectwE->SetText("10");
-    SetHint(SectwE, "Ширина между блоками 3х3");
+    ShowHintOf(SectwE, "Ширина между блоками 3х3");
     SectwE->OnKeyPress = [this](TObject* s, char32_t& key) { SectwEKeyPress(s, key); };
 
     UseColorPanelChb = Control<TsCheckBox>(this, "UseColorPanelChb", 192, 138);
@@ -114,20 +114,20 @@ void TSettingsF::CreateBoardControls() {
     UseColorPanelChb->SetCaption(" ");
     UseColorPanelChb->SetWidth(23);
     UseColorPanelChb->SetHeight(17);
-    SetHint(UseColorPanelChb, "Использовать выбранный цвет панели");
+    ShowHintOf(UseColorPanelChb, "Использовать выбранный цвет панели");
 
     ColorPanelCS = Control<TsColorSelect>(this, "ColorPanelCS", 224, 136);
     ColorPanelCS->SkinData()->SetSkinSection("SPEEDBUTTON");
     ColorPanelCS->SetBounds(224, 136, 23, 22);
     ColorPanelCS->SetColorValue(clBlack);
     ColorPanelCS->SetEnabled(false);
-    SetHint(ColorPanelCS, "Выбрать цвет панели");
+    ShowHintOf(ColorPanelCS, "Выбрать цвет панели");
 
     FontCOlorCS = Control<TsColorSelect>(this, "FontCOlorCS", 256, 136);
     FontCOlorCS->SkinData()->SetSkinSection("SPEEDBUTTON");
     FontCOlorCS->SetBounds(256, 136, 23, 22);
     FontCOlorCS->SetColorValue(clBlack);
-    SetHint(FontCOlorCS, "Цвет шрифта (только не для скина)");
+    ShowHintOf(FontCOlorCS, "Цвет шрифта (только не для скина)");
     FontCOlorCS->OnChange = [this](TObject* s) { FontCOlorCSChange(s); };
 }
 
@@ -151,7 +151,7 @@ void TSettingsF::CreateButtons() {
         b->SetWidth(width);
         b->SetHeight(25);
         b->SetCaption(caption);
-        SetHint(b, hint);
+        ShowHintOf(b, hint);
         return b;
     };
     DefaultB = button("DefaultB", 8, 105, "Сделать как было", "Отменить изменения (вернуться к прежним настройкам)");

@@ -59,10 +59,9 @@ std::string GameTest::ActiveDialogText() {
         }
         EnumChildWindows(active, [&](HWND child) {
             if (GetClassName(child) != "Static") return true;
-            char buffer[1024] = {};
-            GetWindowText(child, buffer, sizeof buffer);
-            if (!text.empty() && buffer[0]) text += "\n";
-            text += buffer;
+            const std::string part = GetWindowText(child);
+            if (!text.empty() && !part.empty()) text += "\n";
+            text += part;
             return true;
         });
         return text;

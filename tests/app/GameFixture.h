@@ -125,11 +125,7 @@ protected:
     std::string ActiveDialogText();
     // The caption of the active window.
     std::string ActiveCaption() {
-        return Ui([] {
-            char text[512] = {};
-            GetWindowText(GetActiveWindow(), text, sizeof text);
-            return std::string(text);
-        });
+        return Ui([] { return GetWindowText(GetActiveWindow()); });
     }
     // Answers the active dialog as a user: Enter clicks its default button (OK), Esc cancels.
     void PressEnter() { FDriver->PressKey(VK_RETURN); }
