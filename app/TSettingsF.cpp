@@ -58,6 +58,9 @@ TSettingsF::TSettingsF(TComponent* owner) : TForm(owner) {
     SetKeyPreview(true);
     Font()->SetName("MS Sans Serif");
     Font()->SetSize(8);
+    // The designed size, so that the bottom-anchored buttons stay where they are placed.
+    SetWidth(336);
+    SetHeight(278);
     sSkinProvider1 = new TsSkinProvider(this);
     sSkinProvider1->SetName("sSkinProvider1");
     sSkinProvider1->SkinData()->SetSkinSection("FORM");

@@ -100,6 +100,10 @@ protected:
         });
     }
 
+    // Plays the game to its last cell and answers that cell right after the clock has run to
+    // `seconds`.
+    void WinIn(int seconds);
+
     // Clicks an item of the main window's menu bar: 0 "Новая игра", 1 "Настройки", 2 "Рекорды",
     // 3 "О программе". Windows the item shows modally stay open (never open them with Ui(), which
     // would wait for them to close).
@@ -111,6 +115,7 @@ protected:
     }
     // Clicks a digit button of the chooser's digit page.
     void ClickDigit(int digit, TMouseButton button = mbLeft);
+    TPoint DigitCentre(int digit);
     // Clicks a mark button of the chooser's marks page (which must be the page shown).
     void ClickMark(int digit, TMouseButton button = mbLeft);
     // The form that has the focus now (a modal dialog while one is open).

@@ -51,11 +51,7 @@ bool IsUtf8Cyrillic(const std::string& bytes) {
 class SettingsFileTest : public GameTest {
 protected:
     void WinAndName(const std::string& name) {
-        const int last = HiddenCells().back();
-        SolveAllBut(last);
-        ClickCell(last);
-        Ui([] { Form1->Seconds = 321; });
-        ClickDigit(ValueOf(last));
+        WinIn(321);
         Driver().Type(name);
         PressEnter();
     }

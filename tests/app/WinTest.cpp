@@ -14,20 +14,6 @@
 
 class WinTest : public GameTest {
 protected:
-    // Plays the game of the given difficulty to its last cell and answers that cell right after
-    // the clock has run to `seconds`.
-    void WinIn(int seconds) {
-        const int last = HiddenCells().back();
-        SolveAllBut(last);
-        ClickCell(last);
-        // The clock is set while the chooser is open; no time passes from here to the answer.
-        Ui([&] { Form1->Seconds = seconds; });
-        const TPoint at = Ui([&] {
-            TControl* b = SetValueF->DigitButtons[static_cast<std::size_t>(Form1->Cell(last)->Value - 1)];
-            return b->ClientToScreen({b->Width() / 2, b->Height() / 2});
-        });
-        Driver().Click(at.X, at.Y);
-    }
     void CloseRecords() {
         const TPoint at = Ui([] { return RecordsListF->OkB->ClientToScreen({10, 10}); });
         Driver().Click(at.X, at.Y);

@@ -5,8 +5,3 @@ target_link_libraries(window_demo PRIVATE platform_backend_headless)
 set_target_properties(window_demo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
 add_test(NAME e2e.window_demo COMMAND window_demo ${PROJECT_BINARY_DIR}/tests/window-demo.png)
 set_tests_properties(e2e.window_demo PROPERTIES LABELS e2e TIMEOUT 120)
-# The program itself in automation mode with its placeholder window.
-add_test(NAME e2e.placeholder_script
-         COMMAND tavik-sudoku --headless --screen 1024x768 --script ${CMAKE_CURRENT_LIST_DIR}/placeholder.txt)
-set_tests_properties(e2e.placeholder_script PROPERTIES LABELS e2e TIMEOUT 120
-                     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
