@@ -99,12 +99,21 @@ LRESULT DefaultWindowProc::NcPaint(HWND hwnd) {
     return 0;
 }
 
+// The frame alone: the client keeps its pixels, since a client invalidated without erasing would
+// have its see-through controls painted over themselves.
+static void RedrawFrame(HWND hwnd, const Window* w) {
+    Region frame(w->WindowBounds());
+    frame.Subtract(Region(w->FClient));
+    frame.Offset(-w->FClient.Left, -w->FClient.Top);
+    RedrawWindow(hwnd, nullptr, &frame, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+}
+
 LRESULT DefaultWindowProc::NcActivate(HWND hwnd, WPARAM wParam) {
     Window* w = Lookup(hwnd);
     bool active = wParam != 0;
     if (w->FNcActive != active) {
         w->FNcActive = active;
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+        RedrawFrame(hwnd, w);
     }
     return TRUE;
 }
@@ -309,7 +318,7 @@ LRESULT DefaultWindowProc::SetText(HWND hwnd, LPARAM lParam) {
     Window* w = Lookup(hwnd);
     const char* text = reinterpret_cast<const char*>(lParam);
     w->FText = text ? std::string(text) : std::string();
-    if ((w->FStyle & WS_CAPTION) == WS_CAPTION) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+    if ((w->FStyle & WS_CAPTION) == WS_CAPTION) RedrawFrame(hwnd, w);
     if (!w->FParent) WindowSystem::Current()->NotifyTopLevel(w, TTopLevelChange::tcText);
     return TRUE;
 }

@@ -144,6 +144,10 @@ void SdlBackend::Dispatch(const SDL_Event& e) {
         ReadDisplay();
         return;
     }
+    if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        SurfaceLost(FWindows.FindById(e.window.windowID));
+        return;
+    }
     if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED) {
         if (SdlWindowTable::TEntry* entry = FWindows.Find(FWindows.FindById(e.window.windowID)))
             entry->Real->Refresh();
@@ -274,6 +278,22 @@ void SdlBackend::MarkLayeredAbove(HWND hwnd) {
         if (e && e->State.Layered && e->Real->Mapped() && Overlap(e->State.Bounds, below->State.Bounds))
             FStale.insert(h);
     }
+}
+
+// The desktop's answer to a new size arrives after our pixels did, and the real window's new
+// surface starts blank: the whole window is shown again.
+void SdlBackend::SurfaceLost(HWND hwnd) {
+    SdlWindowTable::TEntry* e = FWindows.Find(hwnd);
+    if (!e) return;
+    e->Real->SurfaceLost();
+    if (e->State.Layered) {
+        FStale.insert(hwnd);
+        return;
+    }
+    if (!FSink) return;
+    FSink->RunOnUi([hwnd] {
+        if (IsWindow(hwnd)) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+    });
 }
 
 void SdlBackend::RecomposeStale() {

@@ -61,6 +61,7 @@ private:
     void PresentLayered(HWND hwnd, SdlWindowTable::TEntry& entry, const Bitmap* image, const Region& dirty);
     void MarkLayeredAbove(HWND hwnd);
     void RecomposeStale();
+    void SurfaceLost(HWND hwnd);
 
     RealClock FClock;
     std::thread::id FUiThread;

@@ -59,8 +59,10 @@ std::uint32_t SdlTopLevel::Id() const {
 
 void SdlTopLevel::ApplyBounds(const TRect& bounds) {
     if (bounds.TopLeft() != FBounds.TopLeft()) SDL_SetWindowPosition(FWindow, bounds.Left, bounds.Top);
-    if (bounds.Size() != FBounds.Size())
+    if (bounds.Size() != FBounds.Size()) {
+        FSurfaceLost = true;
         SDL_SetWindowSize(FWindow, std::max(1, bounds.Width()), std::max(1, bounds.Height()));
+    }
     FBounds = bounds;
 }
 
@@ -118,7 +120,8 @@ void SdlTopLevel::Present(const Bitmap& image, const Region& dirty) {
     if (!FWindow) return;
     SDL_Surface* surface = SDL_GetWindowSurface(FWindow);
     if (!surface) return;
-    Region area = dirty;
+    Region area = FSurfaceLost ? Region(image.BoundsRect()) : dirty;
+    FSurfaceLost = false;
     area.Intersect(TRect{0, 0, std::min(surface->w, image.Width()), std::min(surface->h, image.Height())});
     if (area.IsEmpty()) return;
     std::vector<TRect> rects = area.Rects();

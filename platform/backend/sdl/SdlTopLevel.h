@@ -39,6 +39,8 @@ public:
     void Present(const Bitmap& image, const Region& dirty);
     // Shows the last presented pixels again (the desktop lost them).
     void Refresh();
+    // The real window's pixels are gone (a new size): the next present copies the whole image.
+    void SurfaceLost() { FSurfaceLost = true; }
 
 private:
     void ApplyBounds(const TRect& bounds);
@@ -54,4 +56,5 @@ private:
     std::optional<Region> FShape;
     bool FShapeApplied = false;
     float FOpacity = 1.0f;
+    bool FSurfaceLost = true;
 };

@@ -272,3 +272,17 @@ TEST_F(PaintingTest, RedrawWindowFlagsChooseWhatIsPaintedAndWhen) {
     EXPECT_EQ(GetUpdateRgn(top, &got, FALSE), SIMPLEREGION);
     EXPECT_EQ(got.BoundingBox(), (TRect{150, 150, 160, 160}));
 }
+
+TEST_F(PaintingTest, ActivationAndCaptionTextRepaintTheFrameButLeaveTheClientAlone) {
+    // A client repainted without being erased would draw see-through controls over themselves.
+    HWND h = Top("w", 0, 0, 200, 150, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    Pump();
+    Log.clear();
+    SendMessage(h, WM_NCACTIVATE, FALSE, 0);
+    SetWindowText(h, "renamed");
+    TRect upd;
+    EXPECT_FALSE(GetUpdateRect(h, &upd, FALSE));
+    Pump();
+    EXPECT_GE(Count(h, WM_NCPAINT), 1);
+    EXPECT_EQ(Count(h, WM_PAINT), 0);
+}

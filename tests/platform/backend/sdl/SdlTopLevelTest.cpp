@@ -77,7 +77,9 @@ protected:
         ASSERT_TRUE(w.Valid());
         SDL_Surface* s = SDL_GetWindowSurface(w.Handle());
         ASSERT_NE(s, nullptr);
-        SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 1, 2, 3));
+        Bitmap plain(100, 50);
+        plain.Fill(RGB(1, 2, 3));
+        w.Present(plain, Region());
         Bitmap image = Pattern(bottomUp);
         Region dirty = Region::FromRects({{5, 5, 30, 20}, {60, 10, 100, 50}});
         w.Present(image, dirty);
@@ -95,6 +97,24 @@ TEST_F(SdlTopLevelPixels, OnlyTheDirtyPartIsCopiedWithColoursIntact) {
 
 TEST_F(SdlTopLevelPixels, BottomUpBitmapsArriveTheRightWayUp) {
     ExpectPresented(true);
+}
+
+TEST_F(SdlTopLevelPixels, AFreshOrResizedWindowGetsTheWholeImageWhateverIsDirty) {
+    // The real window's surface starts blank; copying only the dirty part would leave the rest so.
+    SdlTopLevel w(State(false), SdlTopLevel::CreationFlags(State(false), true, false));
+    SDL_Surface* s = SDL_GetWindowSurface(w.Handle());
+    ASSERT_NE(s, nullptr);
+    Bitmap image = Pattern(false);
+    w.Present(image, Region(TRect{0, 0, 1, 1}));
+    EXPECT_EQ(SurfacePixel(s, 90, 40), image.Pixel(90, 40));
+    Bitmap plain(100, 50);
+    plain.Fill(RGB(1, 2, 3));
+    w.Present(plain, Region(TRect{0, 0, 1, 1}));
+    EXPECT_EQ(SurfacePixel(s, 90, 40), image.Pixel(90, 40)) << "afterwards only the dirty part";
+    w.SurfaceLost();
+    s = SDL_GetWindowSurface(w.Handle());
+    w.Present(plain, Region(TRect{0, 0, 1, 1}));
+    EXPECT_EQ(SurfacePixel(s, 90, 40), RGB(1, 2, 3));
 }
 
 TEST_F(SdlTopLevelPixels, ManyDirtyPiecesStillCopyEveryOne) {
