@@ -434,14 +434,7 @@ void TWinControl::PaintHandler(TMessage& m) {
     if (own) dc = BeginPaint(FHandle, &ps);
     try {
         if (FDoubleBuffered && own) {
-            TRect client = ClientRect();
-            Bitmap image(std::max(1, client.Width()), std::max(1, client.Height()));
-            DeviceContext memory(&image);
-            TMessage erase{WM_ERASEBKGND, reinterpret_cast<WPARAM>(&memory), reinterpret_cast<LPARAM>(&memory), 0};
-            WMEraseBkgnd(erase);
-            PaintWindow(&memory);
-            PaintControls(&memory, nullptr);
-            dc->BitBlt(0, 0, client.Width(), client.Height(), memory, 0, 0);
+            PaintOffScreen(dc, ps.rcPaint);
         } else {
             PaintWindow(dc);
             PaintControls(dc, nullptr);
@@ -451,6 +444,20 @@ void TWinControl::PaintHandler(TMessage& m) {
         throw;
     }
     if (own) EndPaint(FHandle, &ps);
+}
+
+// Only the part to be painted is composed: a board of many cells repaints one cell at a time.
+void TWinControl::PaintOffScreen(HDC dc, const TRect& paint) {
+    const TRect area = paint.Intersect(ClientRect());
+    if (area.IsEmpty()) return;
+    Bitmap image(area.Width(), area.Height());
+    DeviceContext memory(&image);
+    memory.SetViewportOrg(-area.Left, -area.Top);
+    TMessage erase{WM_ERASEBKGND, reinterpret_cast<WPARAM>(&memory), reinterpret_cast<LPARAM>(&memory), 0};
+    WMEraseBkgnd(erase);
+    PaintWindow(&memory);
+    PaintControls(&memory, nullptr);
+    dc->BitBlt(area.Left, area.Top, area.Width(), area.Height(), memory, area.Left, area.Top);
 }
 
 void TWinControl::WMPaint(TMessage& m) {

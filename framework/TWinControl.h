@@ -194,6 +194,7 @@ protected:
 
     // WM_PAINT: erase (or copy off-screen with DoubleBuffered), PaintWindow, then the graphic
     // children.
+    void PaintOffScreen(HDC dc, const TRect& paint);
     void PaintHandler(TMessage& message);
     virtual void PaintWindow(HDC dc);
     virtual void UpdateShowing();

@@ -67,6 +67,13 @@ TEST_F(PaintingTest, ADoubleBufferedControlShowsTheSamePicture) {
     EXPECT_EQ(Pixel(*panel, 20, 20), plain[1]);
     EXPECT_EQ(Pixel(*panel, 100, 100), plain[2]);
     EXPECT_EQ(plain[0], clLime);
+    // A repaint of part of the panel composes that part alone, in its place.
+    auto* red = static_cast<TLabel*>(panel->Controls(0));
+    red->SetColor(clBlue);
+    EXPECT_EQ(Pixel(*panel, 20, 20), clBlue);
+    EXPECT_EQ(Pixel(*panel, 40, 40), clLime);
+    EXPECT_EQ(Pixel(*panel, 49, 12), clBlue);
+    EXPECT_EQ(Pixel(*panel, 100, 100), plain[2]);
 }
 
 TEST_F(PaintingTest, PanelBevelsAreDrawnOutsideInAndChildrenAlignInsideThem) {
