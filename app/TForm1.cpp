@@ -2,6 +2,7 @@
 #include "app/TForm1.h"
 
 #include "app/BoardGeometry.h"
+#include "app/DesignHelpers.h"
 #include "app/GameDialogs.h"
 #include "app/SettingsIni.h"
 #include "app/TAboutF.h"
@@ -39,20 +40,6 @@ constexpr WORD KeyF5 = 116;
 // The left (or top) that centres a window of that size on the screen, rounded down.
 int Centred(int screenSize, int windowSize) {
     return static_cast<int>(std::floor(screenSize / 2.0 - windowSize / 2.0));
-}
-
-template <class T>
-T* Placed(T* control, TWinControl* parent, const std::string& name, int left, int top) {
-    control->SetName(name);
-    control->SetParent(parent);
-    control->SetLeft(left);
-    control->SetTop(top);
-    return control;
-}
-
-void ShowHintOf(TControl* control, const std::string& hint) {
-    control->SetHint(hint);
-    control->SetShowHint(true);
 }
 
 } // namespace
@@ -119,19 +106,19 @@ void TForm1::CreateMenu() {
 // The design places are those of a 500 pixel wide window; FormCreate moves the controls that
 // keep their distance from the right edge.
 void TForm1::CreateTopBar() {
-    TimeL = Placed(new TLabel(this), this, "TimeL", 10, 4);
+    TimeL = PlacedControl<TLabel>(this, "TimeL", 10, 4);
     TimeL->SetCaption("0:00:00");
     TimeL->Font()->SetStyle({fsBold});
     ShowHintOf(TimeL, "Прошло времени с начала игры");
     TimeL->SetAnchors({akLeft, akTop});
 
-    TreningErrL = Placed(new TsLabel(this), this, "TreningErrL", 130, 4);
+    TreningErrL = PlacedControl<TsLabel>(this, "TreningErrL", 130, 4);
     TreningErrL->Font()->SetStyle({fsBold});
     TreningErrL->SetCaption("");
     TreningErrL->SetVisible(false);
     TreningErrL->SetAnchors({akTop, akRight});
 
-    TreningChb = Placed(new TsCheckBox(this), this, "TreningChb", 154, 3);
+    TreningChb = PlacedControl<TsCheckBox>(this, "TreningChb", 154, 3);
     TreningChb->SkinData()->SetSkinSection("CHECKBOX");
     TreningChb->SetCaption("трен.");
     ShowHintOf(TreningChb, "Режим тренировки (В данном режиме можно ошибаться, но вы не попадете в \"Таблицу Рекордов\")");
@@ -140,17 +127,17 @@ void TForm1::CreateTopBar() {
     TreningChb->SetAnchors({akTop, akRight});
     TreningChb->OnClick = [this](TObject* s) { TreningChbClick(s); };
 
-    DifficultL = Placed(new TsLabel(this), this, "DifficultL", 211, 4);
+    DifficultL = PlacedControl<TsLabel>(this, "DifficultL", 211, 4);
     DifficultL->SetCaption("Сложность:");
     DifficultL->SetAnchors({akTop, akRight});
 
-    DifficultValueL = Placed(new TsLabel(this), this, "DifficultValueL", 276, 4);
+    DifficultValueL = PlacedControl<TsLabel>(this, "DifficultValueL", 276, 4);
     DifficultValueL->SetCaption("1");
     DifficultValueL->Font()->SetStyle({fsBold});
     ShowHintOf(DifficultValueL, "Сложность игры (1-10)");
     DifficultValueL->SetAnchors({akTop, akRight});
 
-    DifficultTB = Placed(new TsTrackBar(this), this, "DifficultTB", 299, 0);
+    DifficultTB = PlacedControl<TsTrackBar>(this, "DifficultTB", 299, 0);
     DifficultTB->SkinData()->SetSkinSection("TRACKBAR");
     DifficultTB->SetMin(1);
     DifficultTB->SetMax(10);
@@ -165,7 +152,7 @@ void TForm1::CreateTopBar() {
 }
 
 void TForm1::CreateBoardPanel() {
-    Panel = Placed(new TsPanel(this), this, "Panel", 6, 26);
+    Panel = PlacedControl<TsPanel>(this, "Panel", 6, 26);
     Panel->SkinData()->SetSkinSection("PANEL");
     Panel->SetCaption("");
     Panel->SetBevelInner(bvLowered);

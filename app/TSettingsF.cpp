@@ -1,6 +1,7 @@
 // The settings dialog's controls, layout and closing.
 #include "app/TSettingsF.h"
 
+#include "app/DesignHelpers.h"
 #include "app/TForm1.h"
 #include "app/TSetValueF.h"
 #include "framework/TCheckBox.h"
@@ -22,23 +23,8 @@ TSettingsF* SettingsF = nullptr;
 
 namespace {
 
-template <class T>
-T* Control(TForm* form, const std::string& name, int left, int top) {
-    auto* control = new T(form);
-    control->SetName(name);
-    control->SetParent(form);
-    control->SetLeft(left);
-    control->SetTop(top);
-    return control;
-}
-
-void ShowHintOf(TControl* control, const std::string& hint) {
-    control->SetHint(hint);
-    control->SetShowHint(true);
-}
-
 TsTrackBar* TrackBar(TForm* form, const std::string& name, int top, int max, int step, const std::string& hint) {
-    auto* bar = Control<TsTrackBar>(form, name, 0, top);
+    auto* bar = PlacedControl<TsTrackBar>(form, name, 0, top);
     bar->SkinData()->SetSkinSection("TRACKBAR");
     bar->SetMax(max);
     bar->SetPageSize(step);
@@ -79,32 +65,32 @@ TSettingsF::~TSettingsF() {
 }
 
 void TSettingsF::CreateSkinControls() {
-    UseSkinChb = Control<TsCheckBox>(this, "UseSkinChb", 8, 7);
+    UseSkinChb = PlacedControl<TsCheckBox>(this, "UseSkinChb", 8, 7);
     UseSkinChb->SkinData()->SetSkinSection("CHECKBOX");
     UseSkinChb->SetCaption("Использовать скин:");
     UseSkinChb->SetWidth(123);
     UseSkinChb->SetHeight(17);
     ShowHintOf(UseSkinChb, "Использовать или нет скин");
 
-    SkinNameCb = Control<TsComboBox>(this, "SkinNameCb", 8, 26);
+    SkinNameCb = PlacedControl<TsComboBox>(this, "SkinNameCb", 8, 26);
     SkinNameCb->SkinData()->SetSkinSection("COMBOBOX");
     SkinNameCb->SetWidth(169);
     SkinNameCb->SetHeight(21);
     ShowHintOf(SkinNameCb, "Список скинов");
 
-    sLabel1 = Control<TsLabel>(this, "sLabel1", 8, 50);
+    sLabel1 = PlacedControl<TsLabel>(this, "sLabel1", 8, 50);
     sLabel1->SetCaption("Цветовой сдвиг:");
     HueOffsetTb = TrackBar(this, "HueOffsetTb", 64, 360, 10, "Изменение оттенка скина");
-    sLabel2 = Control<TsLabel>(this, "sLabel2", 8, 90);
+    sLabel2 = PlacedControl<TsLabel>(this, "sLabel2", 8, 90);
     sLabel2->SetCaption("Яркость:");
     SaturationTb = TrackBar(this, "SaturationTb", 104, 100, 5, "Яркость скина");
 }
 
 void TSettingsF::CreateBoardControls() {
-    sLabel3 = Control<TsLabel>(this, "sLabel3", 8, 140);
+    sLabel3 = PlacedControl<TsLabel>(this, "sLabel3", 8, 140);
     sLabel3->SetCaption("Ширина между блоками:");
 
-    SectwE = Control<TsEdit>(this, "SectwE", 136, 136);
+    SectwE = PlacedControl<TsEdit>(this, "SectwE", 136, 136);
     SectwE->SkinData()->SetSkinSection("EDIT");
     SectwE->SetWidth(41);
     SectwE->SetHeight(21);
@@ -112,21 +98,21 @@ void TSettingsF::CreateBoardControls() {
     ShowHintOf(SectwE, "Ширина между блоками 3х3");
     SectwE->OnKeyPress = [this](TObject* s, char32_t& key) { SectwEKeyPress(s, key); };
 
-    UseColorPanelChb = Control<TsCheckBox>(this, "UseColorPanelChb", 192, 138);
+    UseColorPanelChb = PlacedControl<TsCheckBox>(this, "UseColorPanelChb", 192, 138);
     UseColorPanelChb->SkinData()->SetSkinSection("CHECKBOX");
     UseColorPanelChb->SetCaption(" ");
     UseColorPanelChb->SetWidth(23);
     UseColorPanelChb->SetHeight(17);
     ShowHintOf(UseColorPanelChb, "Использовать выбранный цвет панели");
 
-    ColorPanelCS = Control<TsColorSelect>(this, "ColorPanelCS", 224, 136);
+    ColorPanelCS = PlacedControl<TsColorSelect>(this, "ColorPanelCS", 224, 136);
     ColorPanelCS->SkinData()->SetSkinSection("SPEEDBUTTON");
     ColorPanelCS->SetBounds(224, 136, 23, 22);
     ColorPanelCS->SetColorValue(clBlack);
     ColorPanelCS->SetEnabled(false);
     ShowHintOf(ColorPanelCS, "Выбрать цвет панели");
 
-    FontCOlorCS = Control<TsColorSelect>(this, "FontCOlorCS", 256, 136);
+    FontCOlorCS = PlacedControl<TsColorSelect>(this, "FontCOlorCS", 256, 136);
     FontCOlorCS->SkinData()->SetSkinSection("SPEEDBUTTON");
     FontCOlorCS->SetBounds(256, 136, 23, 22);
     FontCOlorCS->SetColorValue(clBlack);
@@ -136,7 +122,7 @@ void TSettingsF::CreateBoardControls() {
 
 void TSettingsF::CreateStoreControls() {
     auto box = [this](const std::string& name, int top, int width, const std::string& caption) {
-        auto* check = Control<TCheckBox>(this, name, 8, top);
+        auto* check = PlacedControl<TCheckBox>(this, name, 8, top);
         check->SetBounds(8, top, width, 17);
         check->SetCaption(caption);
         return check;
@@ -149,7 +135,7 @@ void TSettingsF::CreateStoreControls() {
 
 void TSettingsF::CreateButtons() {
     auto button = [this](const std::string& name, int left, int width, const std::string& caption, const std::string& hint) {
-        auto* b = Control<TsButton>(this, name, left, 215);
+        auto* b = PlacedControl<TsButton>(this, name, left, 215);
         b->SkinData()->SetSkinSection("BUTTON");
         b->SetWidth(width);
         b->SetHeight(25);
