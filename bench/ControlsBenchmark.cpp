@@ -1,37 +1,16 @@
 // Benchmarks of the standard controls' hot paths: a keystroke into an edit, repainted.
-#include "platform/backend/headless/HeadlessBackend.h"
+#include "bench/ControlsBenchSession.h"
 #include "platform/controls/EditCodes.h"
-#include "platform/controls/StandardControls.h"
-#include "platform/window/ClassicStyle.h"
 #include "platform/window/Win.h"
-#include "platform/window/WindowSystem.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-struct TSession {
-    HeadlessBackend Backend;
-    HWND Main = nullptr;
-    TSession() {
-        WindowSystem::Start(Backend);
-        ClassicStyle::SetCaptionTextPainter([](HDC, const std::string&, const TRect&, bool, bool) {});
-        RegisterStandardControls();
-        WNDCLASS wc;
-        wc.lpszClassName = "BenchHost";
-        wc.hbrBackground = clBtnFace;
-        RegisterClass(wc);
-        Main = CreateWindowEx(0, "BenchHost", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 400, 300, nullptr, nullptr);
-    }
-    ~TSession() {
-        WindowSystem::Stop();
-        ClassicStyle::SetCaptionTextPainter(nullptr);
-    }
-};
 
 // One typed character: WM_CHAR through the edit's procedure (insert, layout, notifications),
 // then the repaint of the edit. The text is cleared every 40 characters so it stays field-sized.
 void TypeCharacter(benchmark::State& state, DWORD style, TRect r) {
-    TSession s;
+    TControlsBenchSession s(400, 300);
     HWND edit = CreateWindowEx(0, "Edit", "", WS_CHILD | WS_VISIBLE | WS_BORDER | style, r.Left, r.Top, r.Width(), r.Height(),
                                s.Main, reinterpret_cast<HMENU>(1));
     SetFocus(edit);

@@ -1,36 +1,18 @@
 // Benchmarks of the selection controls: track bar steps, list painting and sorted filling, and
 // opening a combo box's list.
-#include "platform/backend/headless/HeadlessBackend.h"
+#include "bench/ControlsBenchSession.h"
 #include "platform/controls/ComboBoxCodes.h"
 #include "platform/controls/ListBoxCodes.h"
-#include "platform/controls/StandardControls.h"
 #include "platform/controls/TrackBarCodes.h"
-#include "platform/window/ClassicStyle.h"
 #include "platform/window/Win.h"
-#include "platform/window/WindowSystem.h"
 
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 namespace {
-struct TSession {
-    HeadlessBackend Backend;
-    HWND Main = nullptr;
-    TSession() {
-        WindowSystem::Start(Backend);
-        ClassicStyle::SetCaptionTextPainter([](HDC, const std::string&, const TRect&, bool, bool) {});
-        RegisterStandardControls();
-        WNDCLASS wc;
-        wc.lpszClassName = "BenchHost";
-        wc.hbrBackground = clBtnFace;
-        RegisterClass(wc);
-        Main = CreateWindowEx(0, "BenchHost", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 500, 400, nullptr, nullptr);
-    }
-    ~TSession() {
-        WindowSystem::Stop();
-        ClassicStyle::SetCaptionTextPainter(nullptr);
-    }
+struct TSession : TControlsBenchSession {
+    TSession() : TControlsBenchSession(500, 400) {}
     HWND Child(const char* cls, DWORD style, int w, int h) {
         return CreateWindowEx(0, cls, "", WS_CHILD | WS_VISIBLE | style, 10, 10, w, h, Main, reinterpret_cast<HMENU>(1));
     }
