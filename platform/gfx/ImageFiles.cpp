@@ -4,6 +4,7 @@
 #include "platform/gfx/BmpReader.h"
 #include "platform/gfx/BmpWriter.h"
 #include "platform/gfx/JpegReader.h"
+#include "platform/gfx/JpegWriter.h"
 #include "platform/gfx/PngWriter.h"
 
 #include <cerrno>
@@ -42,6 +43,15 @@ bool DecodeBmp(std::span<const std::uint8_t> data, Bitmap& out, std::string& pro
     return BmpReader(data).Read(out, problem);
 }
 
+bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string* error) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file) return Report(error, "cannot create " + path + ": " + std::strerror(errno));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) return Report(error, "cannot write " + path);
+    return true;
+}
+
 } // namespace
 
 bool ReadBmp(std::span<const std::uint8_t> data, Bitmap& out, std::string* error) {
@@ -66,13 +76,16 @@ std::vector<std::uint8_t> EncodeBmp24(const Bitmap& bitmap) { return BmpWriter::
 std::vector<std::uint8_t> EncodeBmp8(const Bitmap& bitmap) { return BmpWriter::Encode8(bitmap); }
 std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap) { return PngWriter::Encode(bitmap); }
 
+std::vector<std::uint8_t> EncodeJpeg(const Bitmap& bitmap, int quality) { return JpegWriter::Encode(bitmap, quality); }
+
 bool WritePngFile(const std::string& path, const Bitmap& bitmap, std::string* error) {
     const std::vector<std::uint8_t> bytes = EncodePng(bitmap);
     if (bytes.empty()) return Report(error, "cannot encode an empty bitmap as PNG");
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) return Report(error, "cannot create " + path + ": " + std::strerror(errno));
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) return Report(error, "cannot write " + path);
-    return true;
+    return WriteFile(path, bytes, error);
+}
+
+bool WriteJpegFile(const std::string& path, const Bitmap& bitmap, int quality, std::string* error) {
+    const std::vector<std::uint8_t> bytes = EncodeJpeg(bitmap, quality);
+    if (bytes.empty()) return Report(error, "cannot encode an empty bitmap as JPEG");
+    return WriteFile(path, bytes, error);
 }

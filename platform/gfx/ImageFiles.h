@@ -1,5 +1,5 @@
 // Reading and writing image files: BMP (read 1/4/8/24/32-bit, write 8-bit palette and 24-bit),
-// JPEG (read), PNG (write).
+// JPEG (read and write), PNG (write).
 #pragma once
 
 #include "platform/gfx/Bitmap.h"
@@ -22,5 +22,8 @@ bool ReadJpegFile(const std::string& path, Bitmap& out, std::string* error = nul
 std::vector<std::uint8_t> EncodeBmp24(const Bitmap& bitmap);
 std::vector<std::uint8_t> EncodeBmp8(const Bitmap& bitmap);
 std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap);
-// Writes a 24-bit PNG; false with a reason when the file cannot be written.
+// A baseline colour JPEG at quality 1..100.
+std::vector<std::uint8_t> EncodeJpeg(const Bitmap& bitmap, int quality);
+// Write a 24-bit PNG or a JPEG; false with a reason when the file cannot be written.
 bool WritePngFile(const std::string& path, const Bitmap& bitmap, std::string* error = nullptr);
+bool WriteJpegFile(const std::string& path, const Bitmap& bitmap, int quality, std::string* error = nullptr);

@@ -1,7 +1,5 @@
-// Test-only helpers for the framework's file tests: a scratch folder and a JPEG encoder.
+// Test-only helpers for the framework's file tests: a scratch folder.
 #pragma once
-
-#include "platform/gfx/Bitmap.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -25,5 +23,3 @@ private:
     std::filesystem::path FRoot;
 };
 
-// A baseline JPEG of the bitmap at the given quality, made with libjpeg's compressor.
-std::vector<std::uint8_t> EncodeJpegForTest(const Bitmap& bitmap, int quality);

@@ -6,6 +6,7 @@
 #include "framework/TMemoryStream.h"
 #include "framework/TPicture.h"
 
+#include "platform/gfx/ImageFiles.h"
 #include "tests/framework/FrameworkTestFiles.h"
 
 #include <gtest/gtest.h>
@@ -162,7 +163,7 @@ TEST(TBitmapTest, BmpFilesRoundTripAndBadDataIsRefused) {
 }
 
 TEST(TJPEGImageTest, HeaderGivesTheSizeAndPixelsAreDecodedOnFirstUse) {
-    TMemoryStream stream(EncodeJpegForTest(TwoColourImage(32, 16), 95));
+    TMemoryStream stream(EncodeJpeg(TwoColourImage(32, 16), 95));
     TJPEGImage jpeg;
     jpeg.LoadFromStream(stream);
     EXPECT_EQ(jpeg.Width(), 32);
@@ -186,7 +187,7 @@ TEST(TJPEGImageTest, HeaderGivesTheSizeAndPixelsAreDecodedOnFirstUse) {
     EXPECT_EQ(jpeg.Width(), 32);
 
     // A valid header over damaged data loads, and the damage shows when the pixels are needed.
-    std::vector<std::uint8_t> cut = EncodeJpegForTest(TwoColourImage(32, 16), 95);
+    std::vector<std::uint8_t> cut = EncodeJpeg(TwoColourImage(32, 16), 95);
     cut.resize(cut.size() / 3);
     TMemoryStream truncated(cut);
     TJPEGImage damaged;
@@ -200,7 +201,7 @@ TEST(TPictureTest, LoadingChoosesTheGraphicByExtension) {
     TBitmap source;
     source.SetImage(TwoColourImage(8, 6));
     source.SaveToFile(folder.Path("glyph.BMP"));
-    TScratchFolder::Put(folder.Path("photo.JPeG"), EncodeJpegForTest(TwoColourImage(20, 10), 90));
+    TScratchFolder::Put(folder.Path("photo.JPeG"), EncodeJpeg(TwoColourImage(20, 10), 90));
 
     TPicture picture;
     int changes = 0;

@@ -8,7 +8,6 @@
 #include "platform/text/TextDraw.h"
 
 #include <cstdio>
-#include <jpeglib.h>
 #include <string>
 #include <vector>
 
@@ -108,37 +107,6 @@ Bitmap Render() {
     return small;
 }
 
-bool WriteJpeg(const std::string& path, const Bitmap& bitmap, int quality) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    jpeg_stdio_dest(&info, file);
-    info.image_width = static_cast<JDIMENSION>(bitmap.Width());
-    info.image_height = static_cast<JDIMENSION>(bitmap.Height());
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, quality, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(static_cast<std::size_t>(bitmap.Width()) * 3);
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            const TColor c = bitmap.Pixel(x, y);
-            row[x * 3] = static_cast<JSAMPLE>(c & 0xFF);
-            row[x * 3 + 1] = static_cast<JSAMPLE>((c >> 8) & 0xFF);
-            row[x * 3 + 2] = static_cast<JSAMPLE>((c >> 16) & 0xFF);
-        }
-        JSAMPROW pointer = row.data();
-        jpeg_write_scanlines(&info, &pointer, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    return std::fclose(file) == 0;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -147,7 +115,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const Bitmap picture = Render();
-    if (!WriteJpeg(argv[1], picture, 92)) {
+    if (!WriteJpegFile(argv[1], picture, 92)) {
         std::fprintf(stderr, "aboutart: cannot write %s\n", argv[1]);
         return 1;
     }

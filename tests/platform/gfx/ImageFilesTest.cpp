@@ -157,6 +157,27 @@ TEST(Jpeg, DecodesColourAndGreyFilesCloseToTheOriginal) {
     EXPECT_NEAR(GetGValue(grey), 120, 8);
 }
 
+TEST(Jpeg, OurEncoderWritesWhatTheReaderGetsBackFromEitherRowOrderAndDepth) {
+    for (const TPixelFormat format : {TPixelFormat::pf24bit, TPixelFormat::pf32bit})
+        for (const bool bottomUp : {false, true}) {
+            Bitmap smooth(33, 17, format, bottomUp);
+            for (int y = 0; y < 17; ++y)
+                for (int x = 0; x < 33; ++x) smooth.SetPixel(x, y, RGB(x * 7, 250 - y * 14, 90));
+            Bitmap back;
+            std::string error;
+            ASSERT_TRUE(ReadJpeg(EncodeJpeg(smooth, 95), back, &error)) << error;
+            ASSERT_EQ(back.Size(), smooth.Size());
+            for (const TPoint p : {TPoint{0, 0}, TPoint{32, 0}, TPoint{0, 16}, TPoint{20, 9}}) {
+                EXPECT_NEAR(GetRValue(back.Pixel(p.X, p.Y)), GetRValue(smooth.Pixel(p.X, p.Y)), 12) << p.X << "," << p.Y;
+                EXPECT_NEAR(GetGValue(back.Pixel(p.X, p.Y)), GetGValue(smooth.Pixel(p.X, p.Y)), 12) << p.X << "," << p.Y;
+            }
+        }
+    EXPECT_TRUE(EncodeJpeg(Bitmap(), 90).empty());
+    std::string error;
+    EXPECT_FALSE(WriteJpegFile("/nonexistent-folder/x.jpg", Bitmap(4, 4), 90, &error));
+    EXPECT_NE(error.find("/nonexistent-folder/x.jpg"), std::string::npos) << error;
+}
+
 TEST(Jpeg, MalformedFilesFailWithoutCrashOrHugeAllocation) {
     const std::vector<std::uint8_t> good = EncodeTestJpeg(Noise(40, 30, 5), 80);
     Bitmap b;

@@ -4,7 +4,6 @@
 #include "platform/gfx/ImageFiles.h"
 #include "skin/data/TacSkinPacker.h"
 
-#include <jpeglib.h>
 #include <zlib.h>
 
 #include <cstdio>
@@ -60,35 +59,7 @@ Bitmap SolidBitmap(int width, int height, TColor color) {
 }
 
 std::vector<std::uint8_t> SolidJpeg(int width, int height, TColor color) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = static_cast<JDIMENSION>(width);
-    info.image_height = static_cast<JDIMENSION>(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(static_cast<std::size_t>(width) * 3);
-    for (int x = 0; x < width; ++x) {
-        row[static_cast<std::size_t>(x) * 3] = static_cast<JSAMPLE>(GetRValue(color));
-        row[static_cast<std::size_t>(x) * 3 + 1] = static_cast<JSAMPLE>(GetGValue(color));
-        row[static_cast<std::size_t>(x) * 3 + 2] = static_cast<JSAMPLE>(GetBValue(color));
-    }
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<std::uint8_t> out(buffer, buffer + size);
-    std::free(buffer);
-    return out;
+    return EncodeJpeg(SolidBitmap(width, height, color), 95);
 }
 
 namespace {
