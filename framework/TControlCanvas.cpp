@@ -24,6 +24,16 @@ void TControlCanvas::FreeHandle() {
     FWindow = nullptr;
 }
 
+void TControlCanvas::PaintOn(HDC dc, const std::function<void()>& paint) {
+    FreeHandle();
+    SetHandle(dc);
+    struct TLetGo {
+        TControlCanvas* Canvas;
+        ~TLetGo() { Canvas->SetHandle(static_cast<HDC>(nullptr)); }
+    } letGo{this};
+    paint();
+}
+
 void TControlCanvas::CreateHandle() {
     if (!FControl) return;
     TRect area;

@@ -3,6 +3,8 @@
 
 #include "framework/TCanvas.h"
 
+#include <functional>
+
 class TControl;
 
 // Outside painting, drawing goes to a context over the control's window (or, for a graphic
@@ -18,6 +20,8 @@ public:
     void SetControl(TControl* control);
     // Returns a context got by CreateHandle to its window.
     void FreeHandle();
+    // Draws with the paint context for the length of paint, and lets it go even when paint throws.
+    void PaintOn(HDC dc, const std::function<void()>& paint);
 
 protected:
     void CreateHandle() override;

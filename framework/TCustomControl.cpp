@@ -16,15 +16,9 @@ void TCustomControl::DestroyWnd() {
 }
 
 void TCustomControl::PaintWindow(HDC dc) {
-    FCanvas->FreeHandle();
-    FCanvas->SetHandle(dc);
-    FCanvas->Font()->Assign(Font());
-    FCanvas->Brush()->SetColor(Color());
-    try {
+    FCanvas->PaintOn(dc, [this] {
+        FCanvas->Font()->Assign(Font());
+        FCanvas->Brush()->SetColor(Color());
         Paint();
-    } catch (...) {
-        FCanvas->SetHandle(static_cast<HDC>(nullptr));
-        throw;
-    }
-    FCanvas->SetHandle(static_cast<HDC>(nullptr));
+    });
 }

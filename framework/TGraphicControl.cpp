@@ -11,14 +11,8 @@ TGraphicControl::~TGraphicControl() {
 
 void TGraphicControl::WMPaint(TMessage& m) {
     if (!m.WParam || FWidth <= 0 || FHeight <= 0) return;
-    FCanvas->FreeHandle();
-    FCanvas->SetHandle(reinterpret_cast<HDC>(m.WParam));
-    FCanvas->Font()->Assign(Font());
-    try {
+    FCanvas->PaintOn(reinterpret_cast<HDC>(m.WParam), [this] {
+        FCanvas->Font()->Assign(Font());
         Paint();
-    } catch (...) {
-        FCanvas->SetHandle(static_cast<HDC>(nullptr));
-        throw;
-    }
-    FCanvas->SetHandle(static_cast<HDC>(nullptr));
+    });
 }
