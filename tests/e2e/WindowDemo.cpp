@@ -3,50 +3,23 @@
 #include "platform/backend/headless/UiDriver.h"
 #include "platform/gfx/ImageFiles.h"
 #include "platform/window/Win.h"
+#include "tests/e2e/DemoWindows.h"
 
 #include <cstdio>
 
 namespace {
 LRESULT PanelProc(HWND h, UINT m, WPARAM w, LPARAM l) {
-    if (m == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(h, &ps);
-        TRect rc;
-        GetClientRect(h, &rc);
-        dc->FillRect(rc, static_cast<TColor>(GetWindowLongPtr(h, GWLP_USERDATA)));
-        dc->FrameRect(rc, clBtnShadow);
-        EndPaint(h, &ps);
-        return 0;
-    }
-    return DefWindowProc(h, m, w, l);
-}
-
-HWND Frame(const char* caption, int x, int y, TColor a, TColor b) {
-    HWND top = CreateWindowEx(0, "DemoFrame", caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, x, y, 360, 260, nullptr, nullptr);
-    for (int i = 0; i < 4; ++i) {
-        HWND c = CreateWindowEx(WS_EX_CLIENTEDGE, "DemoPanel", "", WS_CHILD | WS_VISIBLE, 12 + (i % 2) * 166, 12 + (i / 2) * 104, 150, 90,
-                                top, nullptr);
-        SetWindowLongPtr(c, GWLP_USERDATA, (i % 3) ? a : b);
-        InvalidateRect(c, nullptr, TRUE);
-    }
-    return top;
+    if (m != WM_PAINT) return DefWindowProc(h, m, w, l);
+    PAINTSTRUCT ps;
+    PaintDemoPanel(h, BeginPaint(h, &ps));
+    EndPaint(h, &ps);
+    return 0;
 }
 
 int DemoMain() {
-    WNDCLASS frame;
-    frame.lpszClassName = "DemoFrame";
-    frame.hbrBackground = clBtnFace;
-    frame.lpfnWndProc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-        if (m == WM_CLOSE) PostQuitMessage(0);
-        return DefWindowProc(h, m, w, l);
-    };
-    RegisterClass(frame);
-    WNDCLASS panel;
-    panel.lpszClassName = "DemoPanel";
-    panel.lpfnWndProc = PanelProc;
-    RegisterClass(panel);
-    Frame("First window", 120, 120, RGB(255, 240, 200), RGB(200, 230, 255));
-    Frame("Second window", 300, 220, RGB(210, 250, 210), RGB(255, 210, 210));
+    RegisterDemoClasses(PanelProc);
+    DemoFrame("First window", 120, 120, RGB(255, 240, 200), RGB(200, 230, 255));
+    DemoFrame("Second window", 300, 220, RGB(210, 250, 210), RGB(255, 210, 210));
     MSG msg;
     while (GetMessage(&msg, nullptr, 0, 0)) {
         TranslateMessage(&msg);

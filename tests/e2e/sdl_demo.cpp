@@ -7,6 +7,7 @@
 #include "platform/text/TextDraw.h"
 #include "platform/window/Win.h"
 #include "platform/window/WindowSystem.h"
+#include "tests/e2e/DemoWindows.h"
 #include "tests/e2e/sdl_xdotool.h"
 
 #include <sys/resource.h>
@@ -37,8 +38,7 @@ LRESULT PanelProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     HDC dc = BeginPaint(h, &ps);
     TRect rc;
     GetClientRect(h, &rc);
-    dc->FillRect(rc, static_cast<TColor>(GetWindowLongPtr(h, GWLP_USERDATA)));
-    dc->FrameRect(rc, clBtnShadow);
+    PaintDemoPanel(h, dc);
     if (h == gClockPanel) {
         char text[32];
         std::snprintf(text, sizeof text, "%d:%02d", gSeconds / 60, gSeconds % 60);
@@ -47,33 +47,6 @@ LRESULT PanelProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     }
     EndPaint(h, &ps);
     return 0;
-}
-
-HWND Frame(const char* caption, int x, int y, TColor a, TColor b) {
-    HWND top = CreateWindowEx(0, "DemoFrame", caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, x,
-                              y, 360, 260, nullptr, nullptr);
-    for (int i = 0; i < 4; ++i) {
-        HWND c = CreateWindowEx(WS_EX_CLIENTEDGE, "DemoPanel", "", WS_CHILD | WS_VISIBLE, 12 + (i % 2) * 166,
-                                12 + (i / 2) * 104, 150, 90, top, nullptr);
-        SetWindowLongPtr(c, GWLP_USERDATA, (i % 3) ? a : b);
-        if (!gClockPanel) gClockPanel = c;
-    }
-    return top;
-}
-
-void RegisterClasses() {
-    WNDCLASS frame;
-    frame.lpszClassName = "DemoFrame";
-    frame.hbrBackground = clBtnFace;
-    frame.lpfnWndProc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-        if (m == WM_CLOSE) PostQuitMessage(0);
-        return DefWindowProc(h, m, w, l);
-    };
-    RegisterClass(frame);
-    WNDCLASS panel;
-    panel.lpszClassName = "DemoPanel";
-    panel.lpfnWndProc = PanelProc;
-    RegisterClass(panel);
 }
 
 // The first window lies below the second: press on its caption, drag it up and to the right.
@@ -140,9 +113,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     WindowSystem::Start(*backend);
-    RegisterClasses();
-    HWND first = Frame("First window", 120, 120, RGB(255, 240, 200), RGB(200, 230, 255));
-    Frame("Second window", 300, 220, RGB(210, 250, 210), RGB(255, 210, 210));
+    RegisterDemoClasses(PanelProc);
+    HWND first = DemoFrame("First window", 120, 120, RGB(255, 240, 200), RGB(200, 230, 255));
+    gClockPanel = GetWindow(first, GW_CHILD);
+    DemoFrame("Second window", 300, 220, RGB(210, 250, 210), RGB(255, 210, 210));
     std::thread hand;
     if (o.Drag)
         hand = std::thread(DragByHand, std::ref(*backend));
