@@ -20,6 +20,7 @@
 #include "framework/TScreen.h"
 #include "framework/TTimer.h"
 #include "puzzle/EElementCount.h"
+#include "resources/InternalSkins.h"
 #include "skin/controls/TsCheckBox.h"
 #include "skin/controls/TsLabel.h"
 #include "skin/controls/TsPanel.h"
@@ -67,6 +68,9 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     sSkinManager1 = new TsSkinManager(this);
     sSkinManager1->SetName("sSkinManager1");
     sSkinManager1->SetSkinDirectory("Skins");
+    for (const TInternalSkin& skin : InternalSkinArchives()) {
+        sSkinManager1->InternalSkins().Add({std::string(skin.Name), {skin.Data.begin(), skin.Data.end()}});
+    }
     sSkinManager1->SetSkinName("Desert (internal)");
     sSkinManager1->SetActive(false);
     sHintManager1 = new TsHintManager(this);
