@@ -69,7 +69,10 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     sSkinManager1->SetName("sSkinManager1");
     sSkinManager1->SetSkinDirectory("Skins");
     for (const TInternalSkin& skin : InternalSkinArchives()) {
-        sSkinManager1->InternalSkins().Add({std::string(skin.Name), {skin.Data.begin(), skin.Data.end()}});
+        TsStoredSkin item;
+        item.Name = skin.Name;
+        item.Data.assign(skin.Data.begin(), skin.Data.end());
+        sSkinManager1->InternalSkins().Add(std::move(item));
     }
     sSkinManager1->SetSkinName("Desert (internal)");
     sSkinManager1->SetActive(false);
