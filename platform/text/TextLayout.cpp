@@ -1,8 +1,9 @@
 // Line breaking for DrawText: greedy word wrap, "&" prefixes, tab expansion and "..." endings.
 #include "platform/text/TextLayout.h"
 
+#include "platform/system/Mnemonic.h"
+#include "platform/system/Utf8.h"
 #include "platform/text/TextDraw.h"
-#include "platform/text/Utf8.h"
 
 #include <algorithm>
 
@@ -21,16 +22,12 @@ TextLayout::TextLayout(FontFace& face, unsigned format)
 TextLayout::Chars TextLayout::Prefixed(const std::u32string& text) const {
     Chars out;
     out.reserve(text.size());
-    const bool prefixes = !(FFormat & DT_NOPREFIX);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!prefixes || text[i] != U'&') {
-            out.push_back({text[i], false});
-            continue;
-        }
-        if (++i == text.size()) break; // a lone "&" at the end shows nothing
-        const bool literal = text[i] == U'&';
-        out.push_back({text[i], !literal && !(FFormat & DT_HIDEPREFIX)});
+    if (FFormat & DT_NOPREFIX) {
+        for (char32_t c : text) out.push_back({c, false});
+        return out;
     }
+    const bool underline = !(FFormat & DT_HIDEPREFIX);
+    for (const TCaptionChar& c : CaptionChars(text)) out.push_back({c.Code, c.Marked && underline});
     return out;
 }
 
