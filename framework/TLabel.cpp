@@ -134,7 +134,8 @@ void TLabel::CMFontChanged(TMessage& m) {
     AdjustBounds();
 }
 
-// "&x" in the text makes Alt+x (or x on a form without an edit taking it) focus FocusControl.
+// "&x" in the text makes Alt+x, or x typed while the focused control takes no characters,
+// focus FocusControl.
 void TLabel::CMDialogChar(TMessage& m) {
     if (!FShowAccelChar || !FFocusControl || !Enabled() || !FFocusControl->CanFocus()) return;
     if (!IsMnemonic(GetText(), static_cast<char32_t>(m.WParam))) return;
