@@ -3,8 +3,8 @@
 // the run with an error naming its line.
 #pragma once
 
-#include "platform/backend/headless/DumpRecord.h"
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/automation/DumpRecord.h"
+#include "platform/automation/UiDriver.h"
 
 #include <string>
 #include <vector>

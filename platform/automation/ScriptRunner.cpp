@@ -1,6 +1,7 @@
 // The automation script runner.
-#include "platform/backend/headless/ScriptRunner.h"
-#include "platform/backend/headless/KeyNames.h"
+#include "platform/automation/ScriptRunner.h"
+#include "platform/automation/DumpWriter.h"
+#include "platform/automation/KeyNames.h"
 #include "platform/gfx/ImageFiles.h"
 
 #include <charconv>
