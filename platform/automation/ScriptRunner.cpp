@@ -2,61 +2,21 @@
 #include "platform/automation/ScriptRunner.h"
 #include "platform/automation/DumpWriter.h"
 #include "platform/automation/KeyNames.h"
+#include "platform/automation/ScriptError.h"
 #include "platform/gfx/ImageFiles.h"
 
+#include <cctype>
 #include <charconv>
+#include <chrono>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 
 namespace {
-struct TScriptError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-// Splits on blanks; "double quoted" words keep their blanks (quotes removed).
-std::vector<std::string> Words(const std::string& s) {
-    std::vector<std::string> out;
-    std::size_t i = 0;
-    while (i < s.size()) {
-        while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i]))) ++i;
-        if (i >= s.size()) break;
-        std::string word;
-        bool quoted = false;
-        while (i < s.size() && (quoted || !std::isspace(static_cast<unsigned char>(s[i])))) {
-            if (s[i] == '"') quoted = !quoted;
-            else word += s[i];
-            ++i;
-        }
-        if (quoted) throw TScriptError("unterminated quote");
-        out.push_back(word);
-    }
-    return out;
-}
-
-int Number(const std::string& s, const char* what) {
-    int v = 0;
-    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || end != s.data() + s.size()) throw TScriptError(std::string("bad ") + what + " '" + s + "'");
-    return v;
-}
-
 bool AsInteger(const std::string& s, long long& v) {
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     return !s.empty() && ec == std::errc() && end == s.data() + s.size();
-}
-
-void NeedArgs(const std::vector<std::string>& w, std::size_t n, const char* usage) {
-    if (w.size() != n) throw TScriptError(std::string("usage: ") + usage);
-}
-
-// Lines like "type TEXT" keep the rest of the line as written, blanks included.
-std::string RestAfterCommand(const std::string& line) {
-    std::size_t i = line.find_first_not_of(" \t");
-    i = line.find_first_of(" \t", i);
-    if (i == std::string::npos) return {};
-    i = line.find_first_not_of(" \t", i);
-    return i == std::string::npos ? std::string() : line.substr(i);
 }
 
 using TFilter = std::vector<std::pair<std::string, std::string>>;
@@ -68,7 +28,7 @@ TFilter ParseFilter(const std::string& text) {
     std::string part;
     while (std::getline(ss, part, ',')) {
         std::size_t eq = part.find('=');
-        if (eq == std::string::npos || eq == 0) throw TScriptError("bad filter '" + part + "' (want key=value)");
+        if (eq == std::string::npos || eq == 0) throw ScriptError("bad filter '" + part + "' (want key=value)");
         f.emplace_back(part.substr(0, eq), part.substr(eq + 1));
     }
     return f;
@@ -89,18 +49,59 @@ bool Compare(const std::string& actual, const std::string& op, const std::string
     if (op == "!=") return numeric ? a != b : actual != expected;
     if (op == "contains") return actual.find(expected) != std::string::npos;
     if (op == "<" || op == ">") {
-        if (!numeric) throw TScriptError("'" + op + "' needs numbers, got '" + actual + "' and '" + expected + "'");
+        if (!numeric) throw ScriptError("'" + op + "' needs numbers, got '" + actual + "' and '" + expected + "'");
         return op == "<" ? a < b : a > b;
     }
-    throw TScriptError("unknown operator '" + op + "' (==, !=, <, >, contains)");
+    throw ScriptError("unknown operator '" + op + "' (==, !=, <, >, contains)");
 }
 
 TMouseButton ButtonNamed(const std::string& s) {
     if (s == "left") return TMouseButton::mbLeft;
     if (s == "right") return TMouseButton::mbRight;
     if (s == "middle") return TMouseButton::mbMiddle;
-    throw TScriptError("bad button '" + s + "' (left, right or middle)");
+    throw ScriptError("bad button '" + s + "' (left, right or middle)");
 }
+
+bool IsCommandName(const std::string& name) {
+    if (name.empty() || name[0] == '#') return false;
+    for (unsigned char c : name)
+        if (std::isspace(c)) return false;
+    return true;
+}
+}
+
+ScriptRunner::ScriptRunner(UiDriver& driver) : FDriver(driver) {
+    AddBuiltIns();
+}
+
+void ScriptRunner::AddBuiltIns() {
+    auto number = [](const std::string& text, const char* what) { return ScriptCall::Integer(text, what); };
+    FBuiltIns["click"] = [this](const ScriptCall& c) { Click(c); };
+    FBuiltIns["move"] = [this, number](const ScriptCall& c) {
+        auto a = c.Args(2, "move X Y");
+        FDriver.MouseMove(number(a[0], "x"), number(a[1], "y"));
+    };
+    FBuiltIns["drag"] = [this, number](const ScriptCall& c) {
+        auto a = c.Args(4, "drag X1 Y1 X2 Y2");
+        FDriver.Drag(number(a[0], "x"), number(a[1], "y"), number(a[2], "x"), number(a[3], "y"));
+    };
+    FBuiltIns["key"] = [this](const ScriptCall& c) { Key(c); };
+    FBuiltIns["type"] = [this](const ScriptCall& c) {
+        if (c.Rest().empty()) throw ScriptError("usage: type TEXT");
+        FDriver.Type(c.Rest());
+    };
+    FBuiltIns["wait"] = [this](const ScriptCall& c) { Wait(c); };
+    FBuiltIns["shot"] = [this](const ScriptCall& c) { Shot(c.Args(1, "shot FILE.png")[0]); };
+    FBuiltIns["dump"] = [this](const ScriptCall& c) { Dump(c.Args(1, "dump FILE.json")[0]); };
+    FBuiltIns["expect"] = [this](const ScriptCall& c) { Expect(c); };
+    FBuiltIns["quit"] = [this](const ScriptCall& c) { Quit(c); };
+}
+
+void ScriptRunner::AddCommand(const std::string& name, TCommand command) {
+    if (!IsCommandName(name)) throw std::invalid_argument("bad script command name '" + name + "'");
+    if (FBuiltIns.count(name) || FCommands.count(name))
+        throw std::invalid_argument("the script command '" + name + "' is known already");
+    FCommands[name] = std::move(command);
 }
 
 bool ScriptRunner::RunFile(const std::string& path) {
@@ -116,77 +117,88 @@ bool ScriptRunner::RunFile(const std::string& path) {
 
 bool ScriptRunner::Run(const std::string& script) {
     FError.clear();
+    FRunning.clear();
     std::stringstream lines(script);
     std::string line;
     int number = 0;
     while (!FQuit && std::getline(lines, line)) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        try {
-            RunLine(line);
-        } catch (const std::exception& e) {
-            FError = "line " + std::to_string(number) + ": " + e.what();
-            return false;
-        }
+        if (!RunNumbered(line, number)) return false;
     }
     return true;
 }
 
-void ScriptRunner::RunLine(const std::string& line) {
-    std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string::npos || line[first] == '#') return;
-    if (FDriver.Finished()) throw TScriptError("the program has ended");
-    std::vector<std::string> w = Words(line);
-    const std::string& cmd = w[0];
-    if (cmd == "click") return Click(w);
-    if (cmd == "move") {
-        NeedArgs(w, 3, "move X Y");
-        return FDriver.MouseMove(Number(w[1], "x"), Number(w[2], "y"));
+bool ScriptRunner::RunNumbered(const std::string& line, int number) {
+    try {
+        RunLine(line, number);
+    } catch (const std::exception& e) {
+        return Fail(number, e.what());
     }
-    if (cmd == "drag") {
-        NeedArgs(w, 5, "drag X1 Y1 X2 Y2");
-        return FDriver.Drag(Number(w[1], "x"), Number(w[2], "y"), Number(w[3], "x"), Number(w[4], "y"));
-    }
-    if (cmd == "key") return Key(w);
-    if (cmd == "type") {
-        std::string text = RestAfterCommand(line);
-        if (text.empty()) throw TScriptError("usage: type TEXT");
-        return FDriver.Type(text);
-    }
-    if (cmd == "wait") {
-        NeedArgs(w, 2, "wait MS");
-        int ms = Number(w[1], "time");
-        if (ms < 0) throw TScriptError("a wait cannot go back in time");
-        return FDriver.Advance(static_cast<std::uint64_t>(ms));
-    }
-    if (cmd == "shot") {
-        NeedArgs(w, 2, "shot FILE.png");
-        return Shot(w[1]);
-    }
-    if (cmd == "dump") {
-        NeedArgs(w, 2, "dump FILE.json");
-        return Dump(w[1]);
-    }
-    if (cmd == "expect") return Expect(RestAfterCommand(line));
-    if (cmd == "quit") {
-        NeedArgs(w, 1, "quit");
-        FQuit = true;
-        FDriver.Shutdown();
-        return;
-    }
-    throw TScriptError("unknown command '" + cmd + "'");
+    return CheckFinishedCommands();
 }
 
-void ScriptRunner::Click(const std::vector<std::string>& w) {
-    if (w.size() != 3 && w.size() != 4) throw TScriptError("usage: click X Y [left|right|middle]");
-    TMouseButton b = w.size() == 4 ? ButtonNamed(w[3]) : TMouseButton::mbLeft;
-    FDriver.Click(Number(w[1], "x"), Number(w[2], "y"), b);
+bool ScriptRunner::Fail(int line, const std::string& what) {
+    FError = "line " + std::to_string(line) + ": " + what;
+    return false;
 }
 
-void ScriptRunner::Key(const std::vector<std::string>& w) {
-    NeedArgs(w, 2, "key NAME");
-    auto chord = KeyNames::Parse(w[1]);
-    if (!chord) throw TScriptError("unknown key '" + w[1] + "'");
+void ScriptRunner::RunLine(const std::string& line, int number) {
+    ScriptCall call = ScriptCall::Parse(line);
+    if (call.Name().empty() || call.Name()[0] == '#') return;
+    if (FDriver.Finished()) throw ScriptError("the program has ended");
+    if (auto builtIn = FBuiltIns.find(call.Name()); builtIn != FBuiltIns.end()) return builtIn->second(call);
+    if (auto command = FCommands.find(call.Name()); command != FCommands.end())
+        return RunOnUi(command->second, call, number);
+    throw ScriptError("unknown command '" + call.Name() + "'");
+}
+
+// Started rather than waited for, so that a command that opens a modal window (a message box
+// about a bad argument, say) leaves the script free to answer it.
+void ScriptRunner::RunOnUi(const TCommand& command, const ScriptCall& call, int line) {
+    auto done = std::make_shared<std::promise<void>>();
+    std::future<void> result = done->get_future();
+    bool started = FDriver.StartOnUi([command, call, done] {
+        try {
+            command(call);
+            done->set_value();
+        } catch (const std::exception&) {
+            done->set_exception(std::current_exception());
+        } catch (...) {
+            done->set_exception(std::make_exception_ptr(ScriptError("'" + call.Name() + "' failed")));
+        }
+    });
+    if (!started) throw ScriptError("the program is not running");
+    FRunning.push_back({line, std::move(result)});
+}
+
+bool ScriptRunner::CheckFinishedCommands() {
+    for (auto it = FRunning.begin(); it != FRunning.end();) {
+        if (it->Done.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+            ++it;
+            continue;
+        }
+        try {
+            it->Done.get();
+        } catch (const std::exception& e) {
+            return Fail(it->Line, e.what());
+        }
+        it = FRunning.erase(it);
+    }
+    return true;
+}
+
+void ScriptRunner::Click(const ScriptCall& call) {
+    std::vector<std::string> a = call.Args();
+    if (a.size() != 2 && a.size() != 3) throw ScriptError("usage: click X Y [left|right|middle]");
+    TMouseButton b = a.size() == 3 ? ButtonNamed(a[2]) : TMouseButton::mbLeft;
+    FDriver.Click(ScriptCall::Integer(a[0], "x"), ScriptCall::Integer(a[1], "y"), b);
+}
+
+void ScriptRunner::Key(const ScriptCall& call) {
+    std::string name = call.Args(1, "key NAME")[0];
+    auto chord = KeyNames::Parse(name);
+    if (!chord) throw ScriptError("unknown key '" + name + "'");
     for (UINT m : chord->Modifiers) FDriver.Key(m, true);
     FDriver.Key(chord->Vk, true);
     // A desktop delivers the typed character between key down and up.
@@ -195,16 +207,28 @@ void ScriptRunner::Key(const std::vector<std::string>& w) {
     for (auto it = chord->Modifiers.rbegin(); it != chord->Modifiers.rend(); ++it) FDriver.Key(*it, false);
 }
 
+void ScriptRunner::Wait(const ScriptCall& call) {
+    int ms = ScriptCall::Integer(call.Args(1, "wait MS")[0], "time");
+    if (ms < 0) throw ScriptError("a wait cannot go back in time");
+    FDriver.Advance(static_cast<std::uint64_t>(ms));
+}
+
+void ScriptRunner::Quit(const ScriptCall& call) {
+    call.Args(0, "quit");
+    FQuit = true;
+    FDriver.Shutdown();
+}
+
 void ScriptRunner::Shot(const std::string& path) {
     Bitmap shot = FDriver.Screenshot();
     std::string error;
-    if (shot.Empty()) throw TScriptError("no screen to capture");
-    if (!WritePngFile(path, shot, &error)) throw TScriptError("cannot write '" + path + "': " + error);
+    if (shot.Empty()) throw ScriptError("no screen to capture");
+    if (!WritePngFile(path, shot, &error)) throw ScriptError("cannot write '" + path + "': " + error);
 }
 
 std::vector<TDumpRecord> ScriptRunner::Records() {
     std::vector<TDumpRecord> records;
-    if (!FDriver.RunOnUi([&] { records = DumpWriter::Collect(); })) throw TScriptError("the program is not running");
+    if (!FDriver.RunOnUi([&] { records = DumpWriter::Collect(); })) throw ScriptError("the program is not running");
     return records;
 }
 
@@ -212,23 +236,14 @@ void ScriptRunner::Dump(const std::string& path) {
     std::string json = DumpWriter::ToJson(Records());
     std::ofstream out(path, std::ios::binary);
     if (!out || !out.write(json.data(), static_cast<std::streamsize>(json.size())))
-        throw TScriptError("cannot write '" + path + "'");
+        throw ScriptError("cannot write '" + path + "'");
 }
 
-void ScriptRunner::Expect(const std::string& rest) {
-    std::vector<std::string> w = Words(rest);
+void ScriptRunner::Expect(const ScriptCall& call) {
+    std::vector<std::string> w = call.Args();
     std::vector<TDumpRecord> records = Records();
-    if (!w.empty() && w[0] == "count") {
-        if (w.size() != 4) throw TScriptError("usage: expect count FILTER OP N");
-        TFilter f = ParseFilter(w[1]);
-        long long n = 0;
-        for (const TDumpRecord& r : records) n += Matches(r, f) ? 1 : 0;
-        Number(w[3], "count");
-        if (!Compare(std::to_string(n), w[2], w[3]))
-            throw TScriptError("expected count " + w[1] + " " + w[2] + " " + w[3] + ", found " + std::to_string(n));
-        return;
-    }
-    if (w.size() < 3) throw TScriptError("usage: expect FILTER FIELD OP VALUE");
+    if (!w.empty() && w[0] == "count") return ExpectCount(w, records);
+    if (w.size() < 3) throw ScriptError("usage: expect FILTER FIELD OP VALUE");
     TFilter f = ParseFilter(w[0]);
     const std::string& field = w[1];
     const std::string& op = w[2];
@@ -239,10 +254,20 @@ void ScriptRunner::Expect(const std::string& rest) {
         if (!Matches(r, f)) continue;
         ++matched;
         const TDumpValue* v = r.Get(field);
-        if (!v) throw TScriptError("record " + w[0] + " has no field '" + field + "'");
+        if (!v) throw ScriptError("record " + w[0] + " has no field '" + field + "'");
         std::string actual = TDumpRecord::ToText(*v);
         if (!Compare(actual, op, expected))
-            throw TScriptError("expected " + w[0] + " " + field + " " + op + " '" + expected + "', found '" + actual + "'");
+            throw ScriptError("expected " + w[0] + " " + field + " " + op + " '" + expected + "', found '" + actual + "'");
     }
-    if (!matched) throw TScriptError("no record matches " + w[0]);
+    if (!matched) throw ScriptError("no record matches " + w[0]);
+}
+
+void ScriptRunner::ExpectCount(const std::vector<std::string>& w, const std::vector<TDumpRecord>& records) {
+    if (w.size() != 4) throw ScriptError("usage: expect count FILTER OP N");
+    TFilter f = ParseFilter(w[1]);
+    long long n = 0;
+    for (const TDumpRecord& r : records) n += Matches(r, f) ? 1 : 0;
+    ScriptCall::Integer(w[3], "count");
+    if (!Compare(std::to_string(n), w[2], w[3]))
+        throw ScriptError("expected count " + w[1] + " " + w[2] + " " + w[3] + ", found " + std::to_string(n));
 }
