@@ -1,5 +1,5 @@
 # The program's resources: the About picture is compiled into the game library, and the Skins
-# folder (the About dialog's local page; later the skins) is copied beside the program and beside
+# folder (the About dialog's local page) is copied beside the program and beside
 # the tests, which look for it next to their own executable.
 set(about_picture ${CMAKE_CURRENT_LIST_DIR}/About.jpg)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${about_picture})
