@@ -1,5 +1,5 @@
 // The skin manager component: which skin, from where, whether it is in force, and its hue and
-// saturation. Today it stores these values; loading and applying skins come with the skin engine.
+// saturation. It stores these values; no skin is loaded or applied from them.
 #pragma once
 
 #include "framework/TComponent.h"
@@ -33,7 +33,7 @@ public:
     void SetSaturation(int value) { FSaturation = value; }
     TsStoredSkins& InternalSkins() { return FInternalSkins; }
     const TsStoredSkins& InternalSkins() const { return FInternalSkins; }
-    // The loaded skin's version while a skin is in force; none is loaded yet.
+    // The loaded skin's version while a skin is in force; "N/A" without one.
     std::string SkinInfo() const { return "N/A"; }
 
 private:

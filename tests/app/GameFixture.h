@@ -10,7 +10,7 @@
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
 #include "framework/TScreen.h"
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/system/RandomGenerator.h"
 #include "platform/window/Win.h"
 #include "tests/platform/system/TempFolder.h"
@@ -41,7 +41,7 @@ protected:
     // Starts the program and waits until its main window is shown with the first game.
     void Start(std::uint64_t seed = 20240611, TSize screen = {1280, 1024}) {
         RandSeed(seed);
-        FDriver = std::make_unique<UiDriver>([] { return RunGame(); }, screen);
+        FDriver = std::make_unique<HeadlessDriver>([] { return RunGame(); }, screen);
         FDriver->WaitIdle();
     }
     // Ends the program as the player would (closing the main window) and waits for it.
@@ -50,7 +50,7 @@ protected:
         FDriver->WaitIdle();
         FDriver.reset();
     }
-    UiDriver& Driver() { return *FDriver; }
+    HeadlessDriver& Driver() { return *FDriver; }
 
     // Runs fn on the UI thread and returns its result.
     template <class F>
@@ -143,5 +143,5 @@ protected:
 private:
     TempFolder FFolder;
     std::filesystem::path FHome;
-    std::unique_ptr<UiDriver> FDriver;
+    std::unique_ptr<HeadlessDriver> FDriver;
 };
