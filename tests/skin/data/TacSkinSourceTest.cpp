@@ -26,12 +26,7 @@ std::vector<std::uint8_t> Archive(const std::string& options) {
     return packer.Pack();
 }
 
-TsStoredSkin Stored(const std::string& name, std::vector<std::uint8_t> data) {
-    TsStoredSkin skin;
-    skin.Name = name;
-    skin.Data = std::move(data);
-    return skin;
-}
+TsStoredSkin Stored(const std::string& name, std::vector<std::uint8_t> data) { return {name, std::move(data)}; }
 
 class TacSkinSourceTest : public ::testing::Test {
 protected:
@@ -77,7 +72,7 @@ TEST_F(TacSkinSourceTest, PackedFileWinsOverFolderAndFolderOverInternal) {
     EXPECT_EQ(desert.InternalIndex, 1);
     ASSERT_TRUE(LoadSkinFromSource(model, desert, FInternal, {}));
     EXPECT_EQ(model.GeneralData.at(0).SectionName, "DESERT");
-    EXPECT_FALSE(FInternal[1].Data.empty());
+    EXPECT_FALSE(FInternal[1].Data().empty());
 }
 
 TEST_F(TacSkinSourceTest, UnknownNameFallsBackToTheFirstInternalSkinOrToNothing) {
