@@ -15,7 +15,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 
 #include <time.h>
 
@@ -121,10 +120,7 @@ BENCHMARK(BM_HueStep)->UseManualTime()->Unit(benchmark::kMillisecond);
 // an empty skin name, the same start without a skin, to compare.
 static void BM_HeadlessStart(benchmark::State& state, const char* skin) {
     TScratchCurrentFolder folder;
-    std::filesystem::create_directories("Skins");
-    const std::vector<std::uint8_t> archive = ShippedSizeSkinArchive(0);
-    std::ofstream("Skins/Bench.asz", std::ios::binary)
-        .write(reinterpret_cast<const char*>(archive.data()), static_cast<std::streamsize>(archive.size()));
+    WriteFileBytes("Skins/Bench.asz", ShippedSizeSkinArchive(0));
     double uiCpu = 0;
     for (auto _ : state) {
         double startCpu = 0;

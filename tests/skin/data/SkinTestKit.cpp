@@ -7,10 +7,18 @@
 #include <zlib.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <cstdlib>
 #include <stdexcept>
 
 std::vector<std::uint8_t> BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+
+void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+}
 
 std::vector<std::uint8_t> ZlibStream(const std::vector<std::uint8_t>& data) {
     uLongf length = compressBound(static_cast<uLong>(data.size()));

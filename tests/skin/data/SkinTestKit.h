@@ -10,6 +10,8 @@
 #include <vector>
 
 std::vector<std::uint8_t> BytesOf(const std::string& text);
+// Writes the bytes to a file, making its folders first.
+void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> ZlibStream(const std::vector<std::uint8_t>& data);
 
 // Archive bytes written field by field, so tests can forge any count, length or stream.

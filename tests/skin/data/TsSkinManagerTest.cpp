@@ -10,17 +10,10 @@
 #include "framework/TPanel.h"
 
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
-}
 
 // The section names of a skin model, in order.
 std::vector<std::string> Sections(const TsSkinManager& manager) {
@@ -121,9 +114,9 @@ TEST_F(SkinManagerTest, AnUnknownNameGivesTheFirstInternalSkinAndNoInternalSkins
 }
 
 TEST_F(SkinManagerTest, APackedFileWinsOverAFolderOfTheSameName) {
-    WriteFile(FSkins / "Gold.asz", TinySkinArchive("PACKED", RGB(1, 2, 3)));
-    WriteFile(FSkins / "Gold" / "Options.dat", BytesOf("[GLOBALINFO]\nVERSION=1.5\n[FOLDER]\n"));
-    WriteFile(FSkins / "Silver" / "Options.dat", BytesOf("[GLOBALINFO]\nVERSION=1.5\n[FOLDER]\n"));
+    WriteFileBytes((FSkins / "Gold.asz").string(), TinySkinArchive("PACKED", RGB(1, 2, 3)));
+    WriteFileBytes((FSkins / "Gold" / "Options.dat").string(), BytesOf("[GLOBALINFO]\nVERSION=1.5\n[FOLDER]\n"));
+    WriteFileBytes((FSkins / "Silver" / "Options.dat").string(), BytesOf("[GLOBALINFO]\nVERSION=1.5\n[FOLDER]\n"));
     auto manager = Manager();
     manager->SetActive(true);
     manager->SetSkinName("Gold");
@@ -137,7 +130,7 @@ TEST_F(SkinManagerTest, APackedFileWinsOverAFolderOfTheSameName) {
 TEST_F(SkinManagerTest, ARejectedArchiveIsReportedAndPassedOverLikeAnUnknownName) {
     std::vector<std::uint8_t> bad = TinySkinArchive("BAD", RGB(1, 2, 3));
     bad[0] = 'X';
-    WriteFile(FSkins / "Broken.asz", bad);
+    WriteFileBytes((FSkins / "Broken.asz").string(), bad);
     auto manager = Manager();
     manager->SetActive(true);
     Boxes.clear();
