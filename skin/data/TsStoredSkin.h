@@ -15,6 +15,13 @@ class TsStoredSkin {
 public:
     TsStoredSkin() = default;
     TsStoredSkin(std::string name, std::vector<std::uint8_t> data) : Name(std::move(name)) { SetData(std::move(data)); }
+    // An item over archive bytes that outlive it (the program's embedded archives), not copied.
+    static TsStoredSkin Borrowing(std::string name, std::span<const std::uint8_t> data) {
+        TsStoredSkin skin;
+        skin.Name = std::move(name);
+        skin.BorrowData(data);
+        return skin;
+    }
 
     std::string Name; // " (internal)" is part of the name and nothing else
     TColor Shadow1Color = 0;
