@@ -20,6 +20,7 @@
 #include "framework/TScreen.h"
 #include "framework/TTimer.h"
 #include "puzzle/EElementCount.h"
+#include "resources/InternalSkins.h"
 #include "skin/controls/TsCheckBox.h"
 #include "skin/controls/TsLabel.h"
 #include "skin/controls/TsPanel.h"
@@ -71,6 +72,12 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     sSkinManager1->BeginLoading();
     sSkinManager1->SetActive(false);
     sSkinManager1->SetSkinDirectory("Skins");
+    for (const TInternalSkin& skin : InternalSkinArchives()) {
+        TsStoredSkin item;
+        item.Name = skin.Name;
+        item.Data.assign(skin.Data.begin(), skin.Data.end());
+        sSkinManager1->InternalSkins().Add(std::move(item));
+    }
     sSkinManager1->SetSkinName("Desert (internal)");
     sSkinManager1->EndLoading();
     sHintManager1 = new TsHintManager(this);

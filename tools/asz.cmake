@@ -1,6 +1,7 @@
 # asz: lists, unpacks, packs and checks packed skin archives; built beside the game.
-add_executable(asz ${CMAKE_CURRENT_LIST_DIR}/asz/main.cpp ${CMAKE_CURRENT_LIST_DIR}/asz/AszCommands.cpp)
-target_link_libraries(asz PRIVATE skin_data)
+add_executable(asz ${CMAKE_CURRENT_LIST_DIR}/asz/main.cpp ${CMAKE_CURRENT_LIST_DIR}/asz/AszCommands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/asz/AszSources.cpp)
+target_link_libraries(asz PRIVATE skin_data internal_skins)
 target_include_directories(asz PRIVATE ${PROJECT_SOURCE_DIR})
 
 add_test(NAME asz_pack_list_unpack_check

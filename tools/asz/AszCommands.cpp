@@ -1,5 +1,6 @@
 // list, unpack, pack and check on top of the skin data library.
 #include "tools/asz/AszCommands.h"
+#include "tools/asz/AszSources.h"
 
 #include "skin/data/SkinFiles.h"
 #include "skin/data/SkinText.h"
@@ -20,7 +21,7 @@ namespace {
 // Reads an archive; damage is reported on err by the warning handler in force.
 bool ReadArchive(const std::string& path, TacSkinConvertor& convertor, std::ostream& err) {
     std::vector<std::uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes)) {
+    if (!ReadArchiveBytes(path, bytes)) {
         err << "asz: cannot read " << path << "\n";
         return false;
     }

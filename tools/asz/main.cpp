@@ -12,7 +12,8 @@ int Usage() {
     std::cerr << "usage: asz list FILE.asz\n"
                  "       asz unpack FILE.asz DIR\n"
                  "       asz pack DIR FILE.asz\n"
-                 "       asz check FILE.asz|DIR\n";
+                 "       asz check FILE.asz|DIR\n"
+                 "FILE.asz may also name an internal skin of the game, e.g. \"Wood (internal)\".\n";
     return 2;
 }
 

@@ -1,0 +1,63 @@
+// Expansion of "{name}" references in skin sources.
+#include "tools/skingen/SkinVariables.h"
+
+#include "tools/skingen/Rgba.h"
+
+#include "skin/data/SkinText.h"
+
+#include <stdexcept>
+
+namespace {
+constexpr int MaxDepth = 8;
+} // namespace
+
+std::string SkinVariables::Expand(std::string_view text, std::string_view where) const {
+    return ExpandDepth(text, where, 0);
+}
+
+std::string SkinVariables::ExpandDepth(std::string_view text, std::string_view where, int depth) const {
+    if (depth > MaxDepth) throw std::runtime_error(std::string(where) + ": references loop through \"" + std::string(text) + "\"");
+    std::string result;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t open = text.find('{', pos);
+        if (open == std::string_view::npos) break;
+        std::size_t close = text.find('}', open);
+        if (close == std::string_view::npos) break;
+        result.append(text.substr(pos, open - pos));
+        std::string name(text.substr(open + 1, close - open - 1));
+        if (name.find(':') != std::string::npos && name.rfind("img:", 0) != 0) {
+            result += Function(name, where, depth);
+            pos = close + 1;
+            continue;
+        }
+        auto found = FValues.find(name);
+        if (found == FValues.end()) {
+            // Image references are resolved later, by the generator.
+            if (name.rfind("img:", 0) != 0) throw std::runtime_error(std::string(where) + ": unknown value {" + name + "}");
+            result.append(text.substr(open, close - open + 1));
+        } else {
+            result += ExpandDepth(found->second, where, depth + 1);
+        }
+        pos = close + 1;
+    }
+    result.append(text.substr(pos));
+    return result;
+}
+
+// "dec:NAME" is the colour NAME as a decimal skin colour; "vgrad:A,B" and "hgrad:A,B" are one
+// gradient step from A to B, top to bottom or left to right.
+std::string SkinVariables::Function(const std::string& call, std::string_view where, int depth) const {
+    std::size_t colon = call.find(':');
+    std::string function = call.substr(0, colon);
+    std::vector<std::string_view> args = SplitWords(std::string_view(call).substr(colon + 1), ",");
+    auto colour = [&](std::string_view arg) {
+        std::string value = ExpandDepth("{" + std::string(TrimBlanks(arg)) + "}", where, depth + 1);
+        return std::to_string(Rgba::Parse(value).ToTColor());
+    };
+    if (function == "dec" && args.size() == 1) return colour(args[0]);
+    if ((function == "vgrad" || function == "hgrad") && args.size() == 2) {
+        return colour(args[0]) + ";" + colour(args[1]) + ";100;" + (function == "vgrad" ? "0" : "1") + ";0";
+    }
+    throw std::runtime_error(std::string(where) + ": unknown function {" + call + "}");
+}
