@@ -21,11 +21,13 @@ bool ParseScreen(const std::string& s, TSize& out) {
 }
 
 std::string CommandLine::Usage() {
-    return "usage: tavik-sudoku [--headless] [--screen WxH] [--seed N] [--script FILE] [--help] [--version]\n"
+    return "usage: tavik-sudoku [--headless] [--screen WxH] [--seed N] [--script FILE] [--skin NAME] [--help] [--version]\n"
            "  --headless      run without a display, on a virtual screen and clock\n"
            "  --screen WxH    size of the virtual screen (default 1280x1024)\n"
            "  --seed N        seed of the puzzle generator\n"
-           "  --script FILE   run an automation script (headless only)\n";
+           "  --script FILE   run an automation script (headless only)\n"
+           "  --skin NAME     start with this skin switched on: an internal skin such as \"Wood (internal)\",\n"
+           "                  or a skin folder or .asz file in the Skins folder\n";
 }
 
 bool CommandLine::Parse(int argc, const char* const* argv, std::string* error) {
@@ -50,6 +52,9 @@ bool CommandLine::Parse(int argc, const char* const* argv, std::string* error) {
             std::uint32_t seed = 0;
             if (!value(v) || !ParseUnsigned(v, seed)) return fail("--seed needs a whole number from 0 to 4294967295");
             Seed = seed;
+        } else if (arg == "--skin") {
+            if (!value(v) || v.empty()) return fail("--skin needs a skin name");
+            Skin = v;
         } else if (arg == "--script") {
             if (!value(v) || v.empty()) return fail("--script needs a file name");
             Script = v;

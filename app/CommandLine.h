@@ -17,6 +17,8 @@ public:
     TSize Screen{1280, 1024};
     std::optional<std::uint32_t> Seed;
     std::string Script;
+    // The skin to switch on at start, over what the settings file says; empty for none.
+    std::string Skin;
     bool Help = false;
     bool Version = false;
 };

@@ -8,9 +8,28 @@
 #include "app/TRecordsListF.h"
 #include "app/TSetValueF.h"
 #include "app/TSettingsF.h"
+#include "app/TSkinScriptCommands.h"
 #include "framework/TApplication.h"
+#include "skin/data/TsSkinManager.h"
 
-int RunGame() {
+namespace {
+
+// The main window's first showing loads the look settings; the start skin follows them, once.
+void SwitchOnAfterFirstShow(const std::string& skin) {
+    TNotifyEvent shown = Form1->OnShow;
+    Form1->OnShow = [shown, skin](TObject* sender) {
+        // Putting the handler back frees this one: only copies are used after it.
+        const TNotifyEvent original = shown;
+        const std::string name = skin;
+        Form1->OnShow = original;
+        if (original) original(sender);
+        TSkinScriptCommands(*Form1->sSkinManager1).Skin(name);
+    };
+}
+
+} // namespace
+
+int RunGame(const std::string& startSkin) {
     TApplication application;
     application.Initialize();
     application.SetTitle(TForm1::CaptionText);
@@ -22,6 +41,7 @@ int RunGame() {
     application.CreateForm(SettingsF);
     application.CreateForm(AboutF);
     application.CreateForm(RecordsListF);
+    if (!startSkin.empty()) SwitchOnAfterFirstShow(startSkin);
     application.Run();
     // The windows go with the application; the next run opens the settings file afresh.
     CloseSettingsIni();

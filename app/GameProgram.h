@@ -1,6 +1,9 @@
 // The game as a program: the application, its five windows in their order, the message loop.
 #pragma once
 
+#include <string>
+
 // Runs the game until its main window closes; the exit code. The settings file is the one in
-// the current folder.
-int RunGame();
+// the current folder. A start skin is switched on once the main window has shown with its
+// settings, so it wins over them.
+int RunGame(const std::string& startSkin = {});

@@ -67,6 +67,10 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     Timer1->OnTimer = [this](TObject* s) { Timer1Timer(s); };
     sSkinManager1 = new TsSkinManager(this);
     sSkinManager1->SetName("sSkinManager1");
+    // The stored state, applied as stored state is: switched off before the name is set, so that
+    // nothing is loaded until the settings switch skinning on.
+    sSkinManager1->BeginLoading();
+    sSkinManager1->SetActive(false);
     sSkinManager1->SetSkinDirectory("Skins");
     for (const TInternalSkin& skin : InternalSkinArchives()) {
         TsStoredSkin item;
@@ -75,7 +79,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
         sSkinManager1->InternalSkins().Add(std::move(item));
     }
     sSkinManager1->SetSkinName("Desert (internal)");
-    sSkinManager1->SetActive(false);
+    sSkinManager1->EndLoading();
     sHintManager1 = new TsHintManager(this);
     sHintManager1->SetName("sHintManager1");
     sHintManager1->SetSkinSection("HINT");

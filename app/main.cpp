@@ -11,7 +11,7 @@
 #include <exception>
 
 static int RunHeadless(const CommandLine& options) {
-    HeadlessDriver driver([] { return RunGame(); }, options.Screen);
+    HeadlessDriver driver([&options] { return RunGame(options.Skin); }, options.Screen);
     driver.WaitIdle();
     if (options.Script.empty()) return driver.Shutdown();
     ScriptRunner runner(driver);
@@ -29,7 +29,7 @@ static int RunHeadless(const CommandLine& options) {
 }
 
 // The desktop runs the message loop on this, the program's first thread, as its video wants.
-static int RunDesktop() {
+static int RunDesktop(const CommandLine& options) {
     std::string why;
     std::unique_ptr<SdlBackend> backend = SdlBackend::Open(&why);
     if (!backend) {
@@ -40,7 +40,7 @@ static int RunDesktop() {
     WindowSystem::Start(*backend);
     int code = 1;
     try {
-        code = RunGame();
+        code = RunGame(options.Skin);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tavik-sudoku: %s\n", e.what());
     }
@@ -65,5 +65,5 @@ int main(int argc, char** argv) {
     }
     // Before the generator exists: it seeds from the clock only when nothing seeded it yet.
     if (options.Seed) RandSeed(*options.Seed);
-    return options.Headless ? RunHeadless(options) : RunDesktop();
+    return options.Headless ? RunHeadless(options) : RunDesktop(options);
 }

@@ -467,6 +467,20 @@ void TWinControl::WMPaint(TMessage& m) {
         PaintHandler(m);
 }
 
+// A control over a platform class leaves printing to that class; a double-buffered one erases
+// its background itself, as WM_PRINT's erase request reaches it with no off-screen context.
+void TWinControl::WMPrintClient(TMessage& m) {
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    if (FWrapsPlatformClass) return DefaultHandler(m);
+    if (!dc || !(m.LParam & PRF_CLIENT)) return;
+    if (FDoubleBuffered) {
+        PaintOffScreen(dc, ClientRect());
+        return;
+    }
+    PaintWindow(dc);
+    PaintControls(dc, nullptr);
+}
+
 // A double-buffered control erases only off-screen (lParam names the off-screen context).
 void TWinControl::WMEraseBkgnd(TMessage& m) {
     HDC dc = reinterpret_cast<HDC>(m.WParam);
@@ -558,6 +572,7 @@ void TWinControl::Dispatch(TMessage& m) {
     switch (m.Msg) {
     case WM_PAINT: WMPaint(m); break;
     case WM_ERASEBKGND: WMEraseBkgnd(m); break;
+    case WM_PRINTCLIENT: WMPrintClient(m); break;
     case WM_SIZE: WMSize(m); break;
     case WM_MOVE: WMMove(m); break;
     case WM_WINDOWPOSCHANGED: WMWindowPosChanged(m); break;

@@ -160,6 +160,8 @@ protected:
     // Handlers.
     virtual void WMPaint(TMessage& message) override;
     virtual void WMEraseBkgnd(TMessage& message);
+    // WM_PRINT's request for the client area: painted into the given context as on screen.
+    virtual void WMPrintClient(TMessage& message);
     virtual void WMSize(TMessage& message);
     virtual void WMMove(TMessage& message);
     virtual void WMWindowPosChanged(TMessage& message);

@@ -68,7 +68,7 @@ bool LoadSkinFromSource(TsSkinModel& model, const TacSkinSource& source, const T
     }
     case skInternal: {
         if (source.InternalIndex < 0 || source.InternalIndex >= internalSkins.Count()) break;
-        const std::vector<std::uint8_t>& data = internalSkins[source.InternalIndex].Data;
+        std::span<const std::uint8_t> data = internalSkins[source.InternalIndex].Data();
         if (data.empty()) break;
         convertor = std::make_unique<TacSkinConvertor>();
         // The stored data stays the skin's; the converter only borrows it while reading.
@@ -81,4 +81,19 @@ bool LoadSkinFromSource(TsSkinModel& model, const TacSkinSource& source, const T
     }
     model.Clear();
     return false;
+}
+
+std::optional<std::string> LoadNamedSkin(TsSkinModel& model, const TacSkinRequest& request, std::vector<std::string>* problems) {
+    static const TsStoredSkins noSkins;
+    const TsStoredSkins& internal = request.InternalSkins ? *request.InternalSkins : noSkins;
+    TacSkinSource source = FindSkinSource(request.SkinName, request.SkinDirectory, internal);
+    if (LoadSkinFromSource(model, source, internal, request.Settings, problems)) return source.SkinName;
+    const bool firstFailed = source.Kind == skInternal && source.InternalIndex == 0;
+    if (internal.Empty() || firstFailed) return std::nullopt;
+    TacSkinSource first;
+    first.Kind = skInternal;
+    first.InternalIndex = 0;
+    first.SkinName = internal[0].Name;
+    if (LoadSkinFromSource(model, first, internal, request.Settings, problems)) return first.SkinName;
+    return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include "skin/data/TsSkinModel.h"
 #include "skin/data/TsStoredSkins.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,3 +37,18 @@ TacSkinSource FindSkinSource(std::string_view skinName, std::string_view skinDir
 // unreadable options file, no source): the model is then empty.
 bool LoadSkinFromSource(TsSkinModel& model, const TacSkinSource& source, const TsStoredSkins& internalSkins,
                         TacSkinBuildSettings settings, std::vector<std::string>* problems = nullptr);
+
+// A skin to load by name, as a skin manager asks for it.
+struct TacSkinRequest {
+    std::string SkinName;
+    std::string SkinDirectory;
+    const TsStoredSkins* InternalSkins = nullptr;
+    TacSkinBuildSettings Settings; // SkinPath is taken from the source
+};
+
+// Finds the named skin's source and builds the model from it. A source that gives no skin (a
+// rejected archive, an unreadable options file, an empty internal archive) is passed over like a
+// name that matches nothing: the first internal skin is loaded instead. Returns the name of the
+// skin loaded, or nothing when there was none to load (the model is then empty).
+std::optional<std::string> LoadNamedSkin(TsSkinModel& model, const TacSkinRequest& request,
+                                         std::vector<std::string>* problems = nullptr);

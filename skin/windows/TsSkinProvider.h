@@ -1,10 +1,13 @@
-// The form skinning component: put on a form, it holds the form's skin binding and stored
-// options; the form keeps its plain frame and title bar.
+// The form skinning component: put on a form, it holds the form's binding and stored options,
+// registers the form with the skin managers and answers their questions; the form keeps its plain
+// frame and title bar.
 #pragma once
 
 #include "framework/ControlTypes.h"
 #include "framework/TComponent.h"
+#include "framework/TControl.h"
 #include "skin/controls/TsCommonData.h"
+#include "skin/data/TacFormSkinner.h"
 
 #include <memory>
 
@@ -13,9 +16,10 @@ class TCustomForm;
 enum TsGripMode { gmNone, gmRightBottom };
 enum TsResizeMode { rmStandard, rmBorder };
 
-class TsSkinProvider : public TComponent {
+class TsSkinProvider : public TComponent, public TacFormSkinner {
 public:
-    // The owner is the form to skin; a provider owned by anything else attaches to nothing.
+    // The owner is the form to skin; a provider owned by anything else, or by a form that has a
+    // provider already, attaches to nothing.
     explicit TsSkinProvider(TComponent* owner);
     ~TsSkinProvider() override;
     std::string ClassName() const override { return "TsSkinProvider"; }
@@ -35,13 +39,23 @@ public:
     bool UseGlobalColor() const { return FUseGlobalColor; }
     void SetUseGlobalColor(bool value) { FUseGlobalColor = value; }
 
+    // Every control's binding uses the default manager.
+    TsSkinManager* FormSkinManager() const override;
+    bool RegionChanged() const { return FRegionChanged; }
+    void SetRegionChanged(bool changed) override { FRegionChanged = changed; }
+
 private:
+    // In front of the form's procedure: the skin questions a provider answers in any state.
+    void FormMessage(TMessage& message, const TWndMethod& next);
+
     TCustomForm* FForm = nullptr;
     std::unique_ptr<TsCommonData> FSkinData;
+    TWndHookHandle FFormHook;
     TAlignment FCaptionAlignment = taLeftJustify;
     TsGripMode FGripMode = gmNone;
     bool FMakeSkinMenu = false;
     TsResizeMode FResizeMode = rmStandard;
     bool FShowAppIcon = true;
     bool FUseGlobalColor = true;
+    bool FRegionChanged = true;
 };

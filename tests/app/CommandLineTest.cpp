@@ -83,3 +83,16 @@ TEST(CommandLine, UnknownOptionsAreNamedAndErrorsNeedNoErrorText) {
     CommandLine options;
     EXPECT_FALSE(options.Parse(2, argv, nullptr));
 }
+
+TEST(CommandLine, ASkinNameIsTakenWholeOnBothBackEnds) {
+    TParsed desktop = Parse({"--skin", "Wood (internal)"});
+    ASSERT_TRUE(desktop.Ok) << desktop.Error;
+    EXPECT_EQ(desktop.Options.Skin, "Wood (internal)");
+    EXPECT_EQ(Parse({"--headless", "--skin", "--seed"}).Options.Skin, "--seed");
+    EXPECT_TRUE(Parse({}).Options.Skin.empty());
+    for (std::initializer_list<const char*> bad : {std::initializer_list<const char*>{"--skin"}, {"--skin", ""}}) {
+        TParsed p = Parse(bad);
+        EXPECT_FALSE(p.Ok);
+        EXPECT_NE(p.Error.find("--skin"), std::string::npos);
+    }
+}

@@ -38,10 +38,11 @@ protected:
     void PutSettings(const std::string& utf8Text);
     std::string SettingsPath() const { return FFolder.Path("settings.ini"); }
 
-    // Starts the program and waits until its main window is shown with the first game.
-    void Start(std::uint64_t seed = 20240611, TSize screen = {1280, 1024}) {
+    // Starts the program and waits until its main window is shown with the first game (and the
+    // start skin switched on, when one is named).
+    void Start(std::uint64_t seed = 20240611, TSize screen = {1280, 1024}, const std::string& skin = {}) {
         RandSeed(seed);
-        FDriver = std::make_unique<HeadlessDriver>([] { return RunGame(); }, screen);
+        FDriver = std::make_unique<HeadlessDriver>([skin] { return RunGame(skin); }, screen);
         FDriver->WaitIdle();
     }
     // Ends the program as the player would (closing the main window) and waits for it.

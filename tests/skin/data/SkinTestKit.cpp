@@ -7,10 +7,18 @@
 #include <zlib.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <cstdlib>
 #include <stdexcept>
 
 std::vector<std::uint8_t> BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+
+void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+}
 
 std::vector<std::uint8_t> ZlibStream(const std::vector<std::uint8_t>& data) {
     uLongf length = compressBound(static_cast<uLong>(data.size()));
@@ -62,10 +70,29 @@ std::vector<std::uint8_t> SolidJpeg(int width, int height, TColor color) {
     return EncodeJpeg(SolidBitmap(width, height, color), 95);
 }
 
+Bitmap TinySkinMaster() {
+    const TColor columns[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(128, 128, 128), clFuchsia, RGB(200, 100, 0)};
+    Bitmap master(12, 6);
+    for (int y = 0; y < master.Height(); ++y) {
+        for (int x = 0; x < master.Width(); ++x) master.SetPixel(x, y, columns[x / 2]);
+    }
+    return master;
+}
+
+std::vector<std::uint8_t> TinySkinArchive(const std::string& section, TColor color, const std::string& version) {
+    const std::string colour = std::to_string(static_cast<std::int32_t>(color));
+    TacSkinPacker packer;
+    packer.Add("Options.dat", "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\nVERSION=" + version + "\nCOLOR=" + colour +
+                                  "\n[" + section + "]\nCOLOR=" + colour +
+                                  "\nBORDERSMASK=^0000^0000^0012^0006^0000^0000^0000^0000^1^0^1^0\n");
+    packer.Add("Master.bmp", EncodeBmp24(TinySkinMaster()));
+    return packer.Pack();
+}
+
 namespace {
 
 // Sections in the style of the shipped skins, each with colours, a gradient and image values.
-std::string ShippedSizeOptions() {
+std::string ShippedSizeOptions(int variant) {
     std::string text =
         "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\nVERSION=5.41\nAUTHOR=Test\nSHADOW1OFFSET=3\nSHADOW1BLUR=4\n"
         "COLOR=13495541\nFONTCOLOR=0\nCHECK=@0000@0000@0048@0016@3@0\n"
@@ -82,7 +109,7 @@ std::string ShippedSizeOptions() {
                       16 + (i / 8) * 40, (i % 8) * 30 + 27, 16 + (i / 8) * 40 + 36);
         text += std::string("[") + name + "]\n";
         if (i > 0 && i % 5 == 0) text += "PARENTCLASS=BUTTON\n";
-        text += "COLOR=" + std::to_string(13495541 + i * 17) + "\nHOTCOLOR=" + std::to_string(16777215 - i * 255) +
+        text += "COLOR=" + std::to_string(13495541 + i * 17 + variant * 4099) + "\nHOTCOLOR=" + std::to_string(16777215 - i * 255) +
                 "\nFONTCOLOR=" + std::to_string(i * 1000) + "\nHOTFONTCOLOR=255\nTCLEFT=-1\nTRANSPARENCY=0\n"
                 "GRADIENTPERCENT=50\nGRADIENTDATA=7754286;16777215;9;0;0;16777215;9661497;17;0;0\n"
                 "HOTGRADIENTPERCENT=60\nHOTGRADIENTDATA=11445460;16777215;50;1;0\nIMAGEPERCENT=0\n"
@@ -97,9 +124,9 @@ std::string ShippedSizeOptions() {
 
 // Artwork-like pixels: runs of colours from a palette of 200, magenta key areas, so the bitmap
 // compresses about as well as real skin artwork does.
-Bitmap PatternBitmap(int width, int height) {
+Bitmap PatternBitmap(int width, int height, int variant) {
     Bitmap bitmap(width, height);
-    std::uint32_t seed = 12345;
+    std::uint32_t seed = 12345 + static_cast<std::uint32_t>(variant) * 7919;
     int colour = 0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
@@ -114,11 +141,11 @@ Bitmap PatternBitmap(int width, int height) {
 
 } // namespace
 
-std::vector<std::uint8_t> ShippedSizeSkinArchive() {
+std::vector<std::uint8_t> ShippedSizeSkinArchive(int variant) {
     TacSkinPacker packer;
-    packer.Add("Options.dat", ShippedSizeOptions());
-    packer.Add("ButtonHuge.bmp", EncodeBmp8(PatternBitmap(222, 246)));
-    packer.Add("Master.bmp", EncodeBmp8(PatternBitmap(400, 400)));
+    packer.Add("Options.dat", ShippedSizeOptions(variant));
+    packer.Add("ButtonHuge.bmp", EncodeBmp8(PatternBitmap(222, 246, variant)));
+    packer.Add("Master.bmp", EncodeBmp8(PatternBitmap(400, 400, variant)));
     packer.Add("BG.JPG", SolidJpeg(64, 64, RGB(120, 90, 60)));
     return packer.Pack();
 }

@@ -10,6 +10,8 @@
 #include <vector>
 
 std::vector<std::uint8_t> BytesOf(const std::string& text);
+// Writes the bytes to a file, making its folders first.
+void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> ZlibStream(const std::vector<std::uint8_t>& data);
 
 // Archive bytes written field by field, so tests can forge any count, length or stream.
@@ -45,6 +47,12 @@ Bitmap SolidBitmap(int width, int height, TColor color);
 // A JPEG of the given size in one colour, written with libjpeg.
 std::vector<std::uint8_t> SolidJpeg(int width, int height, TColor color);
 
+// A small skin: GLOBALINFO (version, colour, a 12 x 6 master bitmap of red, green, blue, grey and
+// magenta columns) and one section of the given name and colour with a frame image in the master.
+std::vector<std::uint8_t> TinySkinArchive(const std::string& section, TColor color, const std::string& version = "5.41");
+Bitmap TinySkinMaster();
+
 // A skin of the size the program ships: about 12 KB of options with many sections, a master
-// bitmap and a button bitmap as 8-bit BMPs, and one small JPEG texture. Returns the archive.
-std::vector<std::uint8_t> ShippedSizeSkinArchive();
+// bitmap and a button bitmap as 8-bit BMPs, and one small JPEG texture. Returns the archive;
+// variants differ in their colours and pixels, not in their size.
+std::vector<std::uint8_t> ShippedSizeSkinArchive(int variant = 0);

@@ -8,17 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
-}
 
 std::vector<std::uint8_t> Archive(const std::string& options) {
     TacSkinPacker packer;
@@ -26,12 +19,7 @@ std::vector<std::uint8_t> Archive(const std::string& options) {
     return packer.Pack();
 }
 
-TsStoredSkin Stored(const std::string& name, std::vector<std::uint8_t> data) {
-    TsStoredSkin skin;
-    skin.Name = name;
-    skin.Data = std::move(data);
-    return skin;
-}
+TsStoredSkin Stored(const std::string& name, std::vector<std::uint8_t> data) { return {name, std::move(data)}; }
 
 class TacSkinSourceTest : public ::testing::Test {
 protected:
@@ -55,9 +43,9 @@ protected:
 } // namespace
 
 TEST_F(TacSkinSourceTest, PackedFileWinsOverFolderAndFolderOverInternal) {
-    WriteFile(FRoot / "Skins" / "Gold.asz", Archive("[PACKED]\n"));
-    WriteFile(FRoot / "Skins" / "Gold" / "Options.dat", BytesOf("[FOLDER]\n"));
-    WriteFile(FRoot / "Skins" / "Silver" / "Options.dat", BytesOf("[FOLDER]\n"));
+    WriteFileBytes((FRoot / "Skins" / "Gold.asz").string(), Archive("[PACKED]\n"));
+    WriteFileBytes((FRoot / "Skins" / "Gold" / "Options.dat").string(), BytesOf("[FOLDER]\n"));
+    WriteFileBytes((FRoot / "Skins" / "Silver" / "Options.dat").string(), BytesOf("[FOLDER]\n"));
     TacSkinSource gold = Find("Gold");
     EXPECT_EQ(gold.Kind, skPackedFile);
     TsSkinModel model;
@@ -77,7 +65,7 @@ TEST_F(TacSkinSourceTest, PackedFileWinsOverFolderAndFolderOverInternal) {
     EXPECT_EQ(desert.InternalIndex, 1);
     ASSERT_TRUE(LoadSkinFromSource(model, desert, FInternal, {}));
     EXPECT_EQ(model.GeneralData.at(0).SectionName, "DESERT");
-    EXPECT_FALSE(FInternal[1].Data.empty());
+    EXPECT_FALSE(FInternal[1].Data().empty());
 }
 
 TEST_F(TacSkinSourceTest, UnknownNameFallsBackToTheFirstInternalSkinOrToNothing) {
@@ -98,7 +86,7 @@ TEST_F(TacSkinSourceTest, UnknownNameFallsBackToTheFirstInternalSkinOrToNothing)
 TEST_F(TacSkinSourceTest, RejectedArchiveGivesNoSkin) {
     std::vector<std::uint8_t> bad = Archive("[X]\n");
     bad[3] = 'F';
-    WriteFile(FRoot / "Skins" / "Bad.asz", bad);
+    WriteFileBytes((FRoot / "Skins" / "Bad.asz").string(), bad);
     TWarningRecorder warnings;
     TsSkinModel model;
     model.GeneralData.emplace_back();
@@ -110,12 +98,12 @@ TEST_F(TacSkinSourceTest, RejectedArchiveGivesNoSkin) {
 
 TEST_F(TacSkinSourceTest, FolderSkinFindsFilesWhateverTheirLetterCase) {
     fs::path folder = FRoot / "Skins" / "Wood";
-    WriteFile(folder / "Options.dat",
+    WriteFileBytes((folder / "Options.dat").string(),
               BytesOf("[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n[BUTTON]\nBORDERSMASK=Frame.bmp\nPATTERN=BG.JPG\n"));
-    WriteFile(folder / "Master.bmp", EncodeBmp24(SolidBitmap(40, 40, RGB(1, 2, 3))));
-    WriteFile(folder / "frame.bmp", EncodeBmp24(SolidBitmap(9, 6, RGB(4, 5, 6))));
-    WriteFile(folder / "Bg.jpg", SolidJpeg(16, 16, RGB(200, 0, 0)));
-    WriteFile(FRoot / "extra" / "Extra.bmp", EncodeBmp24(SolidBitmap(9, 6, RGB(7, 8, 9))));
+    WriteFileBytes((folder / "Master.bmp").string(), EncodeBmp24(SolidBitmap(40, 40, RGB(1, 2, 3))));
+    WriteFileBytes((folder / "frame.bmp").string(), EncodeBmp24(SolidBitmap(9, 6, RGB(4, 5, 6))));
+    WriteFileBytes((folder / "Bg.jpg").string(), SolidJpeg(16, 16, RGB(200, 0, 0)));
+    WriteFileBytes((FRoot / "extra" / "Extra.bmp").string(), EncodeBmp24(SolidBitmap(9, 6, RGB(7, 8, 9))));
     TacSkinOptions common("[BUTTON]\nHOTPATTERN=" + (FRoot / "extra" / "Extra.bmp").string() + "\n");
     TsSkinModel model;
     std::vector<std::string> problems;

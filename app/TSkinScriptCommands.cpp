@@ -1,0 +1,33 @@
+// Setting the skin manager from script lines.
+#include "app/TSkinScriptCommands.h"
+
+#include "platform/system/IntegerText.h"
+#include "skin/data/TsSkinManager.h"
+
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+std::int32_t Number(const std::string& text, const char* what) {
+    std::optional<std::int32_t> value = ParseInteger(text);
+    if (!value) throw std::invalid_argument(std::string(what) + " needs a whole number, not '" + text + "'");
+    return *value;
+}
+
+} // namespace
+
+void TSkinScriptCommands::Skin(const std::string& rest) {
+    if (rest.empty()) throw std::invalid_argument("skin needs a skin name or off");
+    if (rest == "off") {
+        FManager.SetActive(false);
+        return;
+    }
+    // Inactive, the name is only stored and switching on loads it; active, the name loads at once.
+    FManager.SetSkinName(rest);
+    FManager.SetActive(true);
+}
+
+void TSkinScriptCommands::Hue(const std::string& rest) { FManager.SetHueOffset(Number(rest, "hue")); }
+
+void TSkinScriptCommands::Saturation(const std::string& rest) { FManager.SetSaturation(Number(rest, "saturation")); }
