@@ -72,12 +72,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     sSkinManager1->BeginLoading();
     sSkinManager1->SetActive(false);
     sSkinManager1->SetSkinDirectory("Skins");
-    for (const TInternalSkin& skin : InternalSkinArchives()) {
-        TsStoredSkin item;
-        item.Name = skin.Name;
-        item.Data.assign(skin.Data.begin(), skin.Data.end());
-        sSkinManager1->InternalSkins().Add(std::move(item));
-    }
+    for (const TInternalSkin& skin : InternalSkinArchives())
+        sSkinManager1->InternalSkins().Add(TsStoredSkin::Borrowing(std::string(skin.Name), skin.Data));
     sSkinManager1->SetSkinName("Desert (internal)");
     sSkinManager1->EndLoading();
     sHintManager1 = new TsHintManager(this);
