@@ -72,11 +72,9 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     sSkinManager1->BeginLoading();
     sSkinManager1->SetActive(false);
     sSkinManager1->SetSkinDirectory("Skins");
+    // The archives are the program's read-only data: the items read them where they are.
     for (const TInternalSkin& skin : InternalSkinArchives()) {
-        TsStoredSkin item;
-        item.Name = skin.Name;
-        item.Data.assign(skin.Data.begin(), skin.Data.end());
-        sSkinManager1->InternalSkins().Add(std::move(item));
+        sSkinManager1->InternalSkins().Add(TsStoredSkin::Borrowing(std::string(skin.Name), skin.Data));
     }
     sSkinManager1->SetSkinName("Desert (internal)");
     sSkinManager1->EndLoading();
