@@ -1,5 +1,6 @@
-# The two everyday commands: `make run` builds and starts the game, `make test` builds and runs
-# every test (a normal build with -Werror, then the unit tests under ASan and UBSan).
+# The targets behind ./tavik (which installs make and the packages first): `run` builds and starts
+# the game, `test` builds and runs every test (a normal build with -Werror, then the unit tests
+# under ASan and UBSan).
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_COMMON = -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON

@@ -258,8 +258,8 @@ void TForm1::LoadSettings() {}
 
 void TForm1::SaveSettings() {}
 
-// Writing the geometry, difficulty and training switch is gated by the settings dialog's check
-// boxes and comes with it; the file is opened here all the same, as the first use may be here.
+// Closing writes neither the geometry nor the difficulty and training switch; the file is opened
+// here all the same, as the first use may be here.
 void TForm1::FormClose(TObject*, TCloseAction&) {
     SettingsIni();
 }

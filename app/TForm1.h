@@ -75,8 +75,8 @@ public:
     int GetTopPopup(const TMyButton& cell) const;
 
     // --- settings seams ------------------------------------------------------------------
-    // Moving the settings between the file and the settings dialog arrives with the settings
-    // dialog's live effects; until then the dialog keeps its design values and saves nothing.
+    // Moving the settings between the file and the settings dialog: the dialog keeps its design
+    // values and nothing is saved.
     void LoadSettings();
     void SaveSettings();
 

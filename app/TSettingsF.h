@@ -14,8 +14,8 @@ class TsLabel;
 class TsSkinProvider;
 class TsTrackBar;
 
-// The live effects of the skin, hue, saturation, gap and panel-colour controls, and filling the
-// skin list, arrive with the settings issue; the controls are here with their design values.
+// The skin, hue, saturation, gap and panel-colour controls keep their design values and change
+// nothing; the skin list is not filled.
 class TSettingsF : public TForm {
 public:
     explicit TSettingsF(TComponent* owner);

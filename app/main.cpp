@@ -1,8 +1,8 @@
 // Program entry of Tavik Sudoku: options, the back end, and the main window's message loop.
 #include "app/CommandLine.h"
 #include "app/GameProgram.h"
-#include "platform/backend/headless/ScriptRunner.h"
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/automation/ScriptRunner.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/backend/sdl/SdlBackend.h"
 #include "platform/system/RandomGenerator.h"
 #include "platform/window/WindowSystem.h"
@@ -11,7 +11,7 @@
 #include <exception>
 
 static int RunHeadless(const CommandLine& options) {
-    UiDriver driver([&options] { return RunGame(options.Skin); }, options.Screen);
+    HeadlessDriver driver([&options] { return RunGame(options.Skin); }, options.Screen);
     driver.WaitIdle();
     if (options.Script.empty()) return driver.Shutdown();
     ScriptRunner runner(driver);

@@ -1,28 +1,7 @@
 // Letter case and alphabetical comparison over the letters of the Windows-1251 and Latin-1 code pages.
 #include "framework/SysUtils.h"
 
-#include "platform/system/CodePage.h"
-
-
-char32_t AnsiUpperChar(char32_t c) {
-    if (c >= U'a' && c <= U'z') return c - 0x20;
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;   // Latin-1 à..þ, not ÷
-    if (c == 0xFF) return 0x178;                                 // ÿ
-    if (c >= 0x430 && c <= 0x44F) return c - 0x20;               // а..я
-    if (c >= 0x450 && c <= 0x45F) return c - 0x50;               // ѐ..џ, ё among them
-    if (c == 0x491) return 0x490;                                // ґ
-    return c;
-}
-
-char32_t AnsiLowerChar(char32_t c) {
-    if (c >= U'A' && c <= U'Z') return c + 0x20;
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
-    if (c == 0x178) return 0xFF;
-    if (c >= 0x410 && c <= 0x42F) return c + 0x20;
-    if (c >= 0x400 && c <= 0x40F) return c + 0x50;
-    if (c == 0x490) return 0x491;
-    return c;
-}
+#include "platform/system/Utf8.h"
 
 namespace {
 
@@ -38,7 +17,7 @@ std::string MapChars(std::string_view text, Map map) {
         if (c < 0)
             out.append(text.substr(start, pos - start));
         else
-            out += CharToUtf8(map(static_cast<char32_t>(c)));
+            AppendUtf8(out, map(static_cast<char32_t>(c)));
     }
     return out;
 }
@@ -51,42 +30,8 @@ char32_t AsciiLower(char32_t c) {
     return (c >= U'A' && c <= U'Z') ? c + 0x20 : c;
 }
 
-// Reads a text one code point at a time; a malformed byte gets a value above every character,
-// so it sorts last. Comparing this way allocates nothing, which keeps sorted lists fast.
-class TCodePointReader {
-public:
-    explicit TCodePointReader(std::string_view text) : FText(text) {}
-    bool AtEnd() const { return FPos >= FText.size(); }
-    char32_t Next() {
-        const std::size_t start = FPos;
-        const std::int32_t c = NextCodePoint(FText, FPos);
-        return c < 0 ? 0x110000 + static_cast<unsigned char>(FText[start]) : static_cast<char32_t>(c);
-    }
-
-private:
-    std::string_view FText;
-    std::size_t FPos = 0;
-};
-
-// The alphabetical weight of a character once its case is folded: Ё sorts right after Е.
-std::uint64_t Weight(char32_t c) {
-    const char32_t upper = AnsiUpperChar(c);
-    if (upper == 0x401) return 0x415ull * 2 + 1;
-    return static_cast<std::uint64_t>(upper) * 2;
-}
-
 int Sign(std::int64_t value) {
     return value < 0 ? -1 : (value > 0 ? 1 : 0);
-}
-
-int CompareFolded(std::string_view a, std::string_view b) {
-    TCodePointReader ra(a), rb(b);
-    while (!ra.AtEnd() && !rb.AtEnd()) {
-        const std::uint64_t wa = Weight(ra.Next());
-        const std::uint64_t wb = Weight(rb.Next());
-        if (wa != wb) return wa < wb ? -1 : 1;
-    }
-    return ra.AtEnd() ? (rb.AtEnd() ? 0 : -1) : 1;
 }
 
 } // namespace
@@ -100,11 +45,11 @@ std::string LowerCase(std::string_view text) {
 }
 
 std::string AnsiUpperCase(std::string_view text) {
-    return MapChars(text, AnsiUpperChar);
+    return MapChars(text, UpperChar);
 }
 
 std::string AnsiLowerCase(std::string_view text) {
-    return MapChars(text, AnsiLowerChar);
+    return MapChars(text, LowerChar);
 }
 
 int CompareText(std::string_view a, std::string_view b) {
@@ -121,21 +66,21 @@ bool SameText(std::string_view a, std::string_view b) {
 }
 
 int AnsiCompareText(std::string_view a, std::string_view b) {
-    return CompareFolded(a, b);
+    return CompareIgnoreCase(a, b);
 }
 
 bool AnsiSameText(std::string_view a, std::string_view b) {
-    return CompareFolded(a, b) == 0;
+    return SameTextIgnoreCase(a, b);
 }
 
 int AnsiCompareStr(std::string_view a, std::string_view b) {
-    if (const int folded = CompareFolded(a, b); folded != 0) return folded;
+    if (const int folded = CompareIgnoreCase(a, b); folded != 0) return folded;
     // Same letters: the first difference in case decides, lower case first.
-    TCodePointReader ra(a), rb(b);
-    while (!ra.AtEnd()) {
-        const char32_t ca = ra.Next();
-        const char32_t cb = rb.Next();
-        if (ca != cb) return AnsiLowerChar(ca) == ca ? -1 : 1;
+    std::size_t pa = 0, pb = 0;
+    while (pa < a.size()) {
+        const std::int32_t ca = NextCodePoint(a, pa);
+        const std::int32_t cb = NextCodePoint(b, pb);
+        if (ca != cb) return LowerChar(static_cast<char32_t>(ca)) == static_cast<char32_t>(ca) ? -1 : 1;
     }
     return 0;
 }

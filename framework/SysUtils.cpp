@@ -76,29 +76,6 @@ std::string QuotedStr(std::string_view text) {
     return AnsiQuotedStr(text, '\'');
 }
 
-std::string CharToUtf8(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        if (c >= 0xD800 && c <= 0xDFFF) return "\xEF\xBF\xBD"; // a lone surrogate is no character
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x110000) {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        return "\xEF\xBF\xBD";
-    }
-    return out;
-}
-
 std::string IncludeTrailingPathDelimiter(std::string_view path) {
     std::string out(path);
     if (out.empty() || out.back() != PathDelim) out += PathDelim;

@@ -1,7 +1,8 @@
 // Conversions, text and path helpers of the framework; texts are UTF-8 throughout.
 #pragma once
 
-#include "platform/system/Files.h" // FileExists, DirectoryExists
+#include "platform/system/Files.h"      // FileExists, DirectoryExists
+#include "platform/system/LetterCase.h" // UpperChar, LowerChar
 
 #include <cstdint>
 #include <optional>
@@ -29,8 +30,6 @@ std::string UpperCase(std::string_view text);
 std::string LowerCase(std::string_view text);
 std::string AnsiUpperCase(std::string_view text);
 std::string AnsiLowerCase(std::string_view text);
-char32_t AnsiUpperChar(char32_t c);
-char32_t AnsiLowerChar(char32_t c);
 
 // Comparisons give < 0, 0 or > 0. CompareText and SameText ignore the case of Latin letters;
 // the Ansi forms follow alphabetical order with Cyrillic (Ё after Е), and AnsiCompareStr puts a
@@ -44,9 +43,6 @@ int AnsiCompareStr(std::string_view a, std::string_view b);
 // The text in quotes, each quote inside doubled.
 std::string AnsiQuotedStr(std::string_view text, char quote);
 std::string QuotedStr(std::string_view text);
-
-// One character as UTF-8 (typed characters arrive as code points).
-std::string CharToUtf8(char32_t c);
 
 // Paths use the platform's separator, PathDelim.
 std::string IncludeTrailingPathDelimiter(std::string_view path);

@@ -2,6 +2,8 @@
 #include "framework/TButtonControl.h"
 
 #include "platform/controls/ButtonCodes.h"
+#include "platform/system/Mnemonic.h"
+#include "platform/window/Win.h"
 
 TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {
     FControlStyle = {csSetCaption, csDoubleClicks};
@@ -26,6 +28,16 @@ void TButtonControl::Dispatch(TMessage& m) {
         return;
     }
     TWinControl::Dispatch(m);
+}
+
+void TButtonControl::CMDialogChar(TMessage& m) {
+    if (!HandleAllocated() || !CanFocus() || !IsMnemonic(GetText(), static_cast<char32_t>(m.WParam))) {
+        TWinControl::CMDialogChar(m);
+        return;
+    }
+    SetFocus();
+    SendMessage(FHandle, BM_CLICK, 0, 0);
+    m.Result = 1;
 }
 
 void TButtonControl::CNCommand(TMessage& m) {

@@ -18,6 +18,8 @@ protected:
     void Dispatch(TMessage& message) override;
     // BN_CLICKED and BN_DOUBLECLICKED coming back from the parent.
     virtual void CNCommand(TMessage& message);
+    // The caption's mnemonic focuses the button and clicks it, as the mouse would.
+    void CMDialogChar(TMessage& message) override;
 
     // While set, changing the checked state by program raises no OnClick.
     bool ClicksDisabled() const { return FClicksDisabled; }

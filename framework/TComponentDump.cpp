@@ -5,6 +5,7 @@
 #include "framework/TCustomForm.h"
 #include "framework/TScreen.h"
 #include "framework/TSpeedButton.h"
+#include "platform/automation/DumpWriter.h"
 
 #include <algorithm>
 

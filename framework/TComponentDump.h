@@ -2,7 +2,7 @@
 // visibility, enabled and state properties, also for controls without a window.
 #pragma once
 
-#include "platform/backend/headless/DumpRecord.h"
+#include "platform/automation/DumpRecord.h"
 
 #include <functional>
 #include <vector>

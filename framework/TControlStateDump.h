@@ -2,7 +2,7 @@
 // values, texts, list selections and the active page.
 #pragma once
 
-#include "platform/backend/headless/DumpRecord.h"
+#include "platform/automation/DumpRecord.h"
 
 class TControl;
 

@@ -4,23 +4,10 @@
 #include "framework/SysUtils.h"
 
 #include "platform/controls/EditCodes.h"
+#include "platform/system/CodePage.h"
 #include "platform/window/Win.h"
 
 #include <algorithm>
-
-namespace {
-
-// The byte offset of the code point at index (or the end) in UTF-8 text.
-size_t ByteOffset(const std::string& text, int index) {
-    size_t at = 0;
-    for (int n = 0; at < text.size() && n < index; ++n) {
-        ++at;
-        while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
-    }
-    return at;
-}
-
-} // namespace
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
     FControlStyle = {csClickEvents, csSetCaption, csDoubleClicks, csFixedHeight};
@@ -145,8 +132,9 @@ std::string TCustomEdit::SelText() const {
     int start = 0, end = 0;
     GetSelection(start, end);
     const std::string text = GetText();
-    const size_t from = ByteOffset(text, start);
-    return text.substr(from, ByteOffset(text, end) - from);
+    // Positions count characters as the platform edit decodes them.
+    const size_t from = LeadingChars(text, static_cast<size_t>(start)).size();
+    return text.substr(from, LeadingChars(text, static_cast<size_t>(end)).size() - from);
 }
 
 void TCustomEdit::SetSelText(const std::string& text) {
@@ -200,6 +188,6 @@ void TCustomEdit::CMEnter(TMessage& m) {
 void TCustomEdit::KeyPress(char32_t& key) {
     TWinControl::KeyPress(key);
     if (key == 0 || key < 0x20) return;
-    if (FCharCase == ecUpperCase) key = AnsiUpperChar(key);
-    else if (FCharCase == ecLowerCase) key = AnsiLowerChar(key);
+    if (FCharCase == ecUpperCase) key = UpperChar(key);
+    else if (FCharCase == ecLowerCase) key = LowerChar(key);
 }

@@ -35,6 +35,10 @@ bool TDialogKeys::Wants(TControl* control, WORD key) {
     }
 }
 
+bool TDialogKeys::WantsChars(TControl* control) {
+    return (control->Perform(WM_GETDLGCODE, 0, 0) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0;
+}
+
 char32_t TDialogKeys::TranslatedChar(WORD key) {
     switch (key) {
     case VK_TAB: return 9;

@@ -1,9 +1,9 @@
 // Labels: measuring, auto size and drawing of their text.
 #include "framework/TLabel.h"
 
-#include "framework/SysUtils.h"
 #include "framework/TWinControl.h"
 
+#include "platform/system/Mnemonic.h"
 #include "platform/text/TextDraw.h"
 
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
@@ -134,20 +134,11 @@ void TLabel::CMFontChanged(TMessage& m) {
     AdjustBounds();
 }
 
-// "&x" in the text makes Alt+x (or x on a form without an edit taking it) focus FocusControl.
+// "&x" in the text makes Alt+x, or x typed while the focused control takes no characters,
+// focus FocusControl.
 void TLabel::CMDialogChar(TMessage& m) {
     if (!FShowAccelChar || !FFocusControl || !Enabled() || !FFocusControl->CanFocus()) return;
-    const std::string text = GetText();
-    for (size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&') continue;
-        if (text[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        if (AnsiUpperChar(static_cast<unsigned char>(text[i + 1])) == AnsiUpperChar(static_cast<char32_t>(m.WParam))) {
-            FFocusControl->SetFocus();
-            m.Result = 1;
-        }
-        return;
-    }
+    if (!IsMnemonic(GetText(), static_cast<char32_t>(m.WParam))) return;
+    FFocusControl->SetFocus();
+    m.Result = 1;
 }

@@ -6,6 +6,7 @@
 #include "framework/TPopupMenu.h"
 #include "framework/TScreen.h"
 
+#include "platform/automation/DumpWriter.h"
 #include "platform/controls/MenuApi.h"
 #include "platform/window/Win.h"
 

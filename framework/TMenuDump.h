@@ -2,7 +2,7 @@
 // with caption, enabled, checked and visible, and the screen place of the items in a menu bar.
 #pragma once
 
-#include "platform/backend/headless/DumpRecord.h"
+#include "platform/automation/DumpRecord.h"
 
 #include <vector>
 

@@ -9,6 +9,7 @@
 #include "framework/TMenuItemPainter.h"
 
 #include "platform/controls/MenuApi.h"
+#include "platform/system/Mnemonic.h"
 
 #include <algorithm>
 #include <vector>
@@ -46,15 +47,7 @@ private:
 } // namespace
 
 std::string StripHotkey(std::string_view caption) {
-    std::string text;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size())
-            ++i;
-        else if (caption[i] == '&')
-            continue;
-        text += caption[i];
-    }
-    return text;
+    return StripMnemonics(caption);
 }
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FCommand(TCommandPool::Allocate()) {}

@@ -919,7 +919,16 @@ bool TWinControl::KeyDownPasses(TMessage& m) {
 bool TWinControl::CharPasses(TMessage& m) {
     const char32_t eat = std::exchange(FEatChar, 0);
     if (eat != 0 && static_cast<char32_t>(m.WParam) == eat) return false;
-    return DoKeyPress(m);
+    return DoKeyPress(m) && !IsDialogChar(m);
+}
+
+// A printable character that the control does not take for itself (a button, a check box, a
+// track bar) goes to the form as CM_DIALOGCHAR first, as with Alt: typing a caption's mnemonic
+// acts on the control that carries it.
+bool TWinControl::IsDialogChar(const TMessage& m) {
+    if (m.WParam < 0x20 || TDialogKeys::WantsChars(this)) return false;
+    TCustomForm* form = GetParentForm();
+    return form && form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) != 0;
 }
 
 void TWinControl::WMKeyDown(TMessage& m) {

@@ -149,6 +149,8 @@ protected:
     // (a combo box's edit) runs them from there.
     bool KeyDownPasses(TMessage& message);
     bool CharPasses(TMessage& message);
+    // The form took the character as a mnemonic.
+    bool IsDialogChar(const TMessage& message);
     virtual void KeyDown(WORD& key, TShiftState shift);
     virtual void KeyUp(WORD& key, TShiftState shift);
     virtual void KeyPress(char32_t& key);

@@ -4,7 +4,7 @@
 #include "app/TForm1.h"
 #include "framework/TApplication.h"
 #include "platform/backend/headless/HeadlessBackend.h"
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/system/RandomGenerator.h"
 #include "platform/window/Win.h"
 #include "platform/window/WindowSystem.h"
@@ -41,7 +41,7 @@ private:
 static void BM_NewGame(benchmark::State& state) {
     TScratchFolder folder;
     RandSeed(11);
-    UiDriver driver([] { return RunGame(); });
+    HeadlessDriver driver([] { return RunGame(); });
     driver.WaitIdle();
     for (auto _ : state) {
         driver.RunOnUi([] {
@@ -57,7 +57,7 @@ BENCHMARK(BM_NewGame)->Unit(benchmark::kMillisecond)->UseRealTime();
 static void BM_ProgramStartToPaintedWindow(benchmark::State& state) {
     TScratchFolder folder;
     for (auto _ : state) {
-        UiDriver driver([] { return RunGame(); });
+        HeadlessDriver driver([] { return RunGame(); });
         driver.WaitIdle();
         state.PauseTiming();
         driver.Shutdown();

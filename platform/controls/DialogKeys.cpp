@@ -2,8 +2,8 @@
 #include "platform/controls/DialogKeys.h"
 #include "platform/controls/ButtonCodes.h"
 #include "platform/controls/DialogCodes.h"
-#include "platform/controls/Mnemonic.h"
 #include "platform/controls/StaticCodes.h"
+#include "platform/system/Mnemonic.h"
 #include "platform/window/Win.h"
 
 #include <vector>
@@ -127,12 +127,11 @@ void DialogKeys::Enter(HWND dlg) {
 }
 
 bool DialogKeys::Mnemonic(HWND dlg, char32_t c) {
-    c = MnemonicFold(c);
     for (HWND ctl : Children(dlg)) {
         if (!Usable(ctl)) continue;
         LRESULT code = CodeOf(ctl);
         if (GetClassName(ctl) == "Static" && (StyleOf(ctl) & SS_NOPREFIX)) continue;
-        if (MnemonicOf(GetWindowText(ctl)) != c) continue;
+        if (!IsMnemonic(GetWindowText(ctl), c)) continue;
         if (code & DLGC_STATIC) {
             // A label's letter moves to the control that follows it.
             SendMessage(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(NextTabItem(dlg, ctl, false)), TRUE);

@@ -1,33 +1,7 @@
 // Edit text, selection and undo.
 #include "platform/controls/EditBuffer.h"
-#include "platform/text/Utf8.h"
 
 #include <algorithm>
-
-std::u32string EditBuffer::FromUtf8(std::string_view text) { return DecodeUtf8(text); }
-
-std::string EditBuffer::ToUtf8(std::u32string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char32_t c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 void EditBuffer::SetText(std::u32string text) {
     FText = std::move(text);

@@ -8,9 +8,6 @@
 
 class EditBuffer {
 public:
-    static std::u32string FromUtf8(std::string_view text);
-    static std::string ToUtf8(std::u32string_view text);
-
     const std::u32string& Text() const { return FText; }
     int Length() const { return static_cast<int>(FText.size()); }
     // Replaces everything; the undo step and the selection are dropped.

@@ -5,6 +5,7 @@
 #include "platform/controls/EditCodes.h"
 #include "platform/controls/PaintClient.h"
 #include "platform/controls/ParentNotify.h"
+#include "platform/system/Utf8.h"
 #include "platform/window/Win.h"
 
 #include <algorithm>
@@ -44,7 +45,7 @@ LRESULT EditControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEWHEEL: return OnWheel(wParam);
     case WM_SETTEXT: return OnSetText(lParam);
     case WM_GETTEXT: return OnGetText(lParam);
-    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(EditBuffer::ToUtf8(FBuffer.Text()).size());
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(EncodeUtf8(FBuffer.Text()).size());
     case WM_SETFONT: return OnSetFont(wParam, lParam);
     case WM_GETFONT: return reinterpret_cast<LRESULT>(FFont);
     case WM_CUT: return Cut();
@@ -143,7 +144,7 @@ void EditControl::Changed(bool textChanged) {
 
 void EditControl::SyncWindowText() {
     // The window record keeps a copy so that window dumps and the default procedure see the text.
-    std::string utf8 = EditBuffer::ToUtf8(FBuffer.Text());
+    std::string utf8 = EncodeUtf8(FBuffer.Text());
     DefWindowProc(FHwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(utf8.c_str()));
 }
 
@@ -242,7 +243,7 @@ void EditControl::PaintCaret(HDC dc, TColor ink) {
 
 LRESULT EditControl::OnCreate(LPARAM lParam) {
     const auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
-    if (cs) FBuffer.SetText(EditBuffer::FromUtf8(cs->lpszName));
+    if (cs) FBuffer.SetText(DecodeUtf8(cs->lpszName));
     Relayout();
     UpdateScrollBars();
     return 0;
@@ -452,7 +453,7 @@ LRESULT EditControl::LineScroll(int lines, int chars) {
 
 LRESULT EditControl::OnSetText(LPARAM lParam) {
     const char* text = reinterpret_cast<const char*>(lParam);
-    std::u32string t = EditBuffer::FromUtf8(text ? text : "");
+    std::u32string t = DecodeUtf8(text ? text : "");
     if (static_cast<int>(t.size()) > FBuffer.Limit()) t.resize(static_cast<std::size_t>(FBuffer.Limit()));
     FBuffer.SetText(std::move(t));
     FFirstLine = 0;
@@ -465,7 +466,7 @@ LRESULT EditControl::OnSetText(LPARAM lParam) {
 LRESULT EditControl::OnGetText(LPARAM lParam) const {
     auto* out = reinterpret_cast<std::string*>(lParam);
     if (!out) return 0;
-    *out = EditBuffer::ToUtf8(FBuffer.Text());
+    *out = EncodeUtf8(FBuffer.Text());
     return static_cast<LRESULT>(out->size());
 }
 
@@ -486,13 +487,13 @@ LRESULT EditControl::Cut() {
 }
 
 LRESULT EditControl::Copy() const {
-    if (FBuffer.HasSelection()) SetClipboardText(EditBuffer::ToUtf8(FBuffer.Selected()));
+    if (FBuffer.HasSelection()) SetClipboardText(EncodeUtf8(FBuffer.Selected()));
     return 0;
 }
 
 LRESULT EditControl::Paste() {
     if (ReadOnly()) return 0;
-    std::u32string text = EditBuffer::FromUtf8(GetClipboardText());
+    std::u32string text = DecodeUtf8(GetClipboardText());
     if (!Multi()) {
         // A single line takes the clipboard's first line.
         auto cut = text.find_first_of(U"\r\n");
@@ -542,7 +543,7 @@ LRESULT EditControl::SetSel(WPARAM start, LPARAM end) {
 
 LRESULT EditControl::ReplaceSel(WPARAM canUndo, LPARAM text) {
     const char* t = reinterpret_cast<const char*>(text);
-    Replace(EditBuffer::FromUtf8(t ? t : ""), canUndo != 0);
+    Replace(DecodeUtf8(t ? t : ""), canUndo != 0);
     return 0;
 }
 
@@ -566,7 +567,7 @@ LRESULT EditControl::GetLine(WPARAM line, LPARAM out) const {
     int l = static_cast<int>(line);
     if (!text || l < 0 || l >= FView.LineCount()) return 0;
     const TEditLine& e = FView.Lines()[static_cast<std::size_t>(l)];
-    *text = EditBuffer::ToUtf8(std::u32string_view(FBuffer.Text()).substr(static_cast<std::size_t>(e.Start), static_cast<std::size_t>(e.Length)));
+    *text = EncodeUtf8(std::u32string_view(FBuffer.Text()).substr(static_cast<std::size_t>(e.Start), static_cast<std::size_t>(e.Length)));
     return e.Length;
 }
 

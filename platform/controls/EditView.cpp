@@ -1,6 +1,7 @@
 // Edit line layout and line painting.
 #include "platform/controls/EditView.h"
 #include "platform/controls/EditBuffer.h"
+#include "platform/system/Utf8.h"
 #include "platform/text/TextDraw.h"
 
 #include <algorithm>
@@ -9,7 +10,7 @@ int EditView::Advance(char32_t c) const {
     if (c == U'\t') return 8 * Advance(U' ');
     auto it = FAdvances.find(c);
     if (it != FAdvances.end()) return it->second;
-    int w = GetTextExtent(FFont, EditBuffer::ToUtf8(std::u32string(1, c))).cx;
+    int w = GetTextExtent(FFont, EncodeUtf8(c)).cx;
     FAdvances.emplace(c, w);
     return w;
 }
@@ -90,7 +91,7 @@ void EditView::PaintLine(HDC dc, const std::u32string& text, int line, int x, in
         if (selected) dc->FillRect({x, y, x + a, y + FLineHeight}, selBack);
         if (x + a > clip.Left && c != U'\t') {
             dc->SetTextColor(selected ? selInk : ink);
-            TextOut(dc, x, y, EditBuffer::ToUtf8(std::u32string(1, c)));
+            TextOut(dc, x, y, EncodeUtf8(c));
         }
         x += a;
     }

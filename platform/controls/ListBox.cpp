@@ -2,11 +2,11 @@
 #include "platform/controls/ListBox.h"
 
 #include "platform/controls/ControlInstance.h"
-#include "platform/controls/EditBuffer.h"
 #include "platform/controls/ItemText.h"
 #include "platform/controls/ListBoxCodes.h"
 #include "platform/controls/OwnerDrawCodes.h"
 #include "platform/controls/PaintClient.h"
+#include "platform/system/Utf8.h"
 #include "platform/text/TextDraw.h"
 #include "platform/window/ClassicStyle.h"
 
@@ -435,8 +435,8 @@ LRESULT ListBox::OnChar(WPARAM ch) {
     DWORD now = GetTickCount();
     if (now - FSearchTime > kSearchPause) FSearch.clear();
     FSearchTime = now;
-    FSearch += EditBuffer::ToUtf8(std::u32string(1, static_cast<char32_t>(ch)));
-    std::string first = EditBuffer::ToUtf8(std::u32string(1, static_cast<char32_t>(ch)));
+    FSearch += EncodeUtf8(static_cast<char32_t>(ch));
+    std::string first = EncodeUtf8(static_cast<char32_t>(ch));
     // One letter typed again and again steps through the items that begin with it; a longer
     // prefix stays on the current item while it still matches.
     bool repeated = FSearch.size() % first.size() == 0;

@@ -1,6 +1,7 @@
 // Menu items and their text parts.
 #include "platform/controls/Menu.h"
-#include "platform/controls/Mnemonic.h"
+
+#include "platform/system/Mnemonic.h"
 
 std::string MenuItem::Label() const {
     return Text.substr(0, Text.find('\t'));

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/controls/MenuCodes.h"
-#include "platform/controls/Mnemonic.h"
 
 #include <string>
 #include <vector>

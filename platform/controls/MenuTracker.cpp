@@ -5,6 +5,7 @@
 #include "platform/controls/MenuTable.h"
 #include "platform/controls/PopupMenuWindow.h"
 #include "platform/controls/SystemMenu.h"
+#include "platform/system/LetterCase.h"
 #include "platform/window/Win.h"
 
 MenuTracker* MenuTracker::FCurrent = nullptr;
@@ -61,7 +62,7 @@ void MenuTracker::KeyMenu(HWND hwnd, WPARAM key) {
     if (FCurrent || !m || m->Count() == 0) return;
     int index = 0;
     if (key) {
-        char32_t c = MnemonicFold(static_cast<char32_t>(key));
+        char32_t c = LowerChar(static_cast<char32_t>(key));
         index = -1;
         for (int i = 0; i < m->Count() && index < 0; ++i)
             if (m->Items()[i].Mnemonic() == c) index = i;
@@ -486,7 +487,7 @@ void MenuTracker::Char(char32_t c) {
     int level = FLevels.empty() ? kBar : static_cast<int>(FLevels.size()) - 1;
     Menu* m = MenuAt(level);
     if (!m) return;
-    c = MnemonicFold(c);
+    c = LowerChar(c);
     std::vector<int> matches;
     for (int i = 0; i < m->Count(); ++i)
         if (!m->Items()[i].IsSeparator() && m->Items()[i].Mnemonic() == c) matches.push_back(i);

@@ -1,5 +1,7 @@
-// Windows-1251 table, a strict UTF-8 decoder and case folding for the code page's letters.
+// The Windows-1251 table and conversion to and from UTF-8.
 #include "platform/system/CodePage.h"
+
+#include "platform/system/Utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -50,28 +52,6 @@ char CodePointToByte(std::int32_t cp) {
     return static_cast<char>(it->second);
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Lower case of the letters the code page has: Latin, Cyrillic А..Я, Ѐ..Џ and Ґ.
-std::int32_t FoldCase(std::int32_t cp) {
-    if (cp >= 'A' && cp <= 'Z') return cp + 0x20;
-    if (cp >= 0x0410 && cp <= 0x042F) return cp + 0x20;
-    if (cp >= 0x0400 && cp <= 0x040F) return cp + 0x50;
-    if (cp == 0x0490) return 0x0491;
-    return cp;
-}
-
 } // namespace
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
@@ -79,30 +59,6 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
     out.reserve(bytes.size() + bytes.size() / 2);
     for (char c : bytes) AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(c)));
     return out;
-}
-
-std::int32_t NextCodePoint(std::string_view utf8, std::size_t& pos) {
-    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
-    const unsigned char lead = byteAt(pos);
-    int length = 0;
-    std::int32_t cp = 0;
-    if (lead < 0x80) { ++pos; return lead; }
-    if (lead >= 0xC2 && lead <= 0xDF) { length = 2; cp = lead & 0x1F; }
-    else if (lead >= 0xE0 && lead <= 0xEF) { length = 3; cp = lead & 0x0F; }
-    else if (lead >= 0xF0 && lead <= 0xF4) { length = 4; cp = lead & 0x07; }
-    else { ++pos; return -1; }
-    if (pos + length > utf8.size()) { ++pos; return -1; }
-    for (int i = 1; i < length; ++i) {
-        const unsigned char next = byteAt(pos + i);
-        if ((next & 0xC0) != 0x80) { ++pos; return -1; }
-        cp = (cp << 6) | (next & 0x3F);
-    }
-    static constexpr std::int32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    const bool overlong = cp < smallest[length];
-    const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
-    if (overlong || surrogate || cp > 0x10FFFF) { ++pos; return -1; }
-    pos += length;
-    return cp;
 }
 
 std::string Utf8ToCp1251(std::string_view utf8) {
@@ -122,22 +78,4 @@ std::string_view LeadingChars(std::string_view utf8, std::size_t maxChars) {
     std::size_t pos = 0;
     for (std::size_t count = 0; count < maxChars && pos < utf8.size(); ++count) NextCodePoint(utf8, pos);
     return utf8.substr(0, pos);
-}
-
-bool SameTextIgnoreCase(std::string_view a, std::string_view b) {
-    std::size_t posA = 0;
-    std::size_t posB = 0;
-    while (posA < a.size() && posB < b.size()) {
-        const std::size_t startA = posA;
-        const std::size_t startB = posB;
-        const std::int32_t cpA = NextCodePoint(a, posA);
-        const std::int32_t cpB = NextCodePoint(b, posB);
-        // Malformed bytes compare as themselves.
-        if (cpA < 0 || cpB < 0) {
-            if (a[startA] != b[startB] || cpA != cpB) return false;
-        } else if (FoldCase(cpA) != FoldCase(cpB)) {
-            return false;
-        }
-    }
-    return posA == a.size() && posB == b.size();
 }

@@ -1,7 +1,7 @@
 // INI lines read as the classic reader does: trimmed names, first match wins, ";" comments.
 #include "platform/system/IniDocument.h"
 
-#include "platform/system/CodePage.h"
+#include "platform/system/LetterCase.h"
 
 #include <algorithm>
 

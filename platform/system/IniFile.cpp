@@ -3,6 +3,7 @@
 
 #include "platform/system/CodePage.h"
 #include "platform/system/Files.h"
+#include "platform/system/LetterCase.h"
 #include "platform/system/IntegerText.h"
 
 #include <utility>

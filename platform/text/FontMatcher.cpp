@@ -1,9 +1,10 @@
 // fontconfig matching: family, weight, slant, pixel size and language in, a font file out.
 #include "platform/text/FontMatcher.h"
 
+#include "platform/text/FontConfiguration.h"
+
 #include <fontconfig/fontconfig.h>
 
-#include <cstdlib>
 #include <memory>
 #include <stdexcept>
 
@@ -14,35 +15,7 @@ struct PatternDeleter {
 };
 using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
 
-// fontconfig keeps its configuration for the whole process; releasing it at exit keeps leak
-// checkers quiet. Nothing holds fontconfig objects past matching, so the order is safe.
-void ReleaseAtExit() {
-    static const bool registered = [] { return std::atexit(FcFini) == 0; }();
-    (void)registered;
-}
-
-// The classic GUI faces have no metric-compatible free twin; the Arial-metric sans is closer to
-// their widths than the general default, so designed control sizes still fit their captions.
-constexpr const char* kGuiFaceAliases = R"(<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
-<fontconfig>
-  <alias binding="same"><family>MS Sans Serif</family>
-    <prefer><family>Liberation Sans</family><family>Arimo</family></prefer></alias>
-  <alias binding="same"><family>Tahoma</family>
-    <prefer><family>Liberation Sans</family><family>Arimo</family></prefer></alias>
-</fontconfig>)";
-
-void LoadGuiFaceAliases() {
-    static const bool loaded = [] {
-        return FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(),
-                                              reinterpret_cast<const FcChar8*>(kGuiFaceAliases), FcFalse) == FcTrue;
-    }();
-    (void)loaded;
-}
-
-PatternPtr Request(const TLogFont& logFont, int pixelSize) {
-    ReleaseAtExit();
-    LoadGuiFaceAliases();
+PatternPtr Request(FcConfig* config, const TLogFont& logFont, int pixelSize) {
     PatternPtr pattern(FcPatternCreate());
     const auto* family = reinterpret_cast<const FcChar8*>(logFont.FaceName.c_str());
     FcPatternAddString(pattern.get(), FC_FAMILY, family);
@@ -55,7 +28,7 @@ PatternPtr Request(const TLogFont& logFont, int pixelSize) {
         FcPatternAddLangSet(pattern.get(), FC_LANG, languages);
         FcLangSetDestroy(languages);
     }
-    FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+    FcConfigSubstitute(config, pattern.get(), FcMatchPattern);
     FcDefaultSubstitute(pattern.get());
     return pattern;
 }
@@ -69,9 +42,10 @@ std::string StringOf(FcPattern* pattern, const char* object) {
 } // namespace
 
 TFontMatch FontMatcher::Match(const TLogFont& logFont, int pixelSize) {
-    PatternPtr request = Request(logFont, pixelSize);
+    FcConfig* config = FontConfiguration::Current();
+    PatternPtr request = Request(config, logFont, pixelSize);
     FcResult result = FcResultNoMatch;
-    PatternPtr found(FcFontMatch(nullptr, request.get(), &result));
+    PatternPtr found(FcFontMatch(config, request.get(), &result));
     if (!found) throw std::runtime_error("no installed font answers \"" + logFont.FaceName + "\"");
     TFontMatch match;
     match.File = StringOf(found.get(), FC_FILE);

@@ -1,8 +1,9 @@
 // Line breaking for DrawText: greedy word wrap, "&" prefixes, tab expansion and "..." endings.
 #include "platform/text/TextLayout.h"
 
+#include "platform/system/Mnemonic.h"
+#include "platform/system/Utf8.h"
 #include "platform/text/TextDraw.h"
-#include "platform/text/Utf8.h"
 
 #include <algorithm>
 
@@ -21,16 +22,12 @@ TextLayout::TextLayout(FontFace& face, unsigned format)
 TextLayout::Chars TextLayout::Prefixed(const std::u32string& text) const {
     Chars out;
     out.reserve(text.size());
-    const bool prefixes = !(FFormat & DT_NOPREFIX);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!prefixes || text[i] != U'&') {
-            out.push_back({text[i], false});
-            continue;
-        }
-        if (++i == text.size()) break; // a lone "&" at the end shows nothing
-        const bool literal = text[i] == U'&';
-        out.push_back({text[i], !literal && !(FFormat & DT_HIDEPREFIX)});
+    if (FFormat & DT_NOPREFIX) {
+        for (char32_t c : text) out.push_back({c, false});
+        return out;
     }
+    const bool underline = !(FFormat & DT_HIDEPREFIX);
+    for (const TCaptionChar& c : CaptionChars(text)) out.push_back({c.Code, c.Marked && underline});
     return out;
 }
 
@@ -96,13 +93,13 @@ int TextLayout::InkOverhang(char32_t firstCode, char32_t lastCode) {
     return left + right;
 }
 
-// The most characters from `from` that fit in maxWidth, but at least one.
-std::size_t TextLayout::FitChars(const Chars& paragraph, std::size_t from, std::size_t to, int maxWidth) {
-    int x = 0;
+// The most characters from `from` that fit in maxWidth on a line already x wide, but at least
+// one on an empty line.
+std::size_t TextLayout::FitChars(const Chars& paragraph, std::size_t from, std::size_t to, int x, int maxWidth) {
     std::size_t i = from;
     while (i < to) {
         const int advance = AdvanceAt(paragraph[i].Code, x);
-        if (x + advance > maxWidth && i > from) break;
+        if (x + advance > maxWidth && (i > from || x > 0)) break;
         x += advance;
         ++i;
     }
@@ -120,7 +117,13 @@ void TextLayout::Break(const Chars& paragraph, int maxWidth, std::vector<TLayout
             std::size_t wordStart = i;
             int wordX = x;
             while (wordStart < n && IsSpace(paragraph[wordStart].Code)) wordX += AdvanceAt(paragraph[wordStart++].Code, wordX);
-            if (wordStart == n) break;
+            if (wordStart == n) {
+                // A line ended by a line break (or by the text's end) keeps its closing blanks
+                // as far as they fit, so that it is measured and centred with them; only the
+                // blanks at a wrap point are dropped.
+                lineEnd = i = FitChars(paragraph, i, n, x, maxWidth);
+                break;
+            }
             std::size_t wordEnd = wordStart;
             while (wordEnd < n && !IsSpace(paragraph[wordEnd].Code)) wordX += AdvanceAt(paragraph[wordEnd++].Code, wordX);
             const bool first = lineEnd == lineStart;
@@ -129,7 +132,7 @@ void TextLayout::Break(const Chars& paragraph, int maxWidth, std::vector<TLayout
             if (inkWidth > maxWidth && !first) break;
             if (wordX > maxWidth && (FFormat & DT_EDITCONTROL)) {
                 // A word wider than the whole line is cut where it stops fitting.
-                lineEnd = i = FitChars(paragraph, lineStart, wordEnd, maxWidth);
+                lineEnd = i = FitChars(paragraph, lineStart, wordEnd, 0, maxWidth);
                 break;
             }
             lineEnd = i = wordEnd;

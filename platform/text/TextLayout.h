@@ -37,7 +37,7 @@ private:
     Chars Prefixed(const std::u32string& text) const;
     std::vector<Chars> Paragraphs(const Chars& text) const;
     void Break(const Chars& paragraph, int maxWidth, std::vector<TLayoutLine>& out);
-    std::size_t FitChars(const Chars& paragraph, std::size_t from, std::size_t to, int maxWidth);
+    std::size_t FitChars(const Chars& paragraph, std::size_t from, std::size_t to, int x, int maxWidth);
     TLayoutLine Place(const Chars& paragraph, std::size_t from, std::size_t to);
     int AdvanceAt(char32_t code, int x);
     void Ellipsise(TLayoutLine& line, int maxWidth);

@@ -1,5 +1,6 @@
 // Raw input to messages.
 #include "platform/window/InputRouter.h"
+#include "platform/system/Utf8.h"
 #include "platform/window/FocusManager.h"
 #include "platform/window/InputApi.h"
 #include "platform/window/MessageApi.h"
@@ -227,29 +228,10 @@ void InputRouter::KeyEvent(UINT vk, bool down) {
     Post(target, msg, vk, static_cast<LPARAM>(static_cast<std::int32_t>(l)), FCursor);
 }
 
-// The code points of a UTF-8 string; malformed bytes become U+FFFD.
-static std::vector<std::uint32_t> DecodeUtf8(const std::string& s) {
-    std::vector<std::uint32_t> out;
-    for (std::size_t i = 0; i < s.size();) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        std::uint32_t cp = len == 1 ? c : len == 2 ? (c & 0x1F) : len == 3 ? (c & 0x0F) : (c & 0x07);
-        bool ok = len > 0 && i + static_cast<std::size_t>(len) <= s.size();
-        for (int j = 1; ok && j < len; ++j) {
-            unsigned char cc = static_cast<unsigned char>(s[i + static_cast<std::size_t>(j)]);
-            if ((cc & 0xC0) != 0x80) ok = false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        out.push_back(ok ? cp : 0xFFFD);
-        i += ok ? static_cast<std::size_t>(len) : 1;
-    }
-    return out;
-}
-
 void InputRouter::TextEvent(const std::string& utf8) {
     HWND target = KeyboardTarget();
     if (!target) return;
-    for (std::uint32_t cp : DecodeUtf8(utf8)) Post(target, WM_CHAR, cp, 1, FCursor);
+    for (char32_t c : DecodeUtf8(utf8)) Post(target, WM_CHAR, c, 1, FCursor);
 }
 
 TPoint InputRouter::Confine(TPoint p) const {

@@ -1,5 +1,5 @@
 // The skinned push button of the dialogs: the framework's push button plus its stored skin
-// properties (no skin drawing yet).
+// properties; it draws in the plain look.
 #pragma once
 
 #include "framework/TButton.h"

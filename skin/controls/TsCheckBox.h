@@ -1,5 +1,5 @@
 // The skinned check box (training mode, the settings' switches): the framework's check box plus
-// its stored skin properties (no skin drawing yet).
+// its stored skin properties; it draws in the plain look.
 #pragma once
 
 #include "framework/TCheckBox.h"

@@ -1,5 +1,5 @@
-// The skinned combo box (the skin list): the framework's combo box plus its skin binding (no
-// skin drawing yet).
+// The skinned combo box (the skin list): the framework's combo box plus its skin binding; it
+// draws in the plain look.
 #pragma once
 
 #include "framework/TComboBox.h"

@@ -1,4 +1,4 @@
-// A skinned control's binding to its skin section, as far as the controls store it today.
+// A skinned control's binding to its skin section, as the controls store it.
 #pragma once
 
 #include "framework/TPersistent.h"
@@ -9,8 +9,7 @@ class TComponent;
 
 // Holds what a form stores for a control's skinning: the section and the two "custom" switches;
 // every control uses the process-wide default skin manager. The painting side of the binding (cached image, parent images, state
-// and the skin commands) arrives with the skin painting engine; until then nothing reads these
-// values to draw.
+// and the skin commands) is not part of it: nothing reads these values to draw.
 class TsCommonData : public TPersistent {
 public:
     // owner: the control or provider the binding belongs to; kind: its control kind code, which

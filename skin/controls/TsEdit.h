@@ -1,5 +1,5 @@
-// The skinned edit (the block-gap field): the framework's edit plus its skin binding (no skin
-// drawing yet).
+// The skinned edit (the block-gap field): the framework's edit plus its skin binding; it draws
+// in the plain look.
 #pragma once
 
 #include "framework/TEdit.h"

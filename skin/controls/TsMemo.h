@@ -1,5 +1,5 @@
-// The skinned memo (the records list): the framework's memo plus its skin binding (no skin
-// drawing yet).
+// The skinned memo (the records list): the framework's memo plus its skin binding; it draws in
+// the plain look.
 #pragma once
 
 #include "framework/TMemo.h"

@@ -1,5 +1,5 @@
 // The skinned page control (the chooser's two pages): the framework's page control plus its
-// stored skin properties (no skin drawing yet).
+// stored skin properties; it draws in the plain look.
 #pragma once
 
 #include "framework/TPageControl.h"

@@ -1,4 +1,4 @@
-// The skinned panel (the board's container): for now the framework's panel with its skin binding.
+// The skinned panel (the board's container): the framework's panel with its skin binding.
 #pragma once
 
 #include "framework/TPanel.h"

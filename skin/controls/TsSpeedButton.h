@@ -1,5 +1,5 @@
-// The skinned speed button (the board's cells and the chooser's mark buttons): for now the
-// framework's speed button with the skin properties the windows set.
+// The skinned speed button (the board's cells and the chooser's mark buttons): the framework's
+// speed button with the skin properties the windows set.
 #pragma once
 
 #include "framework/TSpeedButton.h"

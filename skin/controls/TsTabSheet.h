@@ -1,4 +1,4 @@
-// A page of the skinned page control: for now the framework's tab sheet with its skin properties.
+// A page of the skinned page control: the framework's tab sheet with its skin properties.
 #pragma once
 
 #include "framework/TTabSheet.h"

@@ -1,5 +1,5 @@
 // The skinned track bar (difficulty, hue, saturation): the framework's track bar plus its stored
-// skin properties (no skin drawing yet).
+// skin properties; it draws in the plain look.
 #pragma once
 
 #include "framework/TTrackBar.h"

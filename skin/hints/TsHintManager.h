@@ -1,5 +1,5 @@
-// The hint manager component: the look of the program's hints. It stores the hint kind it will
-// draw; until the drawn hint windows exist, hints keep the framework's plain window.
+// The hint manager component: the look of the program's hints. It stores the hint kind; hints
+// show in the framework's plain window.
 #pragma once
 
 #include "framework/TComponent.h"

@@ -1,6 +1,6 @@
-// The form skinning component: put on a form, it will draw the form's frame and title bar from
-// the skin. Today it holds the form's binding and stored options, registers the form with the
-// skin managers and answers their questions; the plain frame stays.
+// The form skinning component: put on a form, it holds the form's binding and stored options,
+// registers the form with the skin managers and answers their questions; the form keeps its plain
+// frame and title bar.
 #pragma once
 
 #include "framework/ControlTypes.h"

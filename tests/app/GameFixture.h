@@ -10,7 +10,7 @@
 #include "framework/TApplication.h"
 #include "framework/TCustomForm.h"
 #include "framework/TScreen.h"
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/system/RandomGenerator.h"
 #include "platform/window/Win.h"
 #include "tests/platform/system/TempFolder.h"
@@ -42,7 +42,7 @@ protected:
     // start skin switched on, when one is named).
     void Start(std::uint64_t seed = 20240611, TSize screen = {1280, 1024}, const std::string& skin = {}) {
         RandSeed(seed);
-        FDriver = std::make_unique<UiDriver>([skin] { return RunGame(skin); }, screen);
+        FDriver = std::make_unique<HeadlessDriver>([skin] { return RunGame(skin); }, screen);
         FDriver->WaitIdle();
     }
     // Ends the program as the player would (closing the main window) and waits for it.
@@ -51,7 +51,7 @@ protected:
         FDriver->WaitIdle();
         FDriver.reset();
     }
-    UiDriver& Driver() { return *FDriver; }
+    HeadlessDriver& Driver() { return *FDriver; }
 
     // Runs fn on the UI thread and returns its result.
     template <class F>
@@ -144,5 +144,5 @@ protected:
 private:
     TempFolder FFolder;
     std::filesystem::path FHome;
-    std::unique_ptr<UiDriver> FDriver;
+    std::unique_ptr<HeadlessDriver> FDriver;
 };

@@ -13,7 +13,7 @@
 #include "framework/TSpeedButton.h"
 #include "framework/THintWindow.h"
 
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/gfx/ImageFiles.h"
 #include "platform/window/Win.h"
 
@@ -178,7 +178,7 @@ int main(int argc, char** argv) {
     const char* out = argc > 1 ? argv[1] : "framework-form-demo.png";
     TDemoForm* form = nullptr;
     TStdControlsForm* controls = nullptr;
-    UiDriver driver([&] {
+    HeadlessDriver driver([&] {
         TApplication app;
         app.SetTitle("Framework demo");
         Application->CreateForm(form);

@@ -3,8 +3,8 @@
 // and finds the name in the records window ("win"); or answers a cell wrong and takes the offered
 // new game ("lose"). Screenshots go to the output folder. Exits non-zero naming what went wrong.
 #include "app/GameProgram.h"
-#include "platform/backend/headless/DumpRecord.h"
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/automation/DumpWriter.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/controls/MenuApi.h"
 #include "platform/gfx/ImageFiles.h"
 #include "platform/system/RandomGenerator.h"
@@ -55,7 +55,7 @@ class TPlayer {
 public:
     explicit TPlayer(std::uint64_t seed) {
         RandSeed(seed);
-        FDriver = std::make_unique<UiDriver>([] { return RunGame(); });
+        FDriver = std::make_unique<HeadlessDriver>([] { return RunGame(); });
         FDriver->WaitIdle();
     }
     ~TPlayer() { FDriver->Shutdown(); }

@@ -1,6 +1,6 @@
 // Demo: two overlapping top-level windows with child windows; the driver drags the lower one by
 // its caption on top and writes a screenshot. Exits non-zero when the drag did not move it.
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/gfx/ImageFiles.h"
 #include "platform/window/Win.h"
 #include "tests/e2e/DemoWindows.h"
@@ -31,7 +31,7 @@ int DemoMain() {
 
 int main(int argc, char** argv) {
     const char* out = argc > 1 ? argv[1] : "window-demo.png";
-    UiDriver driver(DemoMain, {1024, 700});
+    HeadlessDriver driver(DemoMain, {1024, 700});
     driver.WaitIdle();
     // The first window lies below the second; press on its caption, drag it up and to the right.
     driver.Drag(200, 131, 560, 71);

@@ -7,7 +7,7 @@
 #include "framework/TEdit.h"
 #include "framework/TForm.h"
 
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/window/ClassicStyle.h"
 #include "platform/window/Win.h"
 
@@ -80,7 +80,7 @@ class ButtonModalTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
         Program.BitButtons = GetParam();
-        Driver = std::make_unique<UiDriver>([this] { return Program.Run(); });
+        Driver = std::make_unique<HeadlessDriver>([this] { return Program.Run(); });
         Driver->WaitIdle();
     }
     void TearDown() override { Driver->Shutdown(); }

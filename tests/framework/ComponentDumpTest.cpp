@@ -6,6 +6,7 @@
 #include "framework/TLabel.h"
 #include "framework/TPanel.h"
 #include "framework/TSpeedButton.h"
+#include "platform/automation/DumpWriter.h"
 
 namespace {
 const TDumpRecord* Named(const std::vector<TDumpRecord>& records, const std::string& name) {

@@ -8,6 +8,7 @@
 #include "framework/TPageControl.h"
 #include "framework/TTabSheet.h"
 #include "framework/TTrackBar.h"
+#include "platform/automation/DumpWriter.h"
 
 namespace {
 std::string Field(const std::vector<TDumpRecord>& records, const std::string& name, const std::string& key) {

@@ -9,7 +9,7 @@
 #include "framework/TScreen.h"
 #include "framework/TTimer.h"
 
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/window/ClassicStyle.h"
 #include "platform/window/Win.h"
 
@@ -22,7 +22,7 @@
 class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Driver = std::make_unique<UiDriver>([this] { return Run(); });
+        Driver = std::make_unique<HeadlessDriver>([this] { return Run(); });
         Driver->WaitIdle();
     }
     void TearDown() override { Driver->Shutdown(); }

@@ -5,7 +5,7 @@
 #include "framework/TForm.h"
 #include "framework/TSpeedButton.h"
 
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/window/ClassicStyle.h"
 #include "platform/window/Win.h"
 
@@ -36,7 +36,7 @@ TEST(ErrorReportTest, AnErrorShowsThePlatformMessageBoxAndTheLoopGoesOnAfterIt) 
     TForm* form = nullptr;
     TSpeedButton* button = nullptr;
     int clicks = 0;
-    UiDriver driver([&] {
+    HeadlessDriver driver([&] {
         ClassicStyle::SetCaptionTextPainter([](HDC, const std::string&, const TRect&, bool, bool) {});
         TApplication app;
         app.SetTitle("Tavik Sudoku 1.0");

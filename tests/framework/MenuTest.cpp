@@ -6,7 +6,7 @@
 #include "framework/TMainMenu.h"
 #include "framework/TPopupMenu.h"
 
-#include "platform/backend/headless/DumpRecord.h"
+#include "platform/automation/DumpWriter.h"
 #include "platform/controls/MenuApi.h"
 
 #include <set>

@@ -5,7 +5,7 @@
 #include "framework/TForm.h"
 #include "framework/TSpeedButton.h"
 
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/window/ClassicStyle.h"
 #include "platform/window/Win.h"
 
@@ -55,7 +55,7 @@ struct TProgram {
 class ModalTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Driver = std::make_unique<UiDriver>([this] { return Program.Run(); });
+        Driver = std::make_unique<HeadlessDriver>([this] { return Program.Run(); });
         Driver->WaitIdle();
     }
     void TearDown() override { Driver->Shutdown(); }

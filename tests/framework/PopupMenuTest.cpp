@@ -11,7 +11,7 @@
 #include "framework/TPopupMenu.h"
 #include "framework/TTimer.h"
 
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/controls/MenuApi.h"
 #include "platform/controls/PopupMenuWindow.h"
 #include "platform/window/ClassicStyle.h"
@@ -95,7 +95,7 @@ struct TPopupProgram {
 class PopupMenuTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Driver = std::make_unique<UiDriver>([this] { return Program.Run(); });
+        Driver = std::make_unique<HeadlessDriver>([this] { return Program.Run(); });
         Driver->WaitIdle();
     }
     void TearDown() override { Driver->Shutdown(); }

@@ -11,7 +11,7 @@
 #include "framework/TPopupMenu.h"
 #include "framework/TTimer.h"
 
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/controls/MenuApi.h"
 #include "platform/gfx/ImageFiles.h"
 #include "platform/window/Win.h"
@@ -89,7 +89,7 @@ public:
 
 private:
     std::string FPrefix;
-    UiDriver FDriver;
+    HeadlessDriver FDriver;
     bool FOk = true;
 };
 

@@ -1,6 +1,6 @@
 // gallery: shows every standard control on the headless screen and writes two pictures, one with
 // the Game menu open (and its Recent files submenu), one with a message box open.
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/controls/MenuApi.h"
 #include "platform/gfx/ImageFiles.h"
 #include "platform/window/Win.h"
@@ -56,7 +56,7 @@ bool Save(UiDriver& driver, const std::string& path) {
 
 int main(int argc, char** argv) {
     std::string prefix = argc > 1 ? argv[1] : "gallery";
-    UiDriver driver(RunGallery, {800, 600});
+    HeadlessDriver driver(RunGallery, {800, 600});
     driver.WaitIdle();
     const GalleryWindow::TMenus* menus = nullptr;
     driver.RunOnUi([&] { menus = &GalleryWindow::Menus(); });

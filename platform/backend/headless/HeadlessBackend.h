@@ -2,7 +2,7 @@
 // an in-memory clipboard and a record of shell opens. Tests and the automation mode run on it.
 #pragma once
 
-#include "platform/window/Backend.h"
+#include "platform/automation/DrivableBackend.h"
 
 #include <condition_variable>
 #include <cstdint>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-class HeadlessBackend final : public Backend {
+class HeadlessBackend final : public DrivableBackend {
 public:
     static constexpr int kTaskBarHeight = 30;
 
@@ -36,17 +36,11 @@ public:
     std::string GetClipboardText() override;
     bool ShellOpen(const std::string& target) override;
 
-    // For drivers (any thread): calls fn with the input sink while the window system is attached;
-    // false when it is not.
-    bool WithSink(const std::function<void(InputSink&)>& fn);
-    // Blocks until the UI thread waits with nothing to do, or has finished.
-    void WaitIdle();
-    // The deadline the idle UI thread waits for (its next timer), kNoDeadline for none.
-    std::uint64_t IdleDeadline();
-    // Moves the virtual clock to nowMs (never back) and wakes the UI thread.
-    void SetTime(std::uint64_t nowMs);
-    // The UI thread ends: idle waits stop blocking.
-    void MarkFinished();
+    bool WithSink(const std::function<void(InputSink&)>& fn) override;
+    void WaitIdle() override;
+    std::uint64_t IdleDeadline() override;
+    void SetTime(std::uint64_t nowMs) override;
+    void MarkFinished() override;
 
     std::vector<std::string> ShellOpened() const;
     int CursorShape() const { return FCursorShape; }

@@ -5,7 +5,7 @@
 #include "platform/backend/sdl/SdlCursors.h"
 #include "platform/backend/sdl/SdlEventTranslator.h"
 #include "platform/backend/sdl/SdlWindowTable.h"
-#include "platform/backend/sdl/ShellLauncher.h"
+#include "platform/system/ShellLauncher.h"
 #include "platform/window/Backend.h"
 
 #include <atomic>

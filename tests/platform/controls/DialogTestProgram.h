@@ -2,7 +2,7 @@
 // whatever modal call a test posts to it and keeps the result; tests act through the driver.
 #pragma once
 
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/controls/ButtonCodes.h"
 #include "platform/controls/DialogApi.h"
 #include "platform/controls/MessageBox.h"
@@ -21,7 +21,7 @@
 class DialogDriverTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Driver = std::make_unique<UiDriver>([this] { return Run(); });
+        Driver = std::make_unique<HeadlessDriver>([this] { return Run(); });
         Driver->WaitIdle();
     }
     void TearDown() override { Driver->Shutdown(); }

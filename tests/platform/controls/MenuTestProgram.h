@@ -3,7 +3,7 @@
 // driver and read the record on the UI thread.
 #pragma once
 
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/controls/MenuApi.h"
 #include "platform/controls/MenuModule.h"
 #include "platform/window/ClassicStyle.h"
@@ -97,7 +97,7 @@ public:
 class MenuDriverTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Driver = std::make_unique<UiDriver>([this] { return App.Run(); });
+        Driver = std::make_unique<HeadlessDriver>([this] { return App.Run(); });
         Driver->WaitIdle();
     }
     void TearDown() override { Driver->Shutdown(); }

@@ -1,7 +1,7 @@
 // Scroll bars: state and geometry, the "ScrollBar" control and a window's own bars, pressed and
 // dragged by a user through the driver (the tracking loop runs on the UI thread).
 #include "ControlTestFixture.h"
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/window/ScrollBarLayout.h"
 #include "platform/window/ScrollTracker.h"
 
@@ -98,7 +98,7 @@ private:
 class ScrollDriverTest : public ::testing::Test {
 protected:
     ScrollProgram P;
-    UiDriver D{[this] { return P.Run(); }};
+    HeadlessDriver D{[this] { return P.Run(); }};
 
     void SetUp() override { D.WaitIdle(); }
     void TearDown() override {

@@ -111,6 +111,25 @@ TEST(DrawText, WordBreaksFallBetweenCyrillicWords) {
     EXPECT_EQ(empty, (TRect{5, 5, 5, 5}));
 }
 
+// The blanks that close a line stay part of it, so that centred lines of a fixed-pitch font
+// keep their columns; word wrapping may not change that. Only the blanks at a wrap point go.
+TEST(DrawText, ClosingBlanksOfALineCountWhenCentredButBlanksAtAWrapPointDoNot) {
+    const Font* mono = TestFont(-20, "Courier New");
+    const TRect box{10, 10, 210, 110};
+    for (const char* keypad : {"1    \r\n     \r\n     ", "  2  \r\n4   6\r\n  8  ", "     \r\n     \r\n    9"}) {
+        Canvas wrapped(400, 200, mono), plain(400, 200, mono);
+        wrapped.Draw(keypad, box, DT_CENTER | DT_WORDBREAK);
+        plain.Draw(keypad, box, DT_CENTER);
+        EXPECT_FALSE(plain.Ink().IsEmpty());
+        EXPECT_TRUE(wrapped.Pixels == plain.Pixels) << keypad;
+    }
+    const TRect narrow{10, 10, 10 + 4 * GetTextExtent(mono, " ").cx, 110};
+    Canvas atBreak(400, 200, mono), broken(400, 200, mono);
+    atBreak.Draw("ab     cd", narrow, DT_CENTER | DT_WORDBREAK);
+    broken.Draw("ab\r\ncd", narrow, DT_CENTER | DT_WORDBREAK);
+    EXPECT_TRUE(atBreak.Pixels == broken.Pixels) << "the blanks where the line wraps are dropped";
+}
+
 TEST(DrawText, EndEllipsisDrawsTheLongestFittingStartAndThreeDots) {
     const int width = 160;
     Canvas cut;

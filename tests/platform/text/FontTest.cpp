@@ -1,9 +1,13 @@
 // Fonts: one object per description, family matching, sizes at 96 DPI, metrics, glyph cache.
 #include "platform/gfx/DeviceContext.h"
 #include "platform/text/FontFace.h"
+#include "platform/text/FontMatcher.h"
 #include "platform/text/TextDraw.h"
 
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -15,6 +19,36 @@ TLogFont Request(const char* family, int height, int weight = FW_NORMAL, bool it
     lf.Italic = italic;
     lf.CharSet = RUSSIAN_CHARSET;
     return lf;
+}
+
+// The system's configuration plus the URW base fonts (fonts-urw-base35, which desktop packages
+// such as the image and PostScript tools bring) with their own fontconfig rules.
+FcConfig* ConfigurationWithUrwFonts() {
+    namespace fs = std::filesystem;
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    for (const char* dir : {"/usr/share/fonts/opentype/urw-base35", "/usr/share/fonts/type1/urw-base35"})
+        if (fs::is_directory(dir)) FcConfigAppFontAddDir(config, reinterpret_cast<const FcChar8*>(dir));
+    std::error_code error;
+    for (const fs::directory_entry& rule : fs::directory_iterator("/usr/share/fontconfig/conf.avail", error))
+        if (rule.path().filename().string().starts_with("urw-"))
+            FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(rule.path().c_str()), FcTrue);
+    return config;
+}
+
+// What fontconfig alone answers for a family in Russian.
+std::string PlainMatch(FcConfig* config, const char* family) {
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ru"));
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* found = FcFontMatch(config, pattern, &result);
+    FcChar8* name = nullptr;
+    std::string answer = found && FcPatternGetString(found, FC_FAMILY, 0, &name) == FcResultMatch
+                             ? reinterpret_cast<const char*>(name) : "";
+    if (found) FcPatternDestroy(found);
+    FcPatternDestroy(pattern);
+    return answer;
 }
 
 } // namespace
@@ -49,6 +83,28 @@ TEST(Font, RequestsAreAnsweredByMetricCompatibleFamiliesWithCyrillic) {
             EXPECT_GT(ink, 255 * 3) << family << " lacks U+" << std::hex << static_cast<unsigned>(c);
         }
     }
+}
+
+TEST(Font, MoreInstalledFontsDoNotChangeTheFamiliesThatAnswer) {
+    FcConfig* withUrw = ConfigurationWithUrwFonts();
+    // The machine this stands for: fontconfig's own aliases put a URW family first.
+    ASSERT_EQ(PlainMatch(withUrw, "Courier"), "Nimbus Mono PS") << "the URW base fonts are missing: run scripts/install-deps";
+    FcConfig* before = FcConfigReference(FcConfigGetCurrent());
+    FcConfigSetCurrent(withUrw);
+    const std::pair<const char*, const char*> answers[] = {
+        {"Courier", "Liberation Mono"},        {"Courier New", "Liberation Mono"},
+        {"Times New Roman", "Liberation Serif"}, {"Times", "Liberation Serif"},
+        {"Arial", "Liberation Sans"},          {"MS Sans Serif", "Liberation Sans"},
+        {"Tahoma", "Liberation Sans"},
+    };
+    for (const auto& [family, answer] : answers)
+        for (const int weight : {FW_NORMAL, FW_BOLD})
+            EXPECT_EQ(FontMatcher::Match(Request(family, -13, weight), 13).Family, answer) << family << " weight " << weight;
+    EXPECT_EQ(FontMatcher::Match(Request("Nimbus Mono PS", -13), 13).Family, "Nimbus Mono PS")
+        << "a family asked for by name is not replaced";
+    FcConfigSetCurrent(before);
+    FcConfigDestroy(before);
+    FcConfigDestroy(withUrw);
 }
 
 TEST(Font, MetricsFollowTheRequestedHeight) {

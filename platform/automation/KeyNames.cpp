@@ -1,5 +1,5 @@
 // Key-name parsing.
-#include "platform/backend/headless/KeyNames.h"
+#include "platform/automation/KeyNames.h"
 #include "platform/window/VirtualKeys.h"
 
 #include <algorithm>

@@ -1,26 +1,12 @@
-// One record of a dump: ordered fields with string, integer or boolean values, written as JSON.
+// The dump of every window, extended by what the framework and the program register, and its
+// JSON form.
 #pragma once
 
-#include "platform/window/WinTypes.h"
+#include "platform/automation/DumpRecord.h"
 
-#include <cstdint>
 #include <functional>
 #include <string>
-#include <utility>
-#include <variant>
 #include <vector>
-
-using TDumpValue = std::variant<std::string, std::int64_t, bool>;
-
-struct TDumpRecord {
-    HWND Window = nullptr; // nullptr for records of things that have no window
-    std::vector<std::pair<std::string, TDumpValue>> Fields;
-
-    void Set(const std::string& key, TDumpValue value);
-    const TDumpValue* Get(const std::string& key) const;
-    // The value as expect compares it: text as is, numbers in decimal, booleans true/false.
-    static std::string ToText(const TDumpValue& value);
-};
 
 // Extends the dump: runs on the UI thread after the window records are made and may add fields to
 // them (find a window's record by its Window) or append records of its own.

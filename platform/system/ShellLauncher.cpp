@@ -1,5 +1,5 @@
 // Starting the desktop's opener.
-#include "platform/backend/sdl/ShellLauncher.h"
+#include "platform/system/ShellLauncher.h"
 
 #include <spawn.h>
 #include <sys/wait.h>

@@ -1,14 +1,15 @@
 // The UI-thread driver.
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/automation/UiDriver.h"
 #include "platform/window/MessageApi.h"
 #include "platform/window/PaintApi.h"
 #include "platform/window/WindowSystem.h"
 
+#include <algorithm>
 #include <chrono>
 #include <future>
 
-UiDriver::UiDriver(TMainFn main, TSize screen) : FBackend(screen) {
-    FThread = std::thread([this, main] { ThreadMain(main); });
+UiDriver::UiDriver(std::unique_ptr<DrivableBackend> backend, TMainFn main) : FBackend(std::move(backend)) {
+    FThread = std::thread([this, main = std::move(main)] { ThreadMain(main); });
     while (!FStarted && !FFinished) std::this_thread::yield();
 }
 
@@ -17,7 +18,7 @@ UiDriver::~UiDriver() {
 }
 
 void UiDriver::ThreadMain(const TMainFn& main) {
-    WindowSystem::Start(FBackend);
+    WindowSystem::Start(*FBackend);
     FStarted = true;
     try {
         FExitCode = main();
@@ -30,12 +31,13 @@ void UiDriver::ThreadMain(const TMainFn& main) {
     }
     WindowSystem::Stop();
     FFinished = true;
-    FBackend.MarkFinished();
+    FBackend->MarkFinished();
 }
 
-void UiDriver::Inject(const std::function<void(InputSink&)>& fn) {
-    FBackend.WithSink(fn);
+bool UiDriver::Inject(const std::function<void(InputSink&)>& fn) {
+    bool fed = FBackend->WithSink(fn);
     WaitIdle();
+    return fed;
 }
 
 void UiDriver::MouseMove(int x, int y) {
@@ -76,20 +78,20 @@ void UiDriver::Type(const std::string& utf8) {
 }
 
 void UiDriver::WaitIdle() {
-    FBackend.WaitIdle();
+    FBackend->WaitIdle();
 }
 
 void UiDriver::Advance(std::uint64_t ms) {
     WaitIdle();
-    std::uint64_t target = FBackend.Virtual().NowMs() + ms;
+    std::uint64_t target = FBackend->GetClock().NowMs() + ms;
     while (!FFinished) {
-        std::uint64_t due = FBackend.IdleDeadline();
+        std::uint64_t due = FBackend->IdleDeadline();
         if (due > target) {
-            FBackend.SetTime(target);
+            FBackend->SetTime(target);
             WaitIdle();
             return;
         }
-        FBackend.SetTime(due);
+        FBackend->SetTime(due);
         WaitIdle();
     }
 }
@@ -97,7 +99,7 @@ void UiDriver::Advance(std::uint64_t ms) {
 bool UiDriver::RunOnUi(const std::function<void()>& fn) {
     auto done = std::make_shared<std::promise<void>>();
     std::future<void> result = done->get_future();
-    bool queued = FBackend.WithSink([&](InputSink& s) {
+    bool queued = FBackend->WithSink([&](InputSink& s) {
         s.RunOnUi([fn, done] {
             try {
                 fn();
@@ -114,6 +116,10 @@ bool UiDriver::RunOnUi(const std::function<void()>& fn) {
     return true;
 }
 
+bool UiDriver::StartOnUi(std::function<void()> fn) {
+    return Inject([&](InputSink& s) { s.RunOnUi(std::move(fn)); });
+}
+
 Bitmap UiDriver::Screenshot() {
     Bitmap shot;
     RunOnUi([&] { shot = CaptureScreen(); });
@@ -122,7 +128,7 @@ Bitmap UiDriver::Screenshot() {
 
 int UiDriver::Shutdown() {
     if (!FThread.joinable()) return FExitCode;
-    FBackend.WithSink([](InputSink& s) { s.RunOnUi([] { PostQuitMessage(0); }); });
+    FBackend->WithSink([](InputSink& s) { s.RunOnUi([] { PostQuitMessage(0); }); });
     FThread.join();
     return FExitCode;
 }

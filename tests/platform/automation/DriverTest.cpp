@@ -1,9 +1,9 @@
 // The UI driver and the script runner against a small program on a UI thread.
-#include "platform/backend/headless/KeyNames.h"
-#include "platform/backend/headless/ScriptRunner.h"
-#include "platform/backend/headless/UiDriver.h"
-#include "platform/window/ClassicStyle.h"
-#include "platform/window/ModalLoop.h"
+#include "DriverTestProgram.h"
+#include "platform/automation/DumpWriter.h"
+#include "platform/automation/KeyNames.h"
+#include "platform/automation/ScriptRunner.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/window/Win.h"
 
 #include <gtest/gtest.h>
@@ -14,70 +14,6 @@
 #include <sstream>
 
 namespace {
-// A main window with a button-class child; a click on the child opens a modal window whose own
-// timer closes it after 500 ms.
-struct TProgram {
-    std::atomic<int> Clicks{0};
-    std::atomic<int> ModalsClosed{0};
-    std::atomic<int> Chars{0};
-
-    int Run() {
-        ClassicStyle::SetCaptionTextPainter([](HDC, const std::string&, const TRect&, bool, bool) {});
-        WNDCLASS wc;
-        wc.lpszClassName = "Main";
-        wc.hbrBackground = clBtnFace;
-        wc.lpfnWndProc = [this](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-            if (m == WM_DESTROY) PostQuitMessage(3);
-            if (m == WM_CHAR) ++Chars;
-            return DefWindowProc(h, m, w, l);
-        };
-        RegisterClass(wc);
-        WNDCLASS bc;
-        bc.lpszClassName = "Button";
-        bc.hbrBackground = clBtnFace;
-        bc.lpfnWndProc = [this](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-            if (m == 0x00F0) return 1; // checked
-            if (m == WM_LBUTTONUP) {
-                ++Clicks;
-                OpenModal(GetAncestor(h, GA_ROOT));
-            }
-            return DefWindowProc(h, m, w, l);
-        };
-        RegisterClass(bc);
-        HWND main = CreateWindowEx(0, "Main", "Main window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300, nullptr, nullptr);
-        CreateWindowEx(0, "Button", "Go", WS_CHILD | WS_VISIBLE, 20, 20, 80, 30, main, nullptr);
-        MSG msg;
-        while (GetMessage(&msg, nullptr, 0, 0)) {
-            TranslateMessage(&msg);
-            DispatchMessage(&msg);
-        }
-        return static_cast<int>(msg.wParam);
-    }
-
-    void OpenModal(HWND owner) {
-        auto loop = std::make_shared<ModalLoop>();
-        WNDCLASS mc;
-        mc.lpszClassName = "Modal";
-        mc.hbrBackground = clWhite;
-        mc.lpfnWndProc = [loop, owner](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-            if (m == WM_TIMER) {
-                EnableWindow(owner, TRUE); // before the modal goes, so the owner can be activated
-                DestroyWindow(h);
-            }
-            if (m == WM_DESTROY) loop->End();
-            return DefWindowProc(h, m, w, l);
-        };
-        UnregisterClass("Modal");
-        RegisterClass(mc);
-        EnableWindow(owner, FALSE);
-        HWND modal = CreateWindowEx(0, "Modal", "Modal", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 600, 100, 200, 150, owner, nullptr);
-        SetTimer(modal, 1, 500);
-        loop->Run();
-        EnableWindow(owner, TRUE);
-        ++ModalsClosed;
-    }
-};
-
 std::string TempPath(const std::string& name) {
     return ::testing::TempDir() + "/" + name;
 }
@@ -85,7 +21,7 @@ std::string TempPath(const std::string& name) {
 
 TEST(UiDriverTest, DriverWaitsInsideModalLoopsAndAdvancesTimersInOrder) {
     TProgram program;
-    UiDriver driver([&] { return program.Run(); });
+    HeadlessDriver driver([&] { return program.Run(); });
     driver.WaitIdle();
     driver.Click(100 + 4 + 20 + 5, 100 + 4 + 19 + 20 + 5); // inside the child
     EXPECT_EQ(program.Clicks, 1);
@@ -108,7 +44,7 @@ TEST(UiDriverTest, DriverWaitsInsideModalLoopsAndAdvancesTimersInOrder) {
 
 TEST(ScriptRunnerTest, CommandsExpectationsAndDumpsRunAgainstTheProgram) {
     TProgram program;
-    UiDriver driver([&] { return program.Run(); }, {800, 600});
+    HeadlessDriver driver([&] { return program.Run(); }, {800, 600});
     ScriptRunner runner(driver);
     std::string dump = TempPath("window-dump.json");
     std::string shot = TempPath("window-shot.png");
@@ -141,7 +77,7 @@ TEST(ScriptRunnerTest, CommandsExpectationsAndDumpsRunAgainstTheProgram) {
 
 TEST(ScriptRunnerTest, ErrorsNameTheLineAndStopTheRun) {
     TProgram program;
-    UiDriver driver([&] { return program.Run(); });
+    HeadlessDriver driver([&] { return program.Run(); });
     auto fails = [&](const std::string& script, const std::string& start) {
         ScriptRunner runner(driver);
         EXPECT_FALSE(runner.Run(script));
@@ -163,7 +99,7 @@ TEST(ScriptRunnerTest, ErrorsNameTheLineAndStopTheRun) {
 
 TEST(ScriptRunnerTest, DumpProvidersAddFieldsAndRecords) {
     TProgram program;
-    UiDriver driver([&] { return program.Run(); });
+    HeadlessDriver driver([&] { return program.Run(); });
     DumpWriter::AddProvider([](std::vector<TDumpRecord>& records) {
         for (TDumpRecord& r : records)
             if (r.Get("class") && TDumpRecord::ToText(*r.Get("class")) == "Main") r.Set("difficulty", std::int64_t{4});
@@ -201,7 +137,7 @@ TEST(KeyNamesTest, NamesCombinationsAndTheTextTheyType) {
 
 TEST(UiDriverTest, DriverSeesTheUiThreadIdleInsideTheMoveLoopAndRunsCodeThere) {
     TProgram program;
-    UiDriver driver([&] { return program.Run(); });
+    HeadlessDriver driver([&] { return program.Run(); });
     driver.WaitIdle();
     const int x = 300, y = 100 + 4 + 9; // the main window's caption
     driver.MouseMove(x, y);
@@ -226,7 +162,7 @@ TEST(UiDriverTest, DriverSeesTheUiThreadIdleInsideTheMoveLoopAndRunsCodeThere) {
 
 TEST(ScriptRunnerTest, DragTypeRightClickAndQuitCommands) {
     TProgram program;
-    UiDriver driver([&] { return program.Run(); }, {800, 600});
+    HeadlessDriver driver([&] { return program.Run(); }, {800, 600});
     ScriptRunner runner(driver);
     std::string script = "drag 300 113 350 163\n"
                          "expect class=Main left == 150\n"
@@ -246,7 +182,7 @@ TEST(ScriptRunnerTest, DragTypeRightClickAndQuitCommands) {
 
 TEST(ScriptRunnerTest, BadFilesAndPathsAreReportedWithTheirLine) {
     TProgram program;
-    UiDriver driver([&] { return program.Run(); });
+    HeadlessDriver driver([&] { return program.Run(); });
     ScriptRunner runner(driver);
     EXPECT_FALSE(runner.RunFile(TempPath("no-such-script.txt")));
     EXPECT_EQ(runner.Error().rfind("cannot read script", 0), 0u);
@@ -286,7 +222,7 @@ TEST(DumpWriterTest, JsonHoldsOneObjectPerRecordWithTypedAndEscapedValues) {
 
 TEST(DumpWriterTest, WindowRecordsFollowTheTreeWithScreenBoundsAndState) {
     TProgram program;
-    UiDriver driver([&] { return program.Run(); });
+    HeadlessDriver driver([&] { return program.Run(); });
     std::vector<TDumpRecord> records;
     driver.RunOnUi([&] { records = DumpWriter::Collect(); });
     ASSERT_EQ(records.size(), 2u);
@@ -309,7 +245,7 @@ TEST(DumpWriterTest, WindowRecordsFollowTheTreeWithScreenBoundsAndState) {
 
 TEST(UiDriverTest, AnIdleLoopWakesWhenAHoverFallsDue) {
     TProgram program;
-    UiDriver driver([&] { return program.Run(); });
+    HeadlessDriver driver([&] { return program.Run(); });
     driver.MouseMove(300, 250); // over the main window's client area
     std::uint64_t start = driver.Backend().Virtual().NowMs();
     driver.RunOnUi([] {

@@ -1,9 +1,8 @@
 // Window dumps and their JSON form.
-#include "platform/backend/headless/DumpRecord.h"
+#include "platform/automation/DumpWriter.h"
 #include "platform/window/Win.h"
 
 #include <cstdio>
-#include <mutex>
 
 namespace {
 // BM_GETCHECK of the button classes; the controls define the full button protocol.
@@ -41,27 +40,6 @@ void JsonString(std::string& out, const std::string& s) {
     }
     out += '"';
 }
-}
-
-void TDumpRecord::Set(const std::string& key, TDumpValue value) {
-    for (auto& f : Fields)
-        if (f.first == key) {
-            f.second = std::move(value);
-            return;
-        }
-    Fields.emplace_back(key, std::move(value));
-}
-
-const TDumpValue* TDumpRecord::Get(const std::string& key) const {
-    for (const auto& f : Fields)
-        if (f.first == key) return &f.second;
-    return nullptr;
-}
-
-std::string TDumpRecord::ToText(const TDumpValue& value) {
-    if (const auto* s = std::get_if<std::string>(&value)) return *s;
-    if (const auto* i = std::get_if<std::int64_t>(&value)) return std::to_string(*i);
-    return std::get<bool>(value) ? "true" : "false";
 }
 
 void DumpWriter::AddProvider(TDumpProvider provider) {

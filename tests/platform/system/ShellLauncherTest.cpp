@@ -1,5 +1,5 @@
 // The shell's open: one argument, no shell in between, failures reported.
-#include "platform/backend/sdl/ShellLauncher.h"
+#include "platform/system/ShellLauncher.h"
 
 #include <gtest/gtest.h>
 
