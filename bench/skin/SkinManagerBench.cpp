@@ -5,7 +5,7 @@
 #include "app/TRecordsListF.h"
 #include "app/TSetValueF.h"
 #include "app/TSettingsF.h"
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/system/RandomGenerator.h"
 #include "skin/data/TsSkinManager.h"
 #include "tests/platform/system/TempFolder.h"
@@ -83,7 +83,7 @@ public:
     double UiCpuSeconds = 0;
 
 private:
-    UiDriver FDriver;
+    HeadlessDriver FDriver;
 };
 
 } // namespace
@@ -124,7 +124,7 @@ static void BM_HeadlessStart(benchmark::State& state, const char* skin) {
     double uiCpu = 0;
     for (auto _ : state) {
         double startCpu = 0;
-        UiDriver driver([&startCpu, skin] {
+        HeadlessDriver driver([&startCpu, skin] {
             startCpu = ThreadCpuSeconds();
             return RunGame(skin);
         });
