@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "app/TMyButton.h"
 #include "framework/TComponentDump.h"
+#include "skin/data/TsSkinManager.h"
 
 namespace {
 
@@ -20,6 +21,13 @@ void WriteGameState(TControl* control, TDumpRecord& record) {
         record.Set("Errors", std::int64_t{form->Errors});
         record.Set("Seconds", std::int64_t{form->Seconds});
         record.Set("Sectw", std::int64_t{form->Sectw});
+        // The look in force, so that scripts can check the skin commands.
+        const TsSkinManager& skins = *form->sSkinManager1;
+        record.Set("SkinActive", skins.Active());
+        record.Set("SkinName", skins.SkinName());
+        record.Set("SkinInfo", skins.SkinInfo());
+        record.Set("HueOffset", std::int64_t{skins.HueOffset()});
+        record.Set("Saturation", std::int64_t{skins.Saturation()});
     }
 }
 

@@ -72,8 +72,10 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     sSkinManager1->BeginLoading();
     sSkinManager1->SetActive(false);
     sSkinManager1->SetSkinDirectory("Skins");
-    for (const TInternalSkin& skin : InternalSkinArchives())
+    // The archives are the program's read-only data: the items read them where they are.
+    for (const TInternalSkin& skin : InternalSkinArchives()) {
         sSkinManager1->InternalSkins().Add(TsStoredSkin::Borrowing(std::string(skin.Name), skin.Data));
+    }
     sSkinManager1->SetSkinName("Desert (internal)");
     sSkinManager1->EndLoading();
     sHintManager1 = new TsHintManager(this);

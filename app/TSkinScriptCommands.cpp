@@ -1,6 +1,10 @@
 // Setting the skin manager from script lines.
 #include "app/TSkinScriptCommands.h"
 
+#include "app/TForm1.h"
+#include "platform/automation/ScriptCall.h"
+#include "platform/automation/ScriptError.h"
+#include "platform/automation/ScriptRunner.h"
 #include "platform/system/IntegerText.h"
 #include "skin/data/TsSkinManager.h"
 
@@ -15,7 +19,22 @@ std::int32_t Number(const std::string& text, const char* what) {
     return *value;
 }
 
+using TSkinCommand = void (TSkinScriptCommands::*)(const std::string& rest);
+
+ScriptRunner::TCommand OnMainWindowManager(TSkinCommand command) {
+    return [command](const ScriptCall& call) {
+        if (!Form1) throw ScriptError("the main window is not there");
+        (TSkinScriptCommands(*Form1->sSkinManager1).*command)(call.Rest());
+    };
+}
+
 } // namespace
+
+void TSkinScriptCommands::AddTo(ScriptRunner& runner) {
+    runner.AddCommand("skin", OnMainWindowManager(&TSkinScriptCommands::Skin));
+    runner.AddCommand("hue", OnMainWindowManager(&TSkinScriptCommands::Hue));
+    runner.AddCommand("saturation", OnMainWindowManager(&TSkinScriptCommands::Saturation));
+}
 
 void TSkinScriptCommands::Skin(const std::string& rest) {
     if (rest.empty()) throw std::invalid_argument("skin needs a skin name or off");

@@ -4,6 +4,7 @@
 
 #include <string>
 
+class ScriptRunner;
 class TsSkinManager;
 
 // Each takes the rest of its script line and works on the given manager on the UI thread; a bad
@@ -11,6 +12,10 @@ class TsSkinManager;
 class TSkinScriptCommands {
 public:
     explicit TSkinScriptCommands(TsSkinManager& manager) : FManager(manager) {}
+
+    // Adds "skin", "hue" and "saturation" to a script runner, working on the main window's
+    // skin manager.
+    static void AddTo(ScriptRunner& runner);
 
     // "off" switches skinning off; any other text, blanks included, is the skin's name (an
     // internal skin, or a folder or ".asz" file in the skins folder) and switches skinning on.

@@ -1,6 +1,7 @@
 // Program entry of Tavik Sudoku: options, the back end, and the main window's message loop.
 #include "app/CommandLine.h"
 #include "app/GameProgram.h"
+#include "app/TSkinScriptCommands.h"
 #include "platform/automation/ScriptRunner.h"
 #include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/backend/sdl/SdlBackend.h"
@@ -15,6 +16,7 @@ static int RunHeadless(const CommandLine& options) {
     driver.WaitIdle();
     if (options.Script.empty()) return driver.Shutdown();
     ScriptRunner runner(driver);
+    TSkinScriptCommands::AddTo(runner);
     bool ok = runner.RunFile(options.Script);
     int code = driver.Shutdown();
     if (!ok) {

@@ -5,7 +5,7 @@
 #include "app/TRecordsListF.h"
 #include "app/TSetValueF.h"
 #include "app/TSettingsF.h"
-#include "platform/backend/headless/UiDriver.h"
+#include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/system/RandomGenerator.h"
 #include "skin/data/TsSkinManager.h"
 #include "tests/platform/system/TempFolder.h"
@@ -20,8 +20,9 @@
 
 namespace {
 
-constexpr const char* SkinA = "Bench A (internal)";
-constexpr const char* SkinB = "Bench B (internal)";
+// The largest internal skin and one of the others.
+constexpr const char* SkinA = "HeroesStyle (internal)";
+constexpr const char* SkinB = "Winter2003 (internal)";
 
 // The benchmark runs in a scratch folder, where no settings file is and its Skins folder is.
 class TScratchCurrentFolder {
@@ -42,15 +43,13 @@ double ThreadCpuSeconds() {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-// The game with two shipped-size internal skins, the first in force, and all five windows shown.
+// The game with the first skin in force and all five windows shown.
 class TSkinnedGame {
 public:
     TSkinnedGame() : FDriver([] { return RunGame(); }) {
         FDriver.WaitIdle();
         FDriver.RunOnUi([] {
             TsSkinManager& manager = *Form1->sSkinManager1;
-            manager.InternalSkins().Add(TsStoredSkin(SkinA, ShippedSizeSkinArchive(0)));
-            manager.InternalSkins().Add(TsStoredSkin(SkinB, ShippedSizeSkinArchive(1)));
             manager.SetSkinName(SkinA);
             manager.SetActive(true);
             for (TCustomForm* form : {static_cast<TCustomForm*>(SetValueF), static_cast<TCustomForm*>(SettingsF),
@@ -84,7 +83,7 @@ public:
     double UiCpuSeconds = 0;
 
 private:
-    UiDriver FDriver;
+    HeadlessDriver FDriver;
 };
 
 } // namespace
@@ -116,15 +115,16 @@ static void BM_HueStep(benchmark::State& state) {
 }
 BENCHMARK(BM_HueStep)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// From nothing to the main window shown with a packed shipped-size skin in force, then ended; with
-// an empty skin name, the same start without a skin, to compare.
+// From nothing to the main window shown with a skin in force, then ended: the largest internal
+// skin, and a packed skin file in the Skins folder of a test skin of about the same size; with an
+// empty skin name, the same start without a skin, to compare.
 static void BM_HeadlessStart(benchmark::State& state, const char* skin) {
     TScratchCurrentFolder folder;
-    WriteFileBytes("Skins/Bench.asz", ShippedSizeSkinArchive(0));
+    WriteFileBytes("Skins/Packed.asz", ShippedSizeSkinArchive(0));
     double uiCpu = 0;
     for (auto _ : state) {
         double startCpu = 0;
-        UiDriver driver([&startCpu, skin] {
+        HeadlessDriver driver([&startCpu, skin] {
             startCpu = ThreadCpuSeconds();
             return RunGame(skin);
         });
@@ -141,5 +141,6 @@ static void BM_HeadlessStart(benchmark::State& state, const char* skin) {
     }
     state.counters["ui_cpu_ms"] = benchmark::Counter(uiCpu * 1000, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK_CAPTURE(BM_HeadlessStart, WithSkin, "Bench")->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+BENCHMARK_CAPTURE(BM_HeadlessStart, WithInternalSkin, SkinA)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+BENCHMARK_CAPTURE(BM_HeadlessStart, WithPackedFile, "Packed")->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 BENCHMARK_CAPTURE(BM_HeadlessStart, WithoutSkin, "")->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);

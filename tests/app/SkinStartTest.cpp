@@ -6,6 +6,9 @@
 #include "skin/data/TsSkinManager.h"
 #include "tests/app/GameFixture.h"
 
+#include "framework/SysUtils.h"
+#include "framework/TStringList.h"
+
 #include <fstream>
 
 namespace {
@@ -92,4 +95,25 @@ TEST_F(SkinStartTest, ScriptCommandsSwitchSkinsWithBlanksInTheirNamesAndChangeHu
 
     EXPECT_EQ(Command(&TSkinScriptCommands::Skin, "off"), "");
     EXPECT_EQ(State(), "off Two Words N/A");
+}
+
+TEST_F(SkinStartTest, EveryInternalSkinIsListedFirstAmongTheSkinsAndComesIntoForceByItsName) {
+    Start();
+    const std::vector<std::string> internal{"Neutral2 (internal)", "Desert (internal)",    "BlueIce (internal)",
+                                            "HeroesStyle (internal)", "MacOS (internal)", "Winter2003 (internal)",
+                                            "Wood (internal)"};
+    Ui([&] {
+        TStringList list;
+        std::string first;
+        Manager().ListSkinNames(list, slAll, first);
+        EXPECT_EQ(first, "Neutral2 (internal)");
+        for (const std::string& name : internal) EXPECT_GE(list.IndexOf(name), 0) << name;
+        for (int i = 1; i < list.Count(); ++i) EXPECT_LE(AnsiCompareText(list[i - 1], list[i]), 0);
+    });
+    for (const std::string& name : internal) {
+        EXPECT_EQ(Command(&TSkinScriptCommands::Skin, name), "");
+        EXPECT_EQ(Ui([this] { return Manager().SkinName(); }), name);
+        EXPECT_NE(Ui([this] { return Manager().SkinInfo(); }), "N/A") << name;
+        EXPECT_GT(Ui([this] { return static_cast<int>(Manager().Model().GeneralData.size()); }), 10) << name;
+    }
 }

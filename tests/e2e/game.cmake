@@ -18,6 +18,20 @@ add_test(NAME e2e.game_script
          WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/tests/game-script)
 set_tests_properties(e2e.game_script PROPERTIES LABELS e2e TIMEOUT 120)
 
+# The script commands that change the look: skins by name, hue, saturation, off; a bad number
+# stops the script with its line named.
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/tests/game-skin ${PROJECT_BINARY_DIR}/tests/game-skin-bad)
+add_test(NAME e2e.game_skin_script
+         COMMAND sh -c "rm -f settings.ini && exec \"$1\" --headless --seed 42 --script \"$2\"" game_skin_script
+                 $<TARGET_FILE:tavik-sudoku> ${CMAKE_CURRENT_LIST_DIR}/game_skin.script
+         WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/tests/game-skin)
+add_test(NAME e2e.game_skin_script_bad_number
+         COMMAND sh -c "rm -f settings.ini; \"$1\" --headless --seed 42 --script \"$2\" 2>&1; test $? -eq 1" game_skin_bad
+                 $<TARGET_FILE:tavik-sudoku> ${CMAKE_CURRENT_LIST_DIR}/game_skin_bad.script
+         WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/tests/game-skin-bad)
+set_tests_properties(e2e.game_skin_script_bad_number PROPERTIES PASS_REGULAR_EXPRESSION "line 3: hue needs a whole number")
+set_tests_properties(e2e.game_skin_script e2e.game_skin_script_bad_number PROPERTIES LABELS e2e TIMEOUT 120)
+
 # The same windows on the desktop back end under Xvfb, driven by real X events.
 add_executable(game_desktop_shots ${CMAKE_CURRENT_LIST_DIR}/GameDesktopShots.cpp)
 target_link_libraries(game_desktop_shots PRIVATE app_lib)
