@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/TComponent.h"
+#include "skin/data/TsSkinModel.h"
 #include "skin/data/TsStoredSkins.h"
 
 #include <string>
@@ -33,6 +34,8 @@ public:
     void SetSaturation(int value) { FSaturation = value; }
     TsStoredSkins& InternalSkins() { return FInternalSkins; }
     const TsStoredSkins& InternalSkins() const { return FInternalSkins; }
+    TsSkinModel& Model() { return FModel; }
+    const TsSkinModel& Model() const { return FModel; }
     // The loaded skin's version while a skin is in force; none is loaded yet.
     std::string SkinInfo() const { return "N/A"; }
 
@@ -45,4 +48,5 @@ private:
     int FHueOffset = 0;
     int FSaturation = 0;
     TsStoredSkins FInternalSkins;
+    TsSkinModel FModel;
 };
