@@ -29,9 +29,14 @@ inline std::uint8_t ThroughMask(int d, int s, int m) {
     return Clamp255(((d - s) * m + s * 256) / 256);
 }
 
-// Destination d keeps a parts in 255 of itself and the source s gets the rest.
-inline std::uint8_t KeepDestination(int d, int s, int a) {
-    return static_cast<std::uint8_t>((d * a + s * (255 - a) + 127) / 256);
+// Destination d keeps a parts in 255 of itself and the source s gets rest = 255 - a parts. The
+// sum stays below 65536, so 16-bit lanes hold it: TWords is a 16-bit integer or a vector of them.
+template <class TWords> TWords KeepDestinationWords(TWords d, TWords s, std::uint16_t a, std::uint16_t rest) {
+    return static_cast<TWords>(static_cast<TWords>(d * a + s * rest + 127) >> 8);
+}
+
+inline std::uint8_t KeepDestination(std::uint16_t d, std::uint16_t s, std::uint16_t a, std::uint16_t rest) {
+    return static_cast<std::uint8_t>(KeepDestinationWords<std::uint16_t>(d, s, a, rest));
 }
 
 // (1 - f) * s + f * d, rounded.

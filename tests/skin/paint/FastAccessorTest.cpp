@@ -71,13 +71,14 @@ TEST(FastSum24, TransparencyZeroGivesTheSourceAndFullKeepsTheDestinationLessOne)
     EXPECT_EQ(white.Pixel(1, 0), RGB(254, 254, 254)) << "a white destination kept at 255 becomes 254";
 }
 
-TEST(FastSum24, MidwayBytesFollowTheFormula) {
-    Bitmap source = Numbered(4, 3);
-    Bitmap destination = Solid(4, 3, RGB(250, 3, 128));
+TEST(FastSum24, MidwayBytesFollowTheFormulaInWholeAndPartialRuns) {
+    // Rows of 12 pixels blended: 36 bytes, four runs of 8 and four single bytes.
+    Bitmap source = Numbered(13, 3);
+    Bitmap destination = Solid(13, 3, RGB(250, 3, 128));
     const Bitmap before = destination;
-    BlendBitmapAt(destination, source, RGB(77, 200, 200), {1, 1}, {0, 0, 4, 3});
+    BlendBitmapAt(destination, source, RGB(77, 200, 200), {1, 1}, {0, 0, 13, 3});
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x) {
+        for (int x = 0; x < 13; ++x) {
             const bool inside = x >= 1 && y >= 1;
             const TColor expected = inside ? PerChannel(before.Pixel(x, y), source.Pixel(x - 1, y - 1),
                                                         [](int d, int s) { return SumBlend(d, s, 77); })
