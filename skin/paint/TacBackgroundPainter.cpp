@@ -9,8 +9,6 @@
 #include "skin/paint/PixelMath.h"
 #include "skin/paint/WorkBitmap.h"
 
-#include <algorithm>
-
 namespace {
 
 // A fill mode whose alpha texture is laid over the finished background in state 0.
@@ -131,7 +129,8 @@ void TacBackgroundPainter::PaintGradient(Bitmap& bmp, const TRect& area, const T
     else
         gradient.Fill(look.Color);
     const int share = look.ImagePercent;
-    const int keep = FRules.PatternShareOf256 ? std::min(share * 256 / 100, 255) : share * 255 / 100;
+    // Limited to 255 rather than wrapped round a byte, so a full pattern share keeps the pattern.
+    const int keep = FRules.PatternShareOf256 ? share * 256 / 100 : share * 255 / 100;
     BlendBitmapAt(bmp, gradient, PixelMath::Clamp255(keep), area.TopLeft(), gradient.BoundsRect());
 }
 

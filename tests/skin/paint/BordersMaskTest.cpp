@@ -1,6 +1,7 @@
 // Nine-piece borders: placement, states, draw mode bits, narrowing, key colour and alpha masks.
 #include "skin/paint/BordersMask.h"
 #include "skin/paint/ParentColors.h"
+#include "skin/paint/TransparentCorners.h"
 #include "tests/skin/paint/PaintTestKit.h"
 
 #include <gtest/gtest.h>
@@ -137,4 +138,20 @@ TEST_F(BordersMask, NothingForTinyRectanglesOrMasksWithoutASkin) {
     orphan.Manager = nullptr;
     PaintBordersMask(b, {0, 0, 8, 8}, true, false, 1, orphan, {});
     EXPECT_EQ(b, blank);
+}
+
+TEST_F(BordersMask, KeyCornersOfTheMaskTakeTheParentsBackgroundBack) {
+    Bitmap image = Solid(12, 12, clWhite);
+    ParentFillColor = RGB(9, 9, 9);
+    RestoreKeyCorners(image, Mask("FRAME"), 0, ccAllCorners, {});
+    EXPECT_EQ(image.Pixel(0, 0), RGB(9, 9, 9)) << "state 0's top-left corner pixel is magenta";
+    EXPECT_EQ(image.Pixel(1, 0), clWhite);
+    ResetParentColors();
+    const Bitmap parent = Numbered(30, 30);
+    RestoreKeyCorners(image, Mask("FRAME"), 2, ccTopLeft | ccTopRight | ccBottomRight, {&parent, 2, 3, true});
+    EXPECT_EQ(image.Pixel(0, 11), clWhite) << "the bottom-left corner was not asked for";
+    RestoreKeyCorners(image, Mask("FRAME"), 2, ccBottomLeft, {&parent, 2, 3, true});
+    EXPECT_EQ(image.Pixel(0, 11), parent.Pixel(2, 14));
+    RestoreKeyCorners(image, Mask("FRAME"), 0, ccAllCorners, {});
+    EXPECT_EQ(image.Pixel(0, 0), RGB(9, 9, 9)) << "with neither colour nor parent image nothing changes";
 }
