@@ -1,6 +1,7 @@
 // Nine pieces copied, tiled or stretched, with key colour or alpha mask.
 #include "skin/paint/BordersMask.h"
 
+#include "skin/paint/InclusiveRect.h"
 #include "skin/paint/KeyColorCopy.h"
 #include "skin/paint/MaskedImage.h"
 #include "skin/paint/TacBorderPieces.h"
@@ -8,10 +9,6 @@
 #include "skin/paint/TacTiler.h"
 
 namespace {
-
-TRect Inclusive(const TRect& r) {
-    return {r.Left, r.Top, r.Right - 1, r.Bottom - 1};
-}
 
 // The tile of an edge repeats along the edge only; across it the piece is as thick as its source.
 TSize TileOf(const TacBorderPiece& piece) {
@@ -26,7 +23,7 @@ void DrawKeyedPiece(Bitmap& bitmap, const TacBorderPiece& piece, const Bitmap& s
     const TRect& to = piece.Destination;
     if (piece.Kind == pkCorner)
         return CopyRectOverParent(bitmap, source, to.Left, to.Top, useParent, parent, clKeyColor,
-                                  Inclusive(piece.Source));
+                                  InclusiveOf(piece.Source));
     if (drawMode & dmStretchEdges) return TacTiler::Stretch(bitmap, to, source, piece.Source);
     TacTiler::Tile(bitmap, to, to.TopLeft(), source, piece.Source);
 }

@@ -3,6 +3,7 @@
 
 #include "skin/paint/BitmapBlend.h"
 #include "skin/paint/ColorBlend.h"
+#include "skin/paint/InclusiveRect.h"
 #include "skin/paint/ParentColors.h"
 
 namespace {
@@ -17,12 +18,10 @@ void ApplyDisabledLook(Bitmap& bmp, bool grayed, bool blended, TColor parentColo
     if (grayed) GrayscaleBitmap(bmp);
     if (!blended) return;
     if (parent.HasImage()) {
-        const int x = parent.X + pos.X;
-        const int y = parent.Y + pos.Y;
-        BlendBitmapRect(bmp, 0, 0, clNoKey, DisabledElementShare,
-                        {x, y, x + bmp.Width() - 1, y + bmp.Height() - 1}, *parent.Bmp);
+        const TRect behind = InclusiveOf(bmp.BoundsRect().Offset(parent.X + pos.X, parent.Y + pos.Y));
+        BlendBitmapRect(bmp, 0, 0, clNoKey, DisabledElementShare, behind, *parent.Bmp);
         return;
     }
     const TColor fill = IsParentColorSet(ParentFillColor) ? ParentFillColor : ColorToRGB(parentColor);
-    BlendColorRect(bmp, {0, 0, bmp.Width() - 1, bmp.Height() - 1}, 50, fill);
+    BlendColorRect(bmp, InclusiveOf(bmp.BoundsRect()), 50, fill);
 }

@@ -2,21 +2,11 @@
 #include "skin/paint/MaskedImage.h"
 
 #include "skin/paint/BitmapBlend.h"
+#include "skin/paint/InclusiveRect.h"
 #include "skin/paint/KeyColorCopy.h"
 #include "skin/paint/ParentColors.h"
 #include "skin/paint/TacMaskBlend.h"
 #include "skin/paint/TacMaskView.h"
-
-namespace {
-
-TRect Exclusive(const TRect& r) {
-    return {r.Left, r.Top, r.Right + 1, r.Bottom + 1};
-}
-TRect Inclusive(const TRect& r) {
-    return {r.Left, r.Top, r.Right - 1, r.Bottom - 1};
-}
-
-} // namespace
 
 void CopyThroughMask(TRect dr, TRect sr, Bitmap& destination, const TsMaskData& mask, bool corner,
                      const TParentImageInfo& parent, const Bitmap& source) {
@@ -36,8 +26,8 @@ void DrawMaskedImage(TRect dr, TRect sr, Bitmap& destination, const TsMaskData& 
     if (mask.MaskType <= 0) return CopyRectWithKeyColor(destination, source, dr.Left, dr.Top, clKeyColor, sr);
     const TacKeyPixelRule keepKeys;
     const TacMaskBlend blend(source, TacMaskView(mask).StateHeight(), keepKeys, mode == 1 ? 0 : 100);
-    TRect d = Exclusive(dr);
-    TRect s = Exclusive(sr);
+    TRect d = ExclusiveOf(dr);
+    TRect s = ExclusiveOf(sr);
     if (blend.Clip(d, s, destination)) blend.Run(destination, d.TopLeft(), s);
 }
 
@@ -51,10 +41,10 @@ void DrawSkinImage(Bitmap& destination, TPoint point, int state, const TsMaskDat
     if (point.X < 0) sr.Left -= point.X, point.X = 0;
     if (point.Y < 0) sr.Top -= point.Y, point.Y = 0;
     if (sr.IsEmpty()) return;
-    const TRect dr = Inclusive(Bounds(point.X, point.Y, sr.Width(), sr.Height()));
+    const TRect dr = InclusiveOf(Bounds(point.X, point.Y, sr.Width(), sr.Height()));
     if (view.HasOwnBitmap() || mask.MaskType > 0)
-        return DrawMaskedImage(dr, Inclusive(sr), destination, mask, mode, *source);
+        return DrawMaskedImage(dr, InclusiveOf(sr), destination, mask, mode, *source);
     if (mode == 1)
-        return CopyRectWithKeyColor(destination, *source, point.X, point.Y, clKeyColor, Inclusive(sr));
-    BlendBitmapRect(destination, point.X, point.Y, clKeyColor, 0.5, Inclusive(sr), *source);
+        return CopyRectWithKeyColor(destination, *source, point.X, point.Y, clKeyColor, InclusiveOf(sr));
+    BlendBitmapRect(destination, point.X, point.Y, clKeyColor, 0.5, InclusiveOf(sr), *source);
 }

@@ -4,6 +4,7 @@
 #include "skin/paint/BitmapBlend.h"
 #include "skin/paint/ColorBlend.h"
 #include "skin/paint/FillGradient.h"
+#include "skin/paint/InclusiveRect.h"
 #include "skin/paint/ParentColors.h"
 #include "skin/paint/PatternFill.h"
 #include "skin/paint/PixelMath.h"
@@ -13,10 +14,6 @@ namespace {
 
 // A fill mode whose alpha texture is laid over the finished background in state 0.
 constexpr int FramedFillMode = 10;
-
-TRect Inclusive(const TRect& r) {
-    return {r.Left, r.Top, r.Right - 1, r.Bottom - 1};
-}
 
 } // namespace
 
@@ -140,6 +137,6 @@ void TacBackgroundPainter::PaintColour(Bitmap& bmp, const TRect& area, const Tac
         const bool standIn = IsParentColorSet(ParentFillColor) && look.Transparency != 0;
         FillSolidRect(bmp, area, standIn ? ParentFillColor : look.Color);
     } else if (shares < 100) {
-        BlendColorRect(bmp, Inclusive(area), shares, look.Color);
+        BlendColorRect(bmp, InclusiveOf(area), shares, look.Color);
     }
 }

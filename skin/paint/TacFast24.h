@@ -1,30 +1,10 @@
-// Row access to a 24-bit working bitmap: row pointers once per row instead of a call per pixel.
+// Row access to a 24-bit working bitmap.
 #pragma once
 
-#include "platform/gfx/Bitmap.h"
+#include "skin/paint/TacFastRows.h"
 
-#include <cstddef>
-#include <cstdint>
-
-// Attaching to a bitmap narrower or lower than 2 pixels, or not of 24 bits, fails and leaves the
-// accessor with width 0; the pixel operations must not be used then.
-class TacFast24 {
+class TacFast24 : public TacFastRows<TPixelFormat::pf24bit, 3> {
 public:
-    bool Attach(Bitmap& bitmap);
-
-    int Width() const { return FWidth; }
-    int Height() const { return FHeight; }
-    std::ptrdiff_t Stride() const { return FStride; }
-    std::uint8_t* Row(int y) const { return FRow0 + FStride * y; }
-    std::uint8_t* Address(int x, int y) const { return Row(y) + 3 * static_cast<std::ptrdiff_t>(x); }
-
-    // The pixel as R + G*256 + B*65536, and the colour's red, green and blue stored; no bounds checks.
-    TColor Pixel(int x, int y) const;
+    // Stores the colour's red, green and blue; no bounds checks.
     void SetPixel(int x, int y, TColor color) const;
-
-private:
-    std::uint8_t* FRow0 = nullptr;
-    std::ptrdiff_t FStride = 0;
-    int FWidth = 0;
-    int FHeight = 0;
 };
