@@ -185,6 +185,15 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, std::string_view text) {
     Changed();
 }
 
+int TCanvas::TextRect(TRect& rect, std::string_view text, unsigned format) {
+    HDC dc = Handle();
+    Changing();
+    SelectTextState(dc);
+    const int height = ::DrawText(dc, text, &rect, format);
+    Changed();
+    return height;
+}
+
 TSize TCanvas::TextExtent(std::string_view text) {
     return GetTextExtent(FFont->Handle(), text);
 }

@@ -63,6 +63,9 @@ public:
     void TextOut(int x, int y, std::string_view text);
     // The text at (x, y) clipped to rect; with a solid brush the whole rect is filled first.
     void TextRect(const TRect& rect, int x, int y, std::string_view text);
+    // The text laid out in rect by DrawText's DT_* flags, with a background only under a solid
+    // brush; returns the height of the text. With DT_CALCRECT it measures into rect instead.
+    int TextRect(TRect& rect, std::string_view text, unsigned format);
     int TextWidth(std::string_view text);
     int TextHeight(std::string_view text);
     TSize TextExtent(std::string_view text);

@@ -68,15 +68,48 @@ std::uint8_t Bitmap::Alpha(int x, int y) const {
     return ScanLine(y)[static_cast<std::ptrdiff_t>(x) * 4 + 3];
 }
 
-void Bitmap::Fill(TColor color, std::uint8_t alpha) {
-    if (Empty()) return;
+void Bitmap::Fill(TColor color, std::uint8_t alpha) { FillArea(BoundsRect(), color, alpha); }
+
+void Bitmap::FillRect(const TRect& rect, TColor color) { FillArea(rect.Intersect(BoundsRect()), color, 255); }
+
+void Bitmap::FillArea(const TRect& area, TColor color, std::uint8_t alpha) {
+    if (area.IsEmpty()) return;
     const TColor rgb = ColorToRGB(color);
     const std::uint8_t px[4] = {static_cast<std::uint8_t>(GetBValue(rgb)), static_cast<std::uint8_t>(GetGValue(rgb)),
                                 static_cast<std::uint8_t>(GetRValue(rgb)), alpha};
     const int bpp = BytesPerPixel();
-    std::uint8_t* first = ScanLine(0);
-    for (int x = 0; x < FWidth; ++x) std::memcpy(first + static_cast<std::ptrdiff_t>(x) * bpp, px, bpp);
-    for (int y = 1; y < FHeight; ++y) std::memcpy(ScanLine(y), first, static_cast<std::size_t>(FWidth) * bpp);
+    std::uint8_t* first = PixelAddress(area.Left, area.Top);
+    for (int x = 0; x < area.Width(); ++x) std::memcpy(first + static_cast<std::ptrdiff_t>(x) * bpp, px, bpp);
+    const std::size_t bytes = static_cast<std::size_t>(area.Width()) * bpp;
+    for (int y = area.Top + 1; y < area.Bottom; ++y) std::memcpy(PixelAddress(area.Left, y), first, bytes);
+}
+
+void Bitmap::CopyRect(int x, int y, const Bitmap& source, const TRect& sourceRect) {
+    const TRect inSource = sourceRect.Intersect(source.BoundsRect());
+    if (inSource.IsEmpty()) return;
+    x += inSource.Left - sourceRect.Left;
+    y += inSource.Top - sourceRect.Top;
+    const TRect target = Bounds(x, y, inSource.Width(), inSource.Height()).Intersect(BoundsRect());
+    if (target.IsEmpty()) return;
+    const TPoint from{inSource.Left + target.Left - x, inSource.Top + target.Top - y};
+    // Within one bitmap a copy downwards must take the lower rows first.
+    const bool upwards = &source == this && target.Top > from.Y;
+    for (int i = 0; i < target.Height(); ++i) {
+        const int row = upwards ? target.Height() - 1 - i : i;
+        CopyPixels(PixelAddress(target.Left, target.Top + row), BytesPerPixel(),
+                source.PixelAddress(from.X, from.Y + row), source.BytesPerPixel(), target.Width());
+    }
+}
+
+void Bitmap::CopyPixels(std::uint8_t* d, int to, const std::uint8_t* s, int from, int count) {
+    if (from == to) {
+        std::memmove(d, s, static_cast<std::size_t>(count) * to);
+        return;
+    }
+    for (int i = 0; i < count; ++i, s += from, d += to) {
+        d[0] = s[0], d[1] = s[1], d[2] = s[2];
+        if (to == 4) d[3] = 255;
+    }
 }
 
 bool operator==(const Bitmap& a, const Bitmap& b) {

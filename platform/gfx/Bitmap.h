@@ -33,6 +33,11 @@ public:
     // Address of row 1 minus address of row 0: negative for bottom-up storage.
     std::ptrdiff_t Stride() const { return FBottomUp ? -FRowBytes : FRowBytes; }
     std::ptrdiff_t RowBytes() const { return FRowBytes; }
+    // Address of pixel (x, y); no bounds check.
+    std::uint8_t* PixelAddress(int x, int y) { return ScanLine(y) + static_cast<std::ptrdiff_t>(x) * BytesPerPixel(); }
+    const std::uint8_t* PixelAddress(int x, int y) const {
+        return ScanLine(y) + static_cast<std::ptrdiff_t>(x) * BytesPerPixel();
+    }
 
     // New size (and format); the pixels that stay inside keep their values, new ones are black.
     void Resize(int width, int height);
@@ -45,10 +50,19 @@ public:
 
     // Solid fill of the whole bitmap; 32-bit pixels get the given alpha.
     void Fill(TColor color, std::uint8_t alpha = 255);
+    // Solid fill of the part of rect inside the bitmap (32-bit pixels get alpha 255).
+    void FillRect(const TRect& rect, TColor color);
+    // Copies sourceRect of source to (x, y): only what lies inside both bitmaps, converting between
+    // 24 and 32 bits (alpha kept between 32-bit bitmaps, 255 otherwise). The source may be this
+    // bitmap itself, overlapping or not.
+    void CopyRect(int x, int y, const Bitmap& source, const TRect& sourceRect);
+    // count pixels from s (from bytes each) to d (to bytes each), converting as CopyRect does.
+    static void CopyPixels(std::uint8_t* d, int to, const std::uint8_t* s, int from, int count);
 
     friend bool operator==(const Bitmap& a, const Bitmap& b);
 
 private:
+    void FillArea(const TRect& area, TColor color, std::uint8_t alpha);
     std::ptrdiff_t RowOffset(int y) const {
         return static_cast<std::ptrdiff_t>(FBottomUp ? FHeight - 1 - y : y) * FRowBytes;
     }

@@ -1,8 +1,6 @@
 // Solid, inverting and copying writes of clipped pixel runs.
 #include "platform/gfx/SpanTarget.h"
 
-#include <cstring>
-
 void SpanTarget::FillSpan(int y, int x0, int x1, TColor rgb) const {
     const std::uint8_t b = static_cast<std::uint8_t>(GetBValue(rgb));
     const std::uint8_t g = static_cast<std::uint8_t>(GetGValue(rgb));
@@ -36,16 +34,7 @@ void SpanTarget::Copy(int x, int y, int width, int height, const Bitmap& source,
     for (int row = 0; row < height; ++row) {
         const std::uint8_t* srcRow = source.ScanLine(sy + row);
         ForEachVisibleSpan(y + row, x, x + width, [&](int a, int e) {
-            const std::uint8_t* s = srcRow + static_cast<std::ptrdiff_t>(sx + a - x) * from;
-            std::uint8_t* d = Address(a, y + row);
-            if (from == to) {
-                std::memmove(d, s, static_cast<std::size_t>(e - a) * to);
-                return;
-            }
-            for (int i = a; i < e; ++i, s += from, d += to) {
-                d[0] = s[0], d[1] = s[1], d[2] = s[2];
-                if (to == 4) d[3] = 255;
-            }
+            Bitmap::CopyPixels(Address(a, y + row), to, srcRow + static_cast<std::ptrdiff_t>(sx + a - x) * from, from, e - a);
         });
     }
 }

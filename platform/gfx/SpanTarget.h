@@ -17,9 +17,7 @@ public:
         : FTarget(target), FClip(clip), FLimit(limit) {}
 
     Bitmap& Target() const { return FTarget; }
-    std::uint8_t* Address(int x, int y) const {
-        return FTarget.ScanLine(y) + static_cast<std::ptrdiff_t>(x) * FTarget.BytesPerPixel();
-    }
+    std::uint8_t* Address(int x, int y) const { return FTarget.PixelAddress(x, y); }
 
     // Calls fn(x0, x1) for every visible part [x0, x1) of the run [x0, x1) on row y.
     template <class Fn> void ForEachVisibleSpan(int y, int x0, int x1, Fn&& fn) const {

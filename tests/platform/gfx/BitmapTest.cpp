@@ -61,3 +61,31 @@ TEST(Bitmap, FormatChangesKeepColoursAndGiveOpaqueAlpha) {
     EXPECT_EQ(b.Pixel(0, 0), clRed);
     EXPECT_EQ(b.Alpha(0, 0), 255);
 }
+
+TEST(Bitmap, FillRectAndCopyRectClipToBothBitmaps) {
+    Bitmap b(4, 3);
+    b.Fill(clWhite);
+    b.FillRect({-2, 1, 2, 9}, clRed);
+    EXPECT_EQ(b.Pixel(1, 2), clRed);
+    EXPECT_EQ(b.Pixel(2, 1), clWhite);
+    EXPECT_EQ(b.Pixel(0, 0), clWhite);
+
+    Bitmap source(3, 3, TPixelFormat::pf32bit);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x) source.SetPixel(x, y, RGB(x * 50, y * 50, 9));
+    b.CopyRect(2, -1, source, {-1, 0, 3, 3});
+    EXPECT_EQ(b.Pixel(3, 0), RGB(0, 50, 9)) << "source (-1, y) does not exist; (0, 1) lands on (3, 0)";
+    EXPECT_EQ(b.Pixel(2, 0), clWhite);
+    EXPECT_EQ(b.Pixel(3, 1), RGB(0, 100, 9)) << "32-bit pixels arrive as 24-bit ones";
+}
+
+TEST(Bitmap, CopyRectWithinOneBitmapTakesThePixelsBeforeOverwritingThem) {
+    Bitmap b(3, 4);
+    for (int y = 0; y < 4; ++y) b.FillRect({0, y, 3, y + 1}, RGB(y * 10, 0, 0));
+    b.CopyRect(0, 1, b, {0, 0, 3, 3});
+    for (int y = 1; y < 4; ++y) EXPECT_EQ(b.Pixel(1, y), RGB((y - 1) * 10, 0, 0)) << y;
+    Bitmap up(2, 4);
+    for (int y = 0; y < 4; ++y) up.FillRect({0, y, 2, y + 1}, RGB(y * 10, 0, 0));
+    up.CopyRect(0, 0, up, {0, 1, 2, 4});
+    for (int y = 0; y < 3; ++y) EXPECT_EQ(up.Pixel(0, y), RGB((y + 1) * 10, 0, 0)) << y;
+}

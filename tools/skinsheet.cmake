@@ -1,0 +1,6 @@
+# skinsheet: a PNG contact sheet of every section of a skin in every state, enabled and disabled,
+# on a light and a dark parent, for the skin's artists to judge it at a glance.
+add_executable(skinsheet ${CMAKE_CURRENT_LIST_DIR}/skinsheet/main.cpp ${CMAKE_CURRENT_LIST_DIR}/skinsheet/SheetSkinSource.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/skinsheet/TSkinSheet.cpp)
+target_link_libraries(skinsheet PRIVATE skin_paint)
+target_include_directories(skinsheet PRIVATE ${PROJECT_SOURCE_DIR})
