@@ -1,7 +1,8 @@
 // The end of a game: the clock stops at once, a training win only reports, and a win outside
 // training meets the records table: a better time asks for a name (trimmed, stored scrambled,
-// the table shown), an equal time is not better, a stored 0 is an empty place, and a bad stored
-// time is reported with its message and stops the win step.
+// the table shown), an equal time is not better, a stored 0 is an empty place, a bad stored time
+// is reported with its message and stops the win step, and the key that answers the last cell
+// types nothing into the name question.
 #include "tests/app/GameFixture.h"
 
 #include "app/TRecordsListF.h"
@@ -121,4 +122,23 @@ TEST_F(WinTest, ABadStoredTimeIsReportedAndEndsTheWinStep) {
     EXPECT_EQ(ActiveFormClass(), "TForm1");
     EXPECT_TRUE(HiddenCells().empty());
     EXPECT_EQ(StoredPlain(6), "Кто-то#12a");
+}
+
+TEST_F(WinTest, TheDigitKeyThatAnswersTheLastCellTypesNothingIntoTheNamePrompt) {
+    Start();
+    const int last = HiddenCells().back();
+    SolveAllBut(last);
+    ClickCell(last);
+    ASSERT_TRUE(ChooserShown());
+    Ui([] { Form1->Seconds = 42; });
+    // As a desktop delivers a key: down, the character it types, up.
+    const int digit = ValueOf(last);
+    const UINT vk = static_cast<UINT>('0' + digit);
+    Driver().Key(vk, true);
+    Driver().Type(std::to_string(digit));
+    Driver().Key(vk, false);
+    EXPECT_EQ(ActiveCaption(), "Вы победили!!!!!!!");
+    Driver().Type("Tester");
+    PressEnter();
+    EXPECT_EQ(StoredPlain(6), "Tester#42");
 }
