@@ -141,7 +141,8 @@ void TApplication::HandleException(TObject* sender, const std::exception* error)
 
 // A window too large for memory is no reason to end the program: it stays blank until resized.
 void TApplication::ReportBackingFailure(const MSG& msg) {
-    const EOutOfResources error(Format(SWindowTooLarge, {static_cast<long long>(msg.wParam), static_cast<long long>(msg.lParam)}));
+    const long long width = static_cast<long long>(msg.wParam), height = msg.lParam;
+    const EOutOfResources error(Format(SWindowTooLarge, {width, height}));
     HandleException(this, &error);
 }
 

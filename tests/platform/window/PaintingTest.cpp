@@ -315,7 +315,8 @@ TEST_F(PaintingTest, AWindowTooLargeForItsBackingIsReportedOnceAndPaintsAgainAtA
     // Changes that keep the size, as a menu bar let go while the window is destroyed, try no
     // allocation again; drawing meanwhile goes nowhere.
     DrawMenuBar(w);
-    SetWindowPos(w, nullptr, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    ShowWindow(w, SW_HIDE);
+    ShowWindow(w, SW_SHOW);
     InvalidateRect(w, nullptr, TRUE);
     UpdateWindow(w);
     collect();
