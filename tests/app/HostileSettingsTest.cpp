@@ -18,7 +18,8 @@ protected:
     }
     // A game is running on the board and the main window, not an error report, is active.
     static bool Inside(const TRect& outer, const TRect& inner) {
-        return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right && inner.Bottom <= outer.Bottom;
+        return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right &&
+               inner.Bottom <= outer.Bottom;
     }
     void ExpectAGameRunning() {
         EXPECT_EQ(ActiveFormClass(), "TForm1") << ActiveDialogText();
