@@ -3,6 +3,7 @@
 
 #include "framework/Exception.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -52,6 +53,11 @@ std::string MarksText(std::uint16_t marks) {
 TCellSize BoardCellSize(int panelWidth, int panelHeight, int gap) {
     const std::int64_t blocks = 4 * std::int64_t{gap};
     return {static_cast<int>((panelWidth - blocks) / 9), static_cast<int>((panelHeight - blocks) / 9)};
+}
+
+int MaxBoardGap(int panelWidth, int panelHeight) {
+    // Four gaps and nine of the smallest cells across the shorter side.
+    return std::max(0, (std::min(panelWidth, panelHeight) - 9 * MinCellSide) / 4);
 }
 
 int OpenedFontSize(const TCellSize& cell) {

@@ -22,6 +22,11 @@ struct TCellSize {
     int Height = 0;
 };
 TCellSize BoardCellSize(int panelWidth, int panelHeight, int gap);
+// The smallest cell side a limited gap leaves: room for a digit of 6 points and marks of 2.
+constexpr int MinCellSide = 12;
+// The largest gap with which a panel of that size still gives each cell MinCellSide pixels each
+// way (0 when no gap does). Stored gaps are limited to it, so that a board is always playable.
+int MaxBoardGap(int panelWidth, int panelHeight);
 // Font sizes of an opened cell (its digit) and of the others (marks), by cell size.
 int OpenedFontSize(const TCellSize& cell);
 int MarksFontSize(const TCellSize& cell);

@@ -1,6 +1,8 @@
 // Command-line parsing.
 #include "app/CommandLine.h"
 
+#include "platform/system/Files.h"
+
 #include <charconv>
 
 namespace {
@@ -63,5 +65,7 @@ bool CommandLine::Parse(int argc, const char* const* argv, std::string* error) {
         }
     }
     if (!Script.empty() && !Headless) return fail("--script runs only with --headless");
+    // A folder opens like an empty file, and running nothing would pass for success.
+    if (DirectoryExists(Script)) return fail("--script needs a file, and '" + Script + "' is a folder");
     return true;
 }

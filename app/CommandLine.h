@@ -9,7 +9,8 @@
 
 class CommandLine {
 public:
-    // False with a one-line reason for an unknown option, a missing value or a bad number.
+    // False with a one-line reason for an unknown option, a missing value, a bad number or a
+    // script that is a folder.
     bool Parse(int argc, const char* const* argv, std::string* error);
     static std::string Usage();
 

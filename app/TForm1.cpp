@@ -11,6 +11,7 @@
 #include "app/TRecordsListF.h"
 #include "app/TSetValueF.h"
 #include "app/TSettingsF.h"
+#include "app/logic/FitToWorkArea.h"
 #include "app/logic/FormatGameTime.h"
 #include "app/logic/TRecordsTable.h"
 #include "framework/Exception.h"
@@ -19,6 +20,7 @@
 #include "framework/TMainMenu.h"
 #include "framework/TScreen.h"
 #include "framework/TTimer.h"
+#include "platform/window/SystemApi.h"
 #include "puzzle/EElementCount.h"
 #include "resources/InternalSkins.h"
 #include "skin/controls/TsCheckBox.h"
@@ -29,6 +31,7 @@
 #include "skin/hints/TsHintManager.h"
 #include "skin/windows/TsSkinProvider.h"
 
+#include <algorithm>
 #include <cmath>
 
 TForm1* Form1 = nullptr;
@@ -191,17 +194,21 @@ void TForm1::FormCreate(TObject*) {
     SetTop(Centred(Screen->Height(), Height()));
     SetWidth(450);
     SetHeight(450);
-    TIniFile& ini = SettingsIni();
-    Sectw = ini.ReadInteger("settings", "sectw", 10);
-    if (Sectw < 0) {
-        // The gap is never negative: the stored value is refused and the default used.
-        Sectw = 10;
-        ERangeError error("Range check error");
-        Application->HandleException(this, &error);
-    }
+    const int storedGap = StoredGap();
     RestoreStoredBounds();
     Panel->SetBounds(6, 26, ClientWidth() - 12, ClientHeight() - 32);
+    // A larger gap would leave cells of no size, or positions past 32 bits.
+    Sectw = std::min(storedGap, MaxBoardGap(Panel->Width(), Panel->Height()));
     PlaceTopBar();
+}
+
+int TForm1::StoredGap() {
+    const int gap = SettingsIni().ReadInteger("settings", "sectw", 10);
+    if (gap >= 0) return gap;
+    // The gap is never negative: the stored value is refused and the default used.
+    ERangeError error("Range check error");
+    Application->HandleException(this, &error);
+    return 10;
 }
 
 void TForm1::CreateCells() {
@@ -222,14 +229,19 @@ void TForm1::CreateCells() {
 
 void TForm1::RestoreStoredBounds() {
     TIniFile& ini = SettingsIni();
+    int left = Left(), top = Top(), width = Width(), height = Height();
     if (ini.ReadBool("settings", "savesize", false)) {
-        SetWidth(ini.ReadInteger("global", "form_width", Width()));
-        SetHeight(ini.ReadInteger("global", "form_height", Height()));
+        width = ini.ReadInteger("global", "form_width", width);
+        height = ini.ReadInteger("global", "form_height", height);
     }
     if (ini.ReadBool("settings", "savepos", false)) {
-        SetLeft(ini.ReadInteger("global", "form_left", 100));
-        SetTop(ini.ReadInteger("global", "form_top", 70));
+        left = ini.ReadInteger("global", "form_left", 100);
+        top = ini.ReadInteger("global", "form_top", 70);
     }
+    // Whatever the file holds (another screen's geometry, or nonsense), the window fits the work
+    // area with its title bar in reach, and its back buffer stays the size of a screen.
+    const TSize smallest{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    SetBoundsRect(FitToWorkArea(left, top, width, height, Screen->WorkAreaRect(), smallest));
 }
 
 // Against the outer width; the anchors keep these distances from the right edge afterwards.

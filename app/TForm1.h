@@ -104,6 +104,8 @@ private:
     void CreateBoardPanel();
     void CreateCells();
     void PlaceTopBar();
+    // The stored gap; a negative one is reported and the default 10 used.
+    int StoredGap();
     void RestoreStoredBounds();
     // The chooser's answer for a cell that is not opened.
     void AnswerCell(TMyButton& cell, std::uint8_t digit, std::uint16_t marks);

@@ -3,10 +3,7 @@
 
 #include "app/SettingsIni.h"
 #include "app/TIniStore.h"
-#include "app/logic/ERecordTimeError.h"
 #include "app/logic/TRecordsTable.h"
-#include "framework/Exception.h"
-#include "framework/TApplication.h"
 #include "framework/TScreen.h"
 #include "platform/text/Font.h"
 #include "skin/controls/TsButton.h"
@@ -86,18 +83,10 @@ void TRecordsListF::FormResize(TObject*) {
 void TRecordsListF::FormShow(TObject*) {
     std::vector<std::string> lines;
     TIniStore store(SettingsIni());
-    std::string failure;
-    try {
-        TRecordsTable(store).AppendLines(lines);
-    } catch (const ERecordTimeError& error) {
-        failure = error.what();
-    }
+    TRecordsTable(store).AppendLines(lines);
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
     RecordsM->SetText(text);
-    if (failure.empty()) return;
-    const EConvertError error(failure);
-    Application->HandleException(this, &error);
 }
 
 void TRecordsListF::OkBClick(TObject*) {

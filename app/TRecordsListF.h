@@ -19,8 +19,8 @@ public:
 
     void FormCreate(TObject* sender);
     void FormResize(TObject* sender);
-    // Fills the list from the settings file. A place whose stored time is not a number is
-    // reported by the application's error report; the places before it stay listed.
+    // Fills the list from the settings file; a place whose stored time is not a number is
+    // listed as it stands.
     void FormShow(TObject* sender);
     void OkBClick(TObject* sender);
 };

@@ -32,6 +32,7 @@ inline constexpr const char* SReadError = "Stream read error";
 inline constexpr const char* SWriteError = "Stream write error";
 
 // Graphics.
+inline constexpr const char* SWindowTooLarge = "Not enough memory to show a window of %d × %d pixels";
 inline constexpr const char* SNoCanvasHandle = "Canvas does not allow drawing";
 inline constexpr const char* SInvalidBitmap = "Bitmap image is not valid";
 inline constexpr const char* SInvalidJpeg = "JPEG image is not valid";

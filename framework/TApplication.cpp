@@ -1,7 +1,9 @@
 // The application object: message loop, forms, mouse tracking, hints and error reports.
 #include "framework/TApplication.h"
 
+#include "framework/Consts.h"
 #include "framework/Exception.h"
+#include "framework/Format.h"
 #include "framework/Messages.h"
 #include "framework/TComponentDump.h"
 #include "framework/TMenuDump.h"
@@ -71,6 +73,10 @@ bool TApplication::ProcessMessage() {
         FTerminated = true;
         return true;
     }
+    if (!msg.hwnd && msg.message == BackingFailedMessage()) {
+        ReportBackingFailure(msg);
+        return true;
+    }
     try {
         TranslateMessage(&msg);
         DispatchMessage(&msg);
@@ -131,6 +137,13 @@ void TApplication::HandleException(TObject* sender, const std::exception* error)
         return;
     }
     ShowException(error);
+}
+
+// A window too large for memory is no reason to end the program: it stays blank until resized.
+void TApplication::ReportBackingFailure(const MSG& msg) {
+    const long long width = static_cast<long long>(msg.wParam), height = msg.lParam;
+    const EOutOfResources error(Format(SWindowTooLarge, {width, height}));
+    HandleException(this, &error);
 }
 
 void TApplication::ShowException(const std::exception* error) {

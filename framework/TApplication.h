@@ -137,6 +137,7 @@ public:
 private:
     void FormCreated(TCustomForm* form);
     bool ProcessMessage();
+    void ReportBackingFailure(const MSG& msg);
     void Idle();
     void HintControlChanged(TControl* control);
     TControl* HintControlFor(TControl* control) const;

@@ -1,7 +1,6 @@
 // Records kept scrambled per place: read, compared, stored and listed.
 #include "app/logic/TRecordsTable.h"
 
-#include "app/logic/ERecordTimeError.h"
 #include "app/logic/FormatGameTime.h"
 #include "app/logic/ScrambleText.h"
 #include "app/logic/SplitRecord.h"
@@ -33,23 +32,31 @@ TRecordPlace TRecordsTable::ReadPlace(int place) const {
     const std::string raw = FStore.ReadString(Section, key, ScrambleText(EmptyRecord, KeyOf(place)));
     TRecordParts parts = SplitRecord(ScrambleText(raw, KeyOf(place)));
     const std::optional<std::int32_t> best = ParseInteger(parts.TimeText);
-    if (!best) throw ERecordTimeError(parts.TimeText);
-    return {std::move(parts.Name), std::move(parts.TimeText), *best};
+    return {std::move(parts.Name), std::move(parts.TimeText), best.value_or(0), best.has_value()};
 }
 
 TWinCheck TRecordsTable::CheckWin(int difficulty, int seconds) const {
     TWinCheck check;
     check.Place = PlaceOf(difficulty);
     check.Previous = ReadPlace(check.Place);
-    // An equal time is not better; a stored 0 is an empty place.
-    check.IsRecord = check.Previous.Best == 0 || check.Previous.Best > seconds;
+    check.IsRecord = Beats(seconds, check.Previous);
     if (check.IsRecord) check.Prompt = Prompt(check.Previous, seconds);
     return check;
 }
 
+// An equal time is not better; a stored 0 is an empty place. Unreadable and negative times rank
+// after every real one, or a broken line would keep its place for ever.
+bool TRecordsTable::Beats(int seconds, const TRecordPlace& stored) {
+    return !stored.Readable || stored.Best <= 0 || stored.Best > seconds;
+}
+
+std::string TRecordsTable::ShownTime(const TRecordPlace& record) {
+    return record.Readable ? FormatGameTime(record.Best) : record.TimeText;
+}
+
 std::string TRecordsTable::Prompt(const TRecordPlace& previous, int seconds) {
     return "Вы показали результат " + FormatGameTime(seconds) + " (" + std::to_string(seconds) +
-           " сек.)\r\nЭто лучше предыдущего " + FormatGameTime(previous.Best) + " (" + previous.TimeText +
+           " сек.)\r\nЭто лучше предыдущего " + ShownTime(previous) + " (" + previous.TimeText +
            " сек.) который показал(а) " + previous.Name + ".\r\nВведите свое имя:";
 }
 
@@ -78,9 +85,10 @@ std::string TRecordsTable::FormatLine(int place, const TRecordPlace& record) {
     char number[16];
     std::snprintf(number, sizeof number, "%2d. ", place);
     const std::size_t nameLength = CharCount(record.Name);
-    const std::string time = FormatGameTime(record.Best);
+    const std::string time = ShownTime(record);
+    const std::size_t timeLength = CharCount(time);
     return number + record.Name + std::string(nameLength < 20 ? 20 - nameLength : 0, ' ') + " " +
-           std::string(time.size() < 8 ? 8 - time.size() : 0, ' ') + time;
+           std::string(timeLength < 8 ? 8 - timeLength : 0, ' ') + time;
 }
 
 void TRecordsTable::AppendLines(std::vector<std::string>& lines) const {

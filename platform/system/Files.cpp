@@ -1,8 +1,9 @@
 // Files and folders through POSIX calls, where the atomic write needs fsync and rename.
 #include "platform/system/Files.h"
 
+#include "platform/system/TemporaryFile.h"
+
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -47,14 +48,6 @@ bool WriteAll(int fd, std::string_view data) {
         data.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
-}
-
-std::string TemporaryName(const std::string& target) {
-    static std::atomic<unsigned> counter{0};
-    const fs::path path(target);
-    const std::string base = "." + path.filename().string() + ".tmp-" + std::to_string(getpid()) + "-" +
-                             std::to_string(counter++);
-    return (path.parent_path() / base).string();
 }
 
 // Keeps the old file's permissions and, where we may, its owner: a file of another user that a
@@ -113,14 +106,15 @@ std::vector<TDirEntry> ListDirectory(const std::string& folder) {
 
 bool ReadWholeFile(const std::string& path, std::size_t maxSize, std::string& data, std::string& error) {
     data.clear();
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer that may never come.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         error = SystemError("cannot open " + path);
         return false;
     }
     struct stat info {};
-    if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        error = path + " is a folder";
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = path + (S_ISDIR(info.st_mode) ? " is a folder" : " is not a regular file");
         close(fd);
         return false;
     }
@@ -158,24 +152,24 @@ bool WriteFileAtomically(const std::string& path, std::string_view data, std::st
     }
     struct stat original {};
     const bool exists = stat(target.c_str(), &original) == 0;
-    if (exists && S_ISDIR(original.st_mode)) {
-        error = target + " is a folder";
+    if (exists && !S_ISREG(original.st_mode)) {
+        // Renaming over a folder fails, and over a FIFO or a device would replace it by a file.
+        error = target + (S_ISDIR(original.st_mode) ? " is a folder" : " is not a regular file");
         return false;
     }
-    const std::string temporary = TemporaryName(target);
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    TemporaryFile::RemoveStale(target);
+    TemporaryFile temporary(target);
+    const int fd = open(temporary.Path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         error = SystemError("cannot create a temporary file beside " + target);
         return false;
     }
     if (!FillTemporary(fd, data, exists ? &original : nullptr)) {
         error = SystemError("cannot write " + target);
-        unlink(temporary.c_str());
         return false;
     }
-    if (rename(temporary.c_str(), target.c_str()) != 0) {
+    if (!temporary.Commit()) {
         error = SystemError("cannot replace " + target);
-        unlink(temporary.c_str());
         return false;
     }
     SyncFolder(FolderOf(target));

@@ -215,6 +215,7 @@ void InputRouter::KeyEvent(UINT vk, bool down) {
     if (vk == VK_MENU && down && !wasDown) FAltUsedWithKey = false;
     else if (vk != VK_MENU && alt && down) FAltUsedWithKey = true;
     HWND target = KeyboardTarget();
+    NoteCharacterSource(vk, down, target);
     if (!target) return;
     bool sys = (alt && !KeyDown(VK_CONTROL)) || vk == VK_F10 || (vk == VK_MENU && !down);
     // With no focus window, keys go to the active window as system keys.
@@ -228,9 +229,31 @@ void InputRouter::KeyEvent(UINT vk, bool down) {
     Post(target, msg, vk, static_cast<LPARAM>(static_cast<std::int32_t>(l)), FCursor);
 }
 
+static bool IsModifierKey(UINT vk) {
+    return vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU || vk == VK_CAPITAL || vk == VK_LWIN ||
+           vk == VK_RWIN || (vk >= VK_LSHIFT && vk <= VK_RMENU);
+}
+
+// A desktop sends the character of a key press as its own event after the key-down. It belongs
+// to the window that got the key-down, as the character TranslateMessage makes from a key-down
+// does: when handling the key moves the focus (a digit that closes a popup and opens a prompt),
+// the character must not land in the window that gains it.
+void InputRouter::NoteCharacterSource(UINT vk, bool down, HWND target) {
+    if (IsModifierKey(vk)) return;
+    if (down) {
+        FCharTarget = target;
+        FCharKey = vk;
+        FCharPending = true;
+    } else if (vk == FCharKey) {
+        FCharPending = false;
+    }
+}
+
 void InputRouter::TextEvent(const std::string& utf8) {
-    HWND target = KeyboardTarget();
-    if (!target) return;
+    HWND target = FCharPending ? FCharTarget : KeyboardTarget();
+    FCharPending = false;
+    // A window destroyed since its key-down drops the character, as its posted message would be.
+    if (!FWs.Find(target)) return;
     for (char32_t c : DecodeUtf8(utf8)) Post(target, WM_CHAR, c, 1, FCursor);
 }
 

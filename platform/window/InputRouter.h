@@ -51,6 +51,7 @@ private:
     void StartHover(HWND hwnd, DWORD flags, DWORD time);
     bool IsDoubleClick(HWND target, UINT clientMsg, int ht, TPoint screen);
     void KeyEvent(UINT vk, bool down);
+    void NoteCharacterSource(UINT vk, bool down, HWND target);
     void TextEvent(const std::string& utf8);
     HWND KeyboardTarget() const;
     void Post(HWND hwnd, UINT msg, WPARAM w, LPARAM l, TPoint pt);
@@ -62,6 +63,10 @@ private:
     HCURSOR FCursorShape = nullptr;
     std::array<std::uint8_t, 256> FKeys{};
     bool FAltUsedWithKey = false;
+    // The window of the last key-down whose character has not come yet.
+    HWND FCharTarget = nullptr;
+    UINT FCharKey = 0;
+    bool FCharPending = false;
 
     HWND FTrackWindow = nullptr;
     DWORD FTrackFlags = 0;

@@ -1,6 +1,7 @@
 // The painting functions.
 #include "platform/window/PaintApi.h"
 #include "platform/window/Compositor.h"
+#include "platform/window/MessageApi.h"
 #include "platform/window/PaintManager.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowSystem.h"
@@ -200,4 +201,8 @@ Bitmap CaptureScreen() {
     std::vector<Window*> bottomUp(ws->TopLevels().rbegin(), ws->TopLevels().rend());
     TSize size = ws->GetBackend().ScreenSize();
     return Compositor::Compose(bottomUp, size.cx, size.cy, GetSysColor(COLOR_BACKGROUND));
+}
+
+UINT BackingFailedMessage() {
+    return RegisterWindowMessage("BackingFailed");
 }

@@ -49,3 +49,8 @@ BOOL UpdateLayeredWindow(HWND hwnd, HDC dst, const TPoint* dstPos, const TSize* 
 
 // The screen as composed from the visible top-level windows (24-bit).
 Bitmap CaptureScreen();
+
+// The thread message (posted with no window) that says a top-level window's backing bitmap did
+// not fit in memory for its new size: wParam the width, lParam the height. The window paints
+// nothing until it gets a size that fits; the message loop decides how to tell the user.
+UINT BackingFailedMessage();

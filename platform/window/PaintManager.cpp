@@ -2,9 +2,11 @@
 #include "platform/window/PaintManager.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/MessageApi.h"
+#include "platform/window/PaintApi.h"
 #include "platform/window/WindowSystem.h"
 
 #include <algorithm>
+#include <exception>
 
 static Region ShapeOf(const Window* w, TPoint origin) {
     Region r(Bounds(origin.X, origin.Y, w->FRect.Width(), w->FRect.Height()));
@@ -267,12 +269,22 @@ void PaintManager::FlushPresents() {
     }
 }
 
+// A size whose bitmap does not fit in memory leaves the window without one: it shows nothing
+// and takes no drawing until a size that fits. The failure is reported to the message loop and
+// tried again only for another size, so that calls that keep the size (a frame change while a
+// window is destroyed) never allocate.
 void PaintManager::SizeBacking(Window* top) {
-    int w = std::max(0, top->FRect.Width());
-    int h = std::max(0, top->FRect.Height());
-    if (top->FBacking.Width() == w && top->FBacking.Height() == h) return;
-    top->FBacking = Bitmap(w, h);
+    const TSize wanted{std::max(0, top->FRect.Width()), std::max(0, top->FRect.Height())};
+    if (top->FBackingSize == wanted) return;
+    top->FBackingSize = wanted;
     top->FDirty = Region(top->WindowBounds());
+    // The old pixels go first, so that the two bitmaps never need room at once.
+    top->FBacking = Bitmap();
+    try {
+        top->FBacking = Bitmap(wanted.cx, wanted.cy);
+    } catch (const std::exception&) { // bad_alloc, or length_error past what a vector can hold
+        PostThreadMessage(0, BackingFailedMessage(), static_cast<WPARAM>(wanted.cx), wanted.cy);
+    }
 }
 
 void PaintManager::PaintTree(HWND hwnd, bool children, bool eraseOnly) {

@@ -62,8 +62,10 @@ public:
     std::unique_ptr<LayeredState> FLayered;
 
     // Top-level windows only: the backing bitmap (frame included) and what changed in it since
-    // it was last presented (window coordinates).
+    // it was last presented (window coordinates). FBackingSize is the size it was last made for;
+    // the bitmap is empty when that size did not fit in memory.
     Bitmap FBacking;
+    TSize FBackingSize;
     Region FDirty;
 
     bool IsChild() const { return (FStyle & WS_CHILD) != 0 && FParent != nullptr; }

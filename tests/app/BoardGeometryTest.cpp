@@ -89,3 +89,15 @@ TEST(MarksText, NoMarksAreThreeBlankLinesAndBitsOutside1To9AreIgnored) {
     EXPECT_EQ(MarksText(0), "     \r\n     \r\n     ");
     EXPECT_EQ(MarksText(1 | (1 << 10) | (1 << 15)), MarksText(0));
 }
+
+TEST(BoardCells, TheLargestGapLeavesCellsOfTwelvePixelsAndOneMoreLeavesLess) {
+    // 426 × 380: the shorter side holds four gaps of 68 and nine cells of 12 (272 + 108 = 380).
+    EXPECT_EQ(MaxBoardGap(426, 380), 68);
+    EXPECT_EQ(BoardCellSize(426, 380, 68).Height, 12);
+    EXPECT_EQ(BoardCellSize(426, 380, 69).Height, 11);
+    EXPECT_GE(BoardCellSize(426, 380, 68).Width, 12);
+    EXPECT_EQ(MaxBoardGap(500, 120), 3);
+    EXPECT_EQ(MaxBoardGap(108, 108), 0);
+    EXPECT_EQ(MaxBoardGap(0, 0), 0) << "a panel with no room allows no gap, never a negative one";
+    EXPECT_EQ(MaxBoardGap(-20, 300), 0);
+}

@@ -2,6 +2,8 @@
 // that make no sense.
 #include "app/CommandLine.h"
 
+#include "tests/platform/system/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -73,6 +75,17 @@ TEST(CommandLine, ScriptsRunOnlyHeadlessAndNeedAName) {
     EXPECT_NE(desktop.Error.find("--headless"), std::string::npos);
     EXPECT_FALSE(Parse({"--headless", "--script", ""}).Ok);
     EXPECT_FALSE(Parse({"--headless", "--script"}).Ok);
+}
+
+TEST(CommandLine, AScriptThatIsAFolderIsRefusedByName) {
+    TempFolder folder;
+    const std::string path = folder.Root().string();
+    TParsed p = Parse({"--headless", "--script", path.c_str()});
+    EXPECT_FALSE(p.Ok);
+    EXPECT_NE(p.Error.find("'" + path + "' is a folder"), std::string::npos) << p.Error;
+    const std::string file = folder.Path("run.txt");
+    TempFolder::Put(file, "quit\n");
+    EXPECT_TRUE(Parse({"--headless", "--script", file.c_str()}).Ok);
 }
 
 TEST(CommandLine, UnknownOptionsAreNamedAndErrorsNeedNoErrorText) {

@@ -1,7 +1,8 @@
 // The end of a game: the clock stops at once, a training win only reports, and a win outside
 // training meets the records table: a better time asks for a name (trimmed, stored scrambled,
-// the table shown), an equal time is not better, a stored 0 is an empty place, and a bad stored
-// time is reported with its message and stops the win step.
+// the table shown), an equal time is not better, a stored 0 is an empty place, a stored time that
+// cannot be read gives way to the win, and the key that answers the last cell types nothing into
+// the name question.
 #include "tests/app/GameFixture.h"
 
 #include "app/TRecordsListF.h"
@@ -111,14 +112,37 @@ TEST_F(WinTest, ATrainingWinReportsTimeAndErrorsAndNeverTouchesTheTable) {
     EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
 }
 
-TEST_F(WinTest, ABadStoredTimeIsReportedAndEndsTheWinStep) {
+TEST_F(WinTest, AWinReplacesARecordWhoseTimeCannotBeRead) {
     PutRecord(6, "Кто-то#12a");
     Start();
     WinIn(50);
-    EXPECT_NE(ActiveDialogText().find("'12a' is not a valid integer value"), std::string::npos);
+    EXPECT_EQ(ActiveCaption(), "Вы победили!!!!!!!");
+    EXPECT_NE(ActiveDialogText().find("лучше предыдущего 12a (12a сек.) который показал(а) Кто-то."), std::string::npos)
+        << ActiveDialogText();
+    Driver().Type("Tester");
     PressEnter();
-    // No records window and no new-game question: back to the finished board.
-    EXPECT_EQ(ActiveFormClass(), "TForm1");
-    EXPECT_TRUE(HiddenCells().empty());
-    EXPECT_EQ(StoredPlain(6), "Кто-то#12a");
+    EXPECT_EQ(StoredPlain(6), "Tester#50");
+    EXPECT_EQ(ActiveFormClass(), "TRecordsListF");
+    EXPECT_NE(RecordsText().find(" 6. Tester                0:00:50"), std::string::npos) << RecordsText();
+    CloseRecords();
+    EXPECT_EQ(ActiveDialogText(), "Начать новую игру?");
+}
+
+TEST_F(WinTest, TheDigitKeyThatAnswersTheLastCellTypesNothingIntoTheNamePrompt) {
+    Start();
+    const int last = HiddenCells().back();
+    SolveAllBut(last);
+    ClickCell(last);
+    ASSERT_TRUE(ChooserShown());
+    Ui([] { Form1->Seconds = 42; });
+    // As a desktop delivers a key: down, the character it types, up.
+    const int digit = ValueOf(last);
+    const UINT vk = static_cast<UINT>('0' + digit);
+    Driver().Key(vk, true);
+    Driver().Type(std::to_string(digit));
+    Driver().Key(vk, false);
+    EXPECT_EQ(ActiveCaption(), "Вы победили!!!!!!!");
+    Driver().Type("Tester");
+    PressEnter();
+    EXPECT_EQ(StoredPlain(6), "Tester#42");
 }

@@ -44,3 +44,8 @@ if(TAVIK_XVFB_RUN AND TAVIK_XDOTOOL)
              $<TARGET_FILE:game_desktop_shots> ${PROJECT_BINARY_DIR}/tests)
     set_tests_properties(e2e.game_desktop_shots PROPERTIES LABELS e2e TIMEOUT 180)
 endif()
+
+# The program against hostile files: a folder as script, a FIFO as settings.ini, a window size
+# no screen can show.
+add_test(NAME e2e.game_hostile_files COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/hostile_files.sh $<TARGET_FILE:tavik-sudoku>)
+set_tests_properties(e2e.game_hostile_files PROPERTIES LABELS e2e TIMEOUT 120)

@@ -1,8 +1,11 @@
-// The default error report on the real platform message box: an error in a click handler shows
-// a box captioned with the application's title, and once it is dismissed the program goes on.
+// The default error report on the real platform message box: an error in a click handler, or a
+// form too large for memory, shows a box captioned with the application's title, and once it is
+// dismissed the program goes on.
 #include "framework/Exception.h"
 #include "framework/TApplication.h"
 #include "framework/TForm.h"
+#include "framework/TMainMenu.h"
+#include "framework/TMenuItem.h"
 #include "framework/TSpeedButton.h"
 
 #include "platform/backend/headless/HeadlessDriver.h"
@@ -10,6 +13,9 @@
 #include "platform/window/Win.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
 
 namespace {
 // The visible "#32770" dialog (a message box), nullptr when none is up.
@@ -20,6 +26,20 @@ HWND ShownDialog() {
         return found == nullptr;
     });
     return found;
+}
+
+// An application titled as the game with one form of 300 × 200, which `build` fills; runs until
+// the form closes.
+int RunWithForm(TForm*& form, const std::function<void()>& build) {
+    ClassicStyle::SetCaptionTextPainter([](HDC, const std::string&, const TRect&, bool, bool) {});
+    TApplication app;
+    app.SetTitle("Tavik Sudoku 1.0");
+    Application->CreateForm(form);
+    form->SetBounds(100, 100, 300, 200);
+    build();
+    app.Run();
+    ClassicStyle::SetCaptionTextPainter(nullptr);
+    return 0;
 }
 
 std::string DialogText(HWND dialog) {
@@ -37,20 +57,14 @@ TEST(ErrorReportTest, AnErrorShowsThePlatformMessageBoxAndTheLoopGoesOnAfterIt) 
     TSpeedButton* button = nullptr;
     int clicks = 0;
     HeadlessDriver driver([&] {
-        ClassicStyle::SetCaptionTextPainter([](HDC, const std::string&, const TRect&, bool, bool) {});
-        TApplication app;
-        app.SetTitle("Tavik Sudoku 1.0");
-        Application->CreateForm(form);
-        form->SetBounds(100, 100, 300, 200);
-        button = new TSpeedButton(form);
-        button->SetParent(form);
-        button->SetBounds(10, 10, 60, 30);
-        button->OnClick = [&](TObject*) {
-            if (++clicks == 1) throw Exception("Элементов <>81");
-        };
-        app.Run();
-        ClassicStyle::SetCaptionTextPainter(nullptr);
-        return 0;
+        return RunWithForm(form, [&] {
+            button = new TSpeedButton(form);
+            button->SetParent(form);
+            button->SetBounds(10, 10, 60, 30);
+            button->OnClick = [&](TObject*) {
+                if (++clicks == 1) throw Exception("Элементов <>81");
+            };
+        });
     });
     driver.WaitIdle();
     TPoint p;
@@ -74,4 +88,38 @@ TEST(ErrorReportTest, AnErrorShowsThePlatformMessageBoxAndTheLoopGoesOnAfterIt) 
     driver.RunOnUi([&] { seen = clicks; });
     EXPECT_EQ(seen, 2);
     driver.Shutdown();
+}
+
+TEST(ErrorReportTest, AFormTooLargeForMemoryIsReportedAndTheProgramGoesOnAndEnds) {
+    TForm* form = nullptr;
+    HeadlessDriver driver([&] {
+        return RunWithForm(form, [&] {
+            auto* menu = new TMainMenu(form);
+            auto* item = new TMenuItem(form);
+            item->SetCaption("Игра");
+            menu->Items()->Add(item);
+            form->SetMenu(menu);
+        });
+    });
+    driver.WaitIdle();
+    const int huge = std::numeric_limits<int>::max();
+    driver.RunOnUi([&] { form->SetBounds(0, 0, huge, huge); });
+    driver.WaitIdle();
+    std::string text;
+    driver.RunOnUi([&] { text = ShownDialog() ? DialogText(ShownDialog()) : "<no box>"; });
+    EXPECT_NE(text.find("Not enough memory to show a window of " + std::to_string(huge) + " × " + std::to_string(huge) +
+                        " pixels."),
+              std::string::npos)
+        << text;
+    driver.PressKey(VK_RETURN);
+    bool boxGone = false;
+    int width = 0;
+    driver.RunOnUi([&] {
+        boxGone = ShownDialog() == nullptr;
+        width = form->Width();
+    });
+    EXPECT_TRUE(boxGone);
+    EXPECT_EQ(width, huge);
+    // The form is destroyed at its enormous size: letting go of its menu must not try again.
+    EXPECT_EQ(driver.Shutdown(), 0);
 }

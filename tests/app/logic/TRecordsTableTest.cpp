@@ -1,5 +1,4 @@
 // The records table: the win step's decisions, stored form, list lines and bad stored times.
-#include "app/logic/ERecordTimeError.h"
 #include "app/logic/ScrambleText.h"
 #include "app/logic/TRecordsTable.h"
 
@@ -129,21 +128,51 @@ TEST(TRecordsTable, NamesThatWouldBreakTheirRecordAreMadeSafe) {
     EXPECT_EQ(table.ReadPlace(5).Name, "a b c");
 }
 
-TEST(TRecordsTable, ABadStoredTimeIsReportedWithItsMessage) {
+TEST(TRecordsTable, AnUnreadableTimeIsListedAsItStandsAndAnyWinReplacesIt) {
     TMemoryStore store;
     TRecordsTable table(store);
     store.PutPlain(4, "Hacker#12abc");
-    try {
-        table.CheckWin(7, 100);
-        FAIL() << "the win step went on";
-    } catch (const ERecordTimeError& error) {
-        EXPECT_STREQ(error.what(), "'12abc' is not a valid integer value");
-    }
+    store.PutPlain(5, "Мастер#30");
     std::vector<std::string> lines;
-    EXPECT_THROW(table.AppendLines(lines), ERecordTimeError);
-    EXPECT_EQ(lines.size(), 3u) << "the places before the bad one are listed";
-    store.PutPlain(4, "no hash at all");
-    EXPECT_THROW(table.ReadPlace(4), ERecordTimeError);
+    table.AppendLines(lines);
+    ASSERT_EQ(lines.size(), 10u) << "the places after a broken one are listed as well";
+    EXPECT_EQ(lines[3], " 4. Hacker" + std::string(14, ' ') + "    12abc");
+    EXPECT_EQ(lines[4], " 5. Мастер" + std::string(14, ' ') + "  0:00:30");
+    const TRecordPlace broken = table.ReadPlace(4);
+    EXPECT_FALSE(broken.Readable);
+    EXPECT_EQ(broken.TimeText, "12abc");
+
+    const TWinCheck slow = table.CheckWin(7, 99999);
+    EXPECT_TRUE(slow.IsRecord) << "an unreadable time ranks after every real one";
+    EXPECT_NE(slow.Prompt.find("лучше предыдущего 12abc (12abc сек.) который показал(а) Hacker."), std::string::npos)
+        << slow.Prompt;
+    ASSERT_TRUE(table.StoreWinner(slow.Place, "Вера", 99999));
+    EXPECT_EQ(store.Plain(4), "Вера#99999");
+    EXPECT_TRUE(table.ReadPlace(4).Readable);
+
+    // A name that held "#" splits at the wrong place; a value without "#" is all time text.
+    store.PutPlain(2, "Хитрец#1#2");
+    store.PutPlain(3, "no hash at all");
+    EXPECT_EQ(table.ReadPlace(2).Name, "Хитрец");
+    EXPECT_EQ(TRecordsTable::FormatLine(2, table.ReadPlace(2)), " 2. Хитрец" + std::string(14, ' ') + "      1#2");
+    EXPECT_EQ(TRecordsTable::FormatLine(3, table.ReadPlace(3)), " 3. " + std::string(20, ' ') + " no hash at all");
+    EXPECT_TRUE(table.CheckWin(8, 1).IsRecord);
+    EXPECT_TRUE(table.CheckWin(9, 1).IsRecord);
+}
+
+TEST(TRecordsTable, ANegativeStoredTimeRanksAfterEveryRealOne) {
+    TMemoryStore store;
+    TRecordsTable table(store);
+    store.PutPlain(6, "Читер#-5");
+    const TRecordPlace stored = table.ReadPlace(6);
+    EXPECT_TRUE(stored.Readable);
+    EXPECT_EQ(stored.Best, -5);
+    EXPECT_EQ(TRecordsTable::FormatLine(6, stored), " 6. Читер" + std::string(15, ' ') + " -0:00:05");
+    const TWinCheck win = table.CheckWin(5, 3600);
+    EXPECT_TRUE(win.IsRecord);
+    EXPECT_NE(win.Prompt.find("предыдущего -0:00:05 (-5 сек.) который показал(а) Читер."), std::string::npos) << win.Prompt;
+    ASSERT_TRUE(table.StoreWinner(win.Place, "Честный", 3600));
+    EXPECT_FALSE(table.CheckWin(5, 3600).IsRecord) << "the real time now holds the place";
 }
 
 TEST(TRecordsTable, ListLinesPadNamesByCharactersAndNeverCutThem) {

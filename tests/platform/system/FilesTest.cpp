@@ -9,6 +9,8 @@
 #include <filesystem>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -120,4 +122,47 @@ TEST(Files, AFailedTemporaryWriteLeavesTheOriginalIntact) {
     EXPECT_NE(error.find("cannot write"), std::string::npos) << error;
     EXPECT_EQ(TempFolder::Get(path), original);
     EXPECT_EQ(folder.EntryCount(), 1u) << "the half-written temporary file is removed";
+}
+
+TEST(Files, AFifoOrDeviceIsNeitherReadNorReplaced) {
+    TempFolder folder;
+    const std::string fifo = folder.Path("settings.ini");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string data;
+    std::string error;
+    // Opening a FIFO without a writer for reading would wait for ever.
+    EXPECT_FALSE(ReadWholeFile(fifo, 100, data, error));
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    EXPECT_FALSE(ReadWholeFile("/dev/null", 100, data, error));
+    EXPECT_FALSE(WriteFileAtomically(fifo, "x", error));
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    struct stat info {};
+    ASSERT_EQ(lstat(fifo.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "the FIFO is still there, not replaced by a file";
+}
+
+TEST(Files, TheNextWriteRemovesTemporariesLeftByAnInterruptedOne) {
+    TempFolder folder;
+    const std::string path = folder.Path("settings.ini");
+    // A process that has ended: its child, waited for.
+    const pid_t ended = fork();
+    if (ended == 0) _exit(0);
+    ASSERT_GT(ended, 0);
+    waitpid(ended, nullptr, 0);
+    const std::string ofEnded = folder.Path(".settings.ini.tmp-" + std::to_string(ended) + "-3");
+    // This very process id, as after a crash of a program that had the same id: no write of
+    // ours is filling it, and its name is the one our next write would choose.
+    const std::string ofOurId = folder.Path(".settings.ini.tmp-" + std::to_string(getpid()) + "-0");
+    // The parent of this process is running: its temporary may be in the middle of a write.
+    const std::string ofRunning = folder.Path(".settings.ini.tmp-" + std::to_string(getppid()) + "-0");
+    const std::string unrelated = folder.Path(".settings.ini.tmp-notes");
+    for (const std::string& p : {ofEnded, ofOurId, ofRunning, unrelated}) TempFolder::Put(p, "half");
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path, "saved", error)) << error;
+    EXPECT_EQ(TempFolder::Get(path), "saved");
+    EXPECT_FALSE(fs::exists(ofEnded));
+    EXPECT_FALSE(fs::exists(ofOurId));
+    EXPECT_TRUE(fs::exists(ofRunning));
+    EXPECT_TRUE(fs::exists(unrelated));
+    EXPECT_EQ(folder.EntryCount(), 3u);
 }

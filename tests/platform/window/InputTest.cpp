@@ -16,6 +16,12 @@ protected:
         Button(x, y, true);
         Button(x, y, false);
     }
+    // A key as a desktop delivers it: down, the character it types, up.
+    void TypeKey(UINT vk, const std::string& character) {
+        Input().Key(vk, true);
+        Input().Text(character);
+        Input().Key(vk, false);
+    }
     const TRecorded* Last(HWND h, UINT msg) const {
         for (auto it = Log.rbegin(); it != Log.rend(); ++it)
             if (it->Hwnd == h && it->Msg == msg) return &*it;
@@ -218,6 +224,60 @@ TEST_F(InputTest, KeysGoToTheFocusWithAltAsSystemKeysAndTranslateMakesControlCha
     Input().Key(VK_F4, true);
     Pump();
     EXPECT_FALSE(IsWindow(top)) << "Alt+F4 closes the window";
+}
+
+TEST_F(InputTest, AKeysCharacterGoesToTheWindowOfItsKeyDownEvenWhenTheKeyMovedTheFocus) {
+    HWND popup = Top("popup", 0, 0, 200, 200);
+    HWND prompt = Top("prompt", 300, 0, 200, 200);
+    HWND edit = Child(prompt, 0, 0, 50, 20);
+    SetFocus(popup);
+    // The popup answers the digit's key-down by handing the focus on, as a chooser that closes
+    // and leaves a name prompt behind does.
+    On(WM_KEYDOWN, [&](HWND h, WPARAM, LPARAM, LRESULT& r) {
+        if (h != popup) return false;
+        SetFocus(edit);
+        r = 0;
+        return true;
+    });
+    Log.clear();
+    TypeKey('9', "9");
+    Pump();
+    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_EQ(Count(edit, WM_CHAR), 0) << "the digit typed into the window that gained the focus";
+    EXPECT_EQ(Count(popup, WM_CHAR), 1);
+    // Characters with no key-down of their own (typed text, an input method) follow the focus,
+    // and so does the next key after the first was released; a modifier held meanwhile changes
+    // nothing.
+    Log.clear();
+    Input().Text("T");
+    Input().Key(VK_SHIFT, true);
+    TypeKey('E', "E");
+    Input().Key(VK_SHIFT, false);
+    Pump();
+    std::vector<WPARAM> chars;
+    for (const TRecorded& r : Log)
+        if (r.Hwnd == edit && r.Msg == WM_CHAR) chars.push_back(r.WParam);
+    EXPECT_EQ(chars, (std::vector<WPARAM>{'T', 'E'}));
+    EXPECT_EQ(Count(popup, WM_CHAR), 0);
+}
+
+TEST_F(InputTest, TheCharacterOfAKeyWhoseWindowWasDestroyedIsDropped) {
+    HWND popup = Top("popup", 0, 0, 200, 200);
+    HWND other = Top("other", 300, 0, 200, 200);
+    SetFocus(popup);
+    On(WM_KEYDOWN, [&](HWND h, WPARAM, LPARAM, LRESULT& r) {
+        if (h != popup) return false;
+        DestroyWindow(popup);
+        SetFocus(other);
+        r = 0;
+        return true;
+    });
+    Log.clear();
+    TypeKey('5', "5");
+    Pump();
+    EXPECT_FALSE(IsWindow(popup));
+    EXPECT_EQ(GetFocus(), other);
+    EXPECT_EQ(Count(other, WM_CHAR), 0);
 }
 
 TEST_F(InputTest, CursorConfinementAndSetCursorFollowTheHitTest) {

@@ -2,7 +2,9 @@
 #include "WindowTestFixture.h"
 #include "platform/window/Compositor.h"
 
+#include <limits>
 #include <map>
+#include <vector>
 
 namespace {
 class PaintingTest : public WindowTest {
@@ -285,4 +287,43 @@ TEST_F(PaintingTest, ActivationAndCaptionTextRepaintTheFrameButLeaveTheClientAlo
     Pump();
     EXPECT_GE(Count(h, WM_NCPAINT), 1);
     EXPECT_EQ(Count(h, WM_PAINT), 0);
+}
+
+TEST_F(PaintingTest, AWindowTooLargeForItsBackingIsReportedOnceAndPaintsAgainAtASizeThatFits) {
+    HWND w = Popup(10, 10, 100, 80, clRed);
+    Pump();
+    // No bitmap of that many pixels can be had: the move itself succeeds, and the message loop
+    // is told why the window shows nothing.
+    const int huge = std::numeric_limits<int>::max();
+    EXPECT_TRUE(SetWindowPos(w, nullptr, 0, 0, huge, huge, SWP_NOZORDER));
+    TRect r;
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r, Bounds(0, 0, huge, huge));
+    std::vector<MSG> failures;
+    auto collect = [&] {
+        MSG msg;
+        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == BackingFailedMessage()) failures.push_back(msg);
+            else DispatchMessage(&msg);
+        }
+    };
+    collect();
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].hwnd, nullptr);
+    EXPECT_EQ(failures[0].wParam, static_cast<WPARAM>(huge));
+    EXPECT_EQ(failures[0].lParam, static_cast<LPARAM>(huge));
+    // Changes that keep the size, as a menu bar let go while the window is destroyed, try no
+    // allocation again; drawing meanwhile goes nowhere.
+    DrawMenuBar(w);
+    ShowWindow(w, SW_HIDE);
+    ShowWindow(w, SW_SHOW);
+    InvalidateRect(w, nullptr, TRUE);
+    UpdateWindow(w);
+    collect();
+    EXPECT_EQ(failures.size(), 1u);
+    EXPECT_EQ(At(50, 50), kDesktop);
+    // A size that fits gives the window its pixels back.
+    SetWindowPos(w, nullptr, 10, 10, 100, 80, SWP_NOZORDER);
+    Pump();
+    EXPECT_EQ(At(50, 50), clRed);
 }
