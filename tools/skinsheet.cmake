@@ -2,5 +2,5 @@
 # on a light and a dark parent, for the skin's artists to judge it at a glance.
 add_executable(skinsheet ${CMAKE_CURRENT_LIST_DIR}/skinsheet/main.cpp ${CMAKE_CURRENT_LIST_DIR}/skinsheet/SheetSkinSource.cpp
     ${CMAKE_CURRENT_LIST_DIR}/skinsheet/TSkinSheet.cpp)
-target_link_libraries(skinsheet PRIVATE skin_paint)
+target_link_libraries(skinsheet PRIVATE skin_paint internal_skins)
 target_include_directories(skinsheet PRIVATE ${PROJECT_SOURCE_DIR})

@@ -5,8 +5,12 @@
 #include "skin/data/SkinText.h"
 
 #include "platform/system/Paths.h"
+#include "resources/InternalSkins.h"
 
-void AddToolInternalSkins(TsStoredSkins&) {}
+void AddToolInternalSkins(TsStoredSkins& skins) {
+    for (const TInternalSkin& skin : InternalSkinArchives())
+        skins.Add(TsStoredSkin::Borrowing(std::string(skin.Name), skin.Data));
+}
 
 TacSkinSource SheetSkinSource(const std::string& skin, const TsStoredSkins& internalSkins) {
     TacSkinSource source;
