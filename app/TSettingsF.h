@@ -54,6 +54,8 @@ public:
 
     void FormCreate(TObject* sender);
     void FormShow(TObject* sender);
+    void FormKeyDown(TObject* sender, WORD& key, TShiftState shift);
+    // Esc cancels the dialog, unless it closed the open skin list.
     void FormKeyPress(TObject* sender, char32_t& key);
     // The manager takes the hue bar's position, the list's text as skin name, and the box.
     void UseSkinChbClick(TObject* sender);
@@ -89,6 +91,8 @@ private:
     // Selects a listed skin without moving the caret of the text being typed.
     void FollowTypedSkin(int index);
     static TsSkinManager& Skins();
+
+    bool FEscapeClosesList = false; // the Esc being pressed went down while the skin list was open
 };
 
 extern TSettingsF* SettingsF;

@@ -115,6 +115,20 @@ TEST_F(SettingsDialogTest, CancelEscAndTheCloseBoxAllCancelAndWriteNothing) {
     EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
 }
 
+TEST_F(SettingsDialogTest, EscClosesTheOpenSkinListFirstAndTheDialogOnlyAfterIt) {
+    Start();
+    ClickMenu(1);
+    ClickOn([] { return SettingsF->SkinNameCb; });
+    Driver().PressKey(VK_F4);
+    EXPECT_TRUE(Ui([] { return SettingsF->SkinNameCb->DroppedDown(); }));
+    PressEscape();
+    EXPECT_FALSE(Ui([] { return SettingsF->SkinNameCb->DroppedDown(); }));
+    EXPECT_EQ(ActiveFormClass(), "TSettingsF");
+    PressEscape();
+    EXPECT_EQ(ActiveFormClass(), "TForm1");
+    EXPECT_EQ(Result(), mrCancel);
+}
+
 TEST_F(SettingsDialogTest, TheGapFieldTakesDigitsAndBackspaceOnly) {
     Start();
     ClickMenu(1);
