@@ -212,25 +212,19 @@ void TSettingsF::FillSkinList() {
     SkinNameCb->Clear();
     std::string first;
     Skins().ListSkinNames(*SkinNameCb->Items(), slAll, first);
-    const TStrings& names = *SkinNameCb->Items();
-    for (int i = 0; i < names.Count(); ++i) {
-        if (names[i] != Skins().SkinName()) continue;
-        SkinNameCb->SetItemIndex(i);
-        return;
-    }
-    SkinNameCb->SetText(NoSkinText);
+    const int index = ListedSkin(Skins().SkinName(), false);
+    if (index >= 0) SkinNameCb->SetItemIndex(index);
+    else SkinNameCb->SetText(NoSkinText);
 }
 
 void TSettingsF::SelectSkin(const std::string& name) {
-    const TStrings& names = *SkinNameCb->Items();
-    for (int i = 0; i < names.Count(); ++i) {
-        if (names[i] != name) continue;
-        SkinNameCb->SetItemIndex(i);
-        return;
+    const int index = ListedSkin(name, false);
+    if (index >= 0) {
+        SkinNameCb->SetItemIndex(index);
+    } else if (SkinNameCb->ItemIndex() >= 0) {
+        SkinNameCb->SetItemIndex(-1);
+        SkinNameCb->SetText("");
     }
-    if (SkinNameCb->ItemIndex() < 0) return;
-    SkinNameCb->SetItemIndex(-1);
-    SkinNameCb->SetText("");
 }
 
 std::string TSettingsF::SelectedSkin() const {
@@ -238,10 +232,10 @@ std::string TSettingsF::SelectedSkin() const {
     return index >= 0 ? SkinNameCb->Items()->Strings(index) : std::string();
 }
 
-int TSettingsF::ListedSkin(const std::string& text) const {
+int TSettingsF::ListedSkin(const std::string& text, bool anyCase) const {
     const TStrings& names = *SkinNameCb->Items();
     for (int i = 0; i < names.Count(); ++i)
-        if (AnsiSameText(names[i], text)) return i;
+        if (anyCase ? AnsiSameText(names[i], text) : names[i] == text) return i;
     return -1;
 }
 
@@ -267,7 +261,7 @@ void TSettingsF::UseSkinChbClick(TObject*) {
 }
 
 void TSettingsF::SkinNameCbChange(TObject*) {
-    const int index = ListedSkin(SkinNameCb->Text());
+    const int index = ListedSkin(SkinNameCb->Text(), true);
     if (index < 0) return;
     FollowTypedSkin(index);
     Skins().SetSkinName(SkinNameCb->Items()->Strings(index));

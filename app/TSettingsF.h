@@ -86,8 +86,8 @@ private:
     void CreateButtons();
     void SetTabOrder();
     void ConnectHandlers();
-    // The listed entry a text names, ignoring letter case; -1 when none.
-    int ListedSkin(const std::string& text) const;
+    // The listed entry a text names, spelt exactly or in any letter case; -1 when none.
+    int ListedSkin(const std::string& text, bool anyCase) const;
     // Selects a listed skin without moving the caret of the text being typed.
     void FollowTypedSkin(int index);
     static TsSkinManager& Skins();
