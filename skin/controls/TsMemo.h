@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/TMemo.h"
+#include "skin/controls/TsBoundLabel.h"
 #include "skin/paint/ControlKinds.h"
 #include "skin/paint/SkinControlTypes.h"
 #include "skin/paint/TacSkinnedControl.h"
@@ -20,6 +21,8 @@ public:
     TsCommonData* SkinData() const override { return FSkinData.get(); }
     TsDisabledKind SkinDisabledKind() const override { return FDisabledKind; }
     TsDisabledKind DisabledKind() const { return FDisabledKind; }
+    // The caption label kept beside the control; inactive unless switched on.
+    TsBoundLabel* BoundLabel() const { return FBoundLabel.get(); }
     void SetDisabledKind(TsDisabledKind value) { FDisabledKind = value; }
 
 protected:
@@ -29,5 +32,6 @@ protected:
 
 private:
     std::unique_ptr<TsCommonData> FSkinData;
+    std::unique_ptr<TsBoundLabel> FBoundLabel;
     TsDisabledKind FDisabledKind = DefaultDisabledKind;
 };
