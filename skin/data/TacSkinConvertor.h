@@ -6,7 +6,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
+
+class TacZlibInflater;
 
 // One archive member other than the options file, in archive order.
 struct TacImageItem {
@@ -30,6 +33,14 @@ public:
     static constexpr std::string_view Magic = "ASzf";
     // No member of a real skin comes near this; it keeps a forged size from exhausting memory.
     static constexpr std::int32_t MaxMemberSize = 64 * 1024 * 1024;
+    // The names and contents of all members together. The internal skins unpack to about 110 KB
+    // each and third-party skins with large JPEG backgrounds to some tens of MB, so 128 MiB leaves
+    // room for several full-screen images; yet a forged archive (a few MB of zlib streams can
+    // declare gigabytes of zeros) is refused before it takes more than this.
+    static constexpr std::uint64_t MaxUnpackedSize = 128 * 1024 * 1024;
+
+    // A name that can be written as a file of its own inside a folder, and nothing else.
+    static bool IsPlainMemberName(std::string_view name);
 
     // The source is either owned (a packed skin file read into memory) or borrowed (an internal
     // skin's stored data, which must outlive the reading).
@@ -40,7 +51,9 @@ public:
 
     // Reads the attached source from its start. A wrong magic shows the "Warning" message and
     // leaves the converter empty. Damage further on (truncation, a broken or overlong stream, a
-    // forged length) shows a warning too; the members read completely before it are kept.
+    // forged length) shows a warning too; the members read completely before it are kept. An
+    // archive whose declared sizes pass MaxUnpackedSize, or that memory cannot hold, is refused
+    // with a warning and leaves the converter empty; it never takes more than MaxUnpackedSize.
     // True only when the whole archive was sound.
     bool ReadPackedData();
     // Frees the options, the image items and the source.
@@ -53,12 +66,20 @@ public:
     const TacImageItem* FindImageItem(std::string_view name) const;
     // Every member read, the options member included, in archive order.
     const std::vector<TacMemberInfo>& Members() const { return FMembers; }
+    // Names that more than one member carries, letter case ignored: each once, spelt as its first
+    // member has it, in the order the repeats appear.
+    std::vector<std::string> DuplicateNames() const;
     // Why the last read stopped early; empty after a sound read.
     const std::string& Error() const { return FError; }
 
 private:
     bool ReadMembers();
+    // Inflates one member from the start of input and keeps it; returns why it is not sound.
+    std::string TakeMember(std::string name, std::size_t size, std::span<const std::uint8_t> input,
+                           TacZlibInflater& inflater, std::size_t& consumed);
+    void ForgetMembers();
     bool Fail(const std::string& reason);
+    bool Refuse(const std::string& reason);
 
     std::vector<std::uint8_t> FOwnedSource;
     std::span<const std::uint8_t> FSource;
@@ -66,6 +87,7 @@ private:
     bool FHasOptions = false;
     std::string FOptions;
     std::vector<TacImageItem> FImageItems;
+    std::unordered_map<std::string, std::size_t> FFirstItem; // upper-cased name -> image item
     std::vector<TacMemberInfo> FMembers;
     std::string FError;
 };

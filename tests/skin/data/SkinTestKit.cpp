@@ -6,6 +6,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -30,6 +31,26 @@ std::vector<std::uint8_t> ZlibStream(const std::vector<std::uint8_t>& data) {
     return out;
 }
 
+std::vector<std::uint8_t> ZerosStream(std::size_t size) {
+    z_stream z{};
+    if (deflateInit(&z, Z_DEFAULT_COMPRESSION) != Z_OK) throw std::runtime_error("deflateInit failed");
+    const std::vector<std::uint8_t> zeros(65536);
+    std::vector<std::uint8_t> out(deflateBound(&z, static_cast<uLong>(size)) + 64);
+    z.next_out = out.data();
+    z.avail_out = static_cast<uInt>(out.size());
+    int status = Z_OK;
+    while (status == Z_OK) {
+        const std::size_t piece = std::min(zeros.size(), size - z.total_in);
+        z.next_in = const_cast<Bytef*>(zeros.data());
+        z.avail_in = static_cast<uInt>(piece);
+        status = deflate(&z, z.total_in + piece == size ? Z_FINISH : Z_NO_FLUSH);
+    }
+    out.resize(z.total_out);
+    deflateEnd(&z);
+    if (status != Z_STREAM_END) throw std::runtime_error("deflate failed");
+    return out;
+}
+
 TRawArchive& TRawArchive::Magic(const std::string& magic) { return Text(magic); }
 
 TRawArchive& TRawArchive::Int32(std::int32_t value) {
@@ -51,6 +72,11 @@ TRawArchive& TRawArchive::Raw(const std::vector<std::uint8_t>& bytes) {
 TRawArchive& TRawArchive::Member(const std::string& name, const std::vector<std::uint8_t>& data) {
     Int32(static_cast<std::int32_t>(name.size())).Text(name).Int32(static_cast<std::int32_t>(data.size()));
     return Raw(ZlibStream(data));
+}
+
+TRawArchive& TRawArchive::Member(const std::string& name, std::int32_t size, const std::vector<std::uint8_t>& stream) {
+    Int32(static_cast<std::int32_t>(name.size())).Text(name).Int32(size);
+    return Raw(stream);
 }
 
 TWarningRecorder::TWarningRecorder() {

@@ -13,6 +13,8 @@ std::vector<std::uint8_t> BytesOf(const std::string& text);
 // Writes the bytes to a file, making its folders first.
 void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> ZlibStream(const std::vector<std::uint8_t>& data);
+// The zlib stream of size zero bytes, deflated piecewise so the zeros are never held in memory.
+std::vector<std::uint8_t> ZerosStream(std::size_t size);
 
 // Archive bytes written field by field, so tests can forge any count, length or stream.
 class TRawArchive {
@@ -23,6 +25,8 @@ public:
     TRawArchive& Raw(const std::vector<std::uint8_t>& bytes);
     // A whole member record: name length, name, size, zlib stream of the data.
     TRawArchive& Member(const std::string& name, const std::vector<std::uint8_t>& data);
+    // A member record with a stream made elsewhere, stated to inflate to size bytes.
+    TRawArchive& Member(const std::string& name, std::int32_t size, const std::vector<std::uint8_t>& stream);
     const std::vector<std::uint8_t>& Bytes() const { return FBytes; }
 
 private:

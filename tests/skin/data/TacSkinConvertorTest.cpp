@@ -6,6 +6,10 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -241,4 +245,127 @@ TEST(TacSkinConvertor, LoadPackedFileReadsExistingFilesAndReusesTheConvertor) {
     EXPECT_TRUE(convertor->ImageItems().empty());
     EXPECT_TRUE(convertor->HasSource());
     std::filesystem::remove_all(dir);
+}
+
+namespace {
+
+// Just under the member limit, so that two of these with eight-letter names come to just under
+// the archive limit. Its stream is made once: deflating 64 MiB takes a while.
+constexpr std::int32_t BigMember = TacSkinConvertor::MaxMemberSize - 16;
+
+const std::vector<std::uint8_t>& BigZeros() {
+    static const std::vector<std::uint8_t> stream = ZerosStream(static_cast<std::size_t>(BigMember));
+    return stream;
+}
+
+bool RefusedAsTooLarge(const TReadResult& result) {
+    return !result.Sound && result.Recorder.Warnings.size() == 1 &&
+           result.Recorder.Warnings[0].first == "Warning" &&
+           result.Recorder.Warnings[0].second.find("more than 128 MiB") != std::string::npos;
+}
+
+} // namespace
+
+TEST(TacSkinConvertor, ArchiveUnpackingPastTheTotalCapIsRefusedAndLeftEmpty) {
+    // Three members of 64 MiB of zeros each: every one is within the member limit, the archive
+    // is under 200 KB, but together they would unpack to 192 MiB.
+    TRawArchive archive;
+    archive.Magic().Int32(4).Member("Options.dat", BytesOf("[GLOBALINFO]"));
+    for (const char* name : {"aaaa.bmp", "bbbb.bmp", "cccc.bmp"}) archive.Member(name, BigMember, BigZeros());
+    TReadResult result;
+    ReadArchive(archive.Bytes(), result);
+    EXPECT_TRUE(RefusedAsTooLarge(result));
+    EXPECT_FALSE(result.Convertor.HasOptions());
+    EXPECT_TRUE(result.Convertor.ImageItems().empty());
+    EXPECT_TRUE(result.Convertor.Members().empty());
+    EXPECT_NE(result.Convertor.Error().find("128 MiB"), std::string::npos);
+}
+
+TEST(TacSkinConvertor, ArchiveJustUnderTheTotalCapIsRead) {
+    // Names count too: two members whose names and contents come to 16 bytes short of 128 MiB;
+    // a first name 17 letters longer passes it by one byte.
+    for (const char* name : {"aaaa.bmp", "aaaaaaaaaaaaaaaaaaaaa.bmp"}) {
+        TRawArchive archive;
+        archive.Magic().Int32(2).Member(name, BigMember, BigZeros()).Member("bbbb.bmp", BigMember, BigZeros());
+        TReadResult result;
+        ReadArchive(archive.Bytes(), result);
+        if (std::string(name).size() == 8) {
+            EXPECT_TRUE(result.Sound) << result.Convertor.Error();
+            ASSERT_EQ(result.Convertor.ImageItems().size(), 2u);
+            EXPECT_EQ(result.Convertor.ImageItems()[1].Data.size(), static_cast<std::size_t>(BigMember));
+        } else {
+            EXPECT_TRUE(RefusedAsTooLarge(result));
+        }
+    }
+}
+
+TEST(TacSkinConvertor, SharedNamesAreListedAndTheFirstImageWins) {
+    TRawArchive archive;
+    archive.Magic().Int32(7).Member("Options.dat", BytesOf("[ONE]")).Member("a.bmp", BytesOf("first"));
+    archive.Member("b.jpg", BytesOf("b")).Member("A.BMP", BytesOf("second")).Member("OPTIONS.DAT", BytesOf("[TWO]"));
+    archive.Member("a.Bmp", BytesOf("third")).Member("c", BytesOf("c"));
+    TReadResult result;
+    ReadArchive(archive.Bytes(), result);
+    EXPECT_TRUE(result.Sound);
+    EXPECT_EQ(result.Convertor.DuplicateNames(), (std::vector<std::string>{"a.bmp", "Options.dat"}));
+    EXPECT_EQ(result.Convertor.Options(), "[TWO]");
+    ASSERT_NE(result.Convertor.FindImageItem("A.bMp"), nullptr);
+    EXPECT_EQ(result.Convertor.FindImageItem("A.bMp")->Data, BytesOf("first"));
+}
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool AddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool AddressSanitizer = true;
+#else
+constexpr bool AddressSanitizer = false;
+#endif
+#else
+constexpr bool AddressSanitizer = false;
+#endif
+
+// The address space the process holds now, from /proc/self/statm (in pages).
+rlim_t AddressSpaceInUse() {
+    std::ifstream statm("/proc/self/statm");
+    rlim_t pages = 0;
+    statm >> pages;
+    return pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+}
+
+// Reads the archive in a child process whose address space may grow by only 32 MiB; the child's
+// exit status says whether the read ended in a refusal with a warning (0), in something else (1)
+// or in an exception (2).
+int ReadUnderMemoryLimit(const std::vector<std::uint8_t>& bytes) {
+    const pid_t child = fork();
+    if (child == 0) {
+        rlimit limit{AddressSpaceInUse() + 32 * 1024 * 1024, RLIM_INFINITY};
+        setrlimit(RLIMIT_AS, &limit);
+        int code = 2; // an exception escaped the reader
+        try {
+            TReadResult result;
+            ReadArchive(bytes, result);
+            const bool refused = !result.Sound && result.Convertor.ImageItems().empty() &&
+                                 result.Recorder.Warnings.size() == 1 &&
+                                 result.Recorder.Warnings[0].second.find("not enough memory") != std::string::npos;
+            code = refused ? 0 : 1;
+        } catch (...) {
+        }
+        _exit(code);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+} // namespace
+
+TEST(TacSkinConvertor, MemoryRunningOutIsARefusalNotACrash) {
+    if (AddressSanitizer) GTEST_SKIP() << "the sanitizer's shadow memory cannot live under an address-space limit";
+    TRawArchive archive;
+    archive.Magic().Int32(2).Member("Options.dat", BytesOf("[A]"));
+    archive.Member("big.bmp", BigMember, BigZeros());
+    EXPECT_EQ(ReadUnderMemoryLimit(archive.Bytes()), 0);
 }
