@@ -103,8 +103,8 @@ bool TacSkinConvertor::IsPlainMemberName(std::string_view name) {
 }
 
 void TacSkinConvertor::ForgetMembers() {
-    FImageItems.clear();
     FFirstItem.clear();
+    FImageItems.clear();
     FMembers.clear();
     FOptions.clear();
     FHasOptions = false;
@@ -116,16 +116,23 @@ void TacSkinConvertor::Clear() {
     DetachSource();
 }
 
+void TacSkinConvertor::IndexImageItems() {
+    FFirstItem.clear();
+    FFirstItem.reserve(FImageItems.size());
+    for (std::size_t i = 0; i < FImageItems.size(); ++i) FFirstItem.try_emplace(FImageItems[i].Name, i);
+}
+
 const TacImageItem* TacSkinConvertor::FindImageItem(std::string_view name) const {
-    auto found = FFirstItem.find(UpperCaseAscii(name));
+    auto found = FFirstItem.find(name);
     return found == FFirstItem.end() ? nullptr : &FImageItems[found->second];
 }
 
 std::vector<std::string> TacSkinConvertor::DuplicateNames() const {
-    std::unordered_map<std::string, std::pair<int, std::size_t>> seen; // upper-cased -> count, first member
+    std::unordered_map<std::string_view, std::pair<int, std::size_t>, TCaseBlindHash, TCaseBlindEqual> seen;
+    seen.reserve(FMembers.size());
     std::vector<std::string> names;
     for (std::size_t i = 0; i < FMembers.size(); ++i) {
-        auto& [count, first] = seen.try_emplace(UpperCaseAscii(FMembers[i].Name), 0, i).first->second;
+        auto& [count, first] = seen.try_emplace(FMembers[i].Name, 0, i).first->second; // count, first member
         if (++count == 2) names.push_back(FMembers[first].Name);
     }
     return names;
@@ -140,7 +147,9 @@ bool TacSkinConvertor::ReadPackedData() {
         return false;
     }
     try {
-        return ReadMembers();
+        const bool sound = ReadMembers();
+        IndexImageItems();
+        return sound;
     } catch (const std::bad_alloc&) {
         return Refuse("there is not enough memory to unpack it");
     }
@@ -190,7 +199,6 @@ std::string TacSkinConvertor::TakeMember(std::string name, std::size_t size, std
     std::string error = inflater.Inflate(input, data, consumed);
     if (!error.empty()) return error;
     FMembers.push_back({name, size, consumed});
-    FFirstItem.try_emplace(UpperCaseAscii(name), FImageItems.size());
     bool isBitmap = HasBitmapExtension(name);
     FImageItems.push_back({std::move(name), isBitmap, std::move(data)});
     return {};

@@ -1,6 +1,8 @@
 // Reader of packed skin archives: the options member and the image members, inflated into memory.
 #pragma once
 
+#include "skin/data/SkinText.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -30,6 +32,11 @@ struct TacMemberInfo {
 // member's stream, so every stream is inflated to find where it ends.
 class TacSkinConvertor {
 public:
+    TacSkinConvertor() = default;
+    // The name index refers to the items' own names, so a converter stays where it was made.
+    TacSkinConvertor(const TacSkinConvertor&) = delete;
+    TacSkinConvertor& operator=(const TacSkinConvertor&) = delete;
+
     static constexpr std::string_view Magic = "ASzf";
     // No member of a real skin comes near this; it keeps a forged size from exhausting memory.
     static constexpr std::int32_t MaxMemberSize = 64 * 1024 * 1024;
@@ -78,6 +85,7 @@ private:
     std::string TakeMember(std::string name, std::size_t size, std::span<const std::uint8_t> input,
                            TacZlibInflater& inflater, std::size_t& consumed);
     void ForgetMembers();
+    void IndexImageItems();
     bool Fail(const std::string& reason);
     bool Refuse(const std::string& reason);
 
@@ -87,7 +95,8 @@ private:
     bool FHasOptions = false;
     std::string FOptions;
     std::vector<TacImageItem> FImageItems;
-    std::unordered_map<std::string, std::size_t> FFirstItem; // upper-cased name -> image item
+    // Each name's first image item, built once the reading is done.
+    std::unordered_map<std::string_view, std::size_t, TCaseBlindHash, TCaseBlindEqual> FFirstItem;
     std::vector<TacMemberInfo> FMembers;
     std::string FError;
 };
