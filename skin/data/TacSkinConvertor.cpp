@@ -169,7 +169,7 @@ bool TacSkinConvertor::ReadMembers() {
         if (std::string error = ReadMemberHeader(cursor, i, header); !error.empty()) return Fail(error);
         // Sizes are added up before anything is allocated for them, so a refused archive never
         // holds more than the cap.
-        unpacked += header.Name.size() + static_cast<std::uint64_t>(header.Size);
+        unpacked += MemberCost(header.Name.size(), static_cast<std::uint64_t>(header.Size));
         if (unpacked > MaxUnpackedSize) {
             return Refuse("its members unpack to more than " + std::to_string(MaxUnpackedSize >> 20) + " MiB");
         }

@@ -40,11 +40,20 @@ public:
     static constexpr std::string_view Magic = "ASzf";
     // No member of a real skin comes near this; it keeps a forged size from exhausting memory.
     static constexpr std::int32_t MaxMemberSize = 64 * 1024 * 1024;
-    // The names and contents of all members together. The internal skins unpack to about 110 KB
+    // All members together, as MemberCost counts them. The internal skins unpack to about 110 KB
     // each and third-party skins with large JPEG backgrounds to some tens of MB, so 128 MiB leaves
     // room for several full-screen images; yet a forged archive (a few MB of zlib streams can
     // declare gigabytes of zeros) is refused before it takes more than this.
     static constexpr std::uint64_t MaxUnpackedSize = 128 * 1024 * 1024;
+
+    // What one member costs toward MaxUnpackedSize: its content with a thousandth more (the
+    // allocator rounds large blocks up to whole pages), its name (kept twice, in the member list
+    // and with its item) and the records that list and index it, with room for the lists' growth.
+    // Counting the records refuses an archive of millions of empty members too.
+    static constexpr std::uint64_t MemberRecordCost = 512;
+    static constexpr std::uint64_t MemberCost(std::size_t nameLength, std::uint64_t size) {
+        return size + size / 1024 + 2 * static_cast<std::uint64_t>(nameLength) + MemberRecordCost;
+    }
 
     // A name that can be written as a file of its own inside a folder, and nothing else.
     static bool IsPlainMemberName(std::string_view name);

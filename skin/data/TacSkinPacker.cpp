@@ -34,7 +34,7 @@ std::string TacSkinPacker::Refusal(std::string_view name, std::uint64_t size) co
     if (size > static_cast<std::uint64_t>(TacSkinConvertor::MaxMemberSize)) {
         return "it is larger than " + std::to_string(TacSkinConvertor::MaxMemberSize >> 20) + " MiB";
     }
-    if (FUnpackedSize + name.size() + size > TacSkinConvertor::MaxUnpackedSize) {
+    if (FUnpackedSize + TacSkinConvertor::MemberCost(name.size(), size) > TacSkinConvertor::MaxUnpackedSize) {
         return "the members would unpack to more than " + std::to_string(TacSkinConvertor::MaxUnpackedSize >> 20) + " MiB";
     }
     return {};
@@ -42,7 +42,7 @@ std::string TacSkinPacker::Refusal(std::string_view name, std::uint64_t size) co
 
 void TacSkinPacker::Plan(std::string_view name, std::uint64_t size) {
     FUpperNames.insert(UpperCaseAscii(name));
-    FUnpackedSize += name.size() + size;
+    FUnpackedSize += TacSkinConvertor::MemberCost(name.size(), size);
 }
 
 void TacSkinPacker::Add(std::string name, std::vector<std::uint8_t> data) {

@@ -34,5 +34,5 @@ public:
 private:
     std::vector<TacPackMember> FMembers;
     std::unordered_set<std::string> FUpperNames;
-    std::uint64_t FUnpackedSize = 0; // names and contents, as the reader counts them
+    std::uint64_t FUnpackedSize = 0; // as the reader counts it
 };

@@ -2,6 +2,7 @@
 #include "tests/skin/data/SkinTestKit.h"
 
 #include "platform/gfx/ImageFiles.h"
+#include "skin/data/TacSkinConvertor.h"
 #include "skin/data/TacSkinPacker.h"
 
 #include <zlib.h>
@@ -35,20 +36,28 @@ std::vector<std::uint8_t> ZerosStream(std::size_t size) {
     z_stream z{};
     if (deflateInit(&z, Z_DEFAULT_COMPRESSION) != Z_OK) throw std::runtime_error("deflateInit failed");
     const std::vector<std::uint8_t> zeros(65536);
-    std::vector<std::uint8_t> out(deflateBound(&z, static_cast<uLong>(size)) + 64);
-    z.next_out = out.data();
-    z.avail_out = static_cast<uInt>(out.size());
+    std::vector<std::uint8_t> out, chunk(65536);
     int status = Z_OK;
     while (status == Z_OK) {
         const std::size_t piece = std::min(zeros.size(), size - z.total_in);
         z.next_in = const_cast<Bytef*>(zeros.data());
         z.avail_in = static_cast<uInt>(piece);
-        status = deflate(&z, z.total_in + piece == size ? Z_FINISH : Z_NO_FLUSH);
+        do {
+            z.next_out = chunk.data();
+            z.avail_out = static_cast<uInt>(chunk.size());
+            status = deflate(&z, z.total_in + z.avail_in == size ? Z_FINISH : Z_NO_FLUSH);
+            out.insert(out.end(), chunk.begin(), chunk.end() - z.avail_out);
+        } while (status == Z_OK && z.avail_out == 0);
     }
-    out.resize(z.total_out);
     deflateEnd(&z);
     if (status != Z_STREAM_END) throw std::runtime_error("deflate failed");
     return out;
+}
+
+std::int32_t LargestMemberOfTwo(std::size_t nameLength) {
+    std::uint64_t size = TacSkinConvertor::MaxUnpackedSize / 2;
+    while (2 * TacSkinConvertor::MemberCost(nameLength, size) > TacSkinConvertor::MaxUnpackedSize) size -= 1;
+    return static_cast<std::int32_t>(size);
 }
 
 TRawArchive& TRawArchive::Magic(const std::string& magic) { return Text(magic); }

@@ -16,6 +16,9 @@ std::vector<std::uint8_t> ZlibStream(const std::vector<std::uint8_t>& data);
 // The zlib stream of size zero bytes, deflated piecewise so the zeros are never held in memory.
 std::vector<std::uint8_t> ZerosStream(std::size_t size);
 
+// The largest member of which two with names of the given length fit under the archive limit.
+std::int32_t LargestMemberOfTwo(std::size_t nameLength);
+
 // Archive bytes written field by field, so tests can forge any count, length or stream.
 class TRawArchive {
 public:

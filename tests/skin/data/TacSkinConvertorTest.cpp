@@ -249,9 +249,9 @@ TEST(TacSkinConvertor, LoadPackedFileReadsExistingFilesAndReusesTheConvertor) {
 
 namespace {
 
-// Just under the member limit, so that two of these with eight-letter names come to just under
-// the archive limit. Its stream is made once: deflating 64 MiB takes a while.
-constexpr std::int32_t BigMember = TacSkinConvertor::MaxMemberSize - 16;
+const std::int32_t BigMember = LargestMemberOfTwo(8);
+
+// Its stream is made once: deflating 64 MiB takes a while.
 
 const std::vector<std::uint8_t>& BigZeros() {
     static const std::vector<std::uint8_t> stream = ZerosStream(static_cast<std::size_t>(BigMember));
@@ -267,8 +267,8 @@ bool RefusedAsTooLarge(const TReadResult& result) {
 } // namespace
 
 TEST(TacSkinConvertor, ArchiveUnpackingPastTheTotalCapIsRefusedAndLeftEmpty) {
-    // Three members of 64 MiB of zeros each: every one is within the member limit, the archive
-    // is under 200 KB, but together they would unpack to 192 MiB.
+    // Three members of almost 64 MiB of zeros each: every one is within the member limit, the
+    // archive is under 200 KB, but together they would unpack to 192 MiB.
     TRawArchive archive;
     archive.Magic().Int32(4).Member("Options.dat", BytesOf("[GLOBALINFO]"));
     for (const char* name : {"aaaa.bmp", "bbbb.bmp", "cccc.bmp"}) archive.Member(name, BigMember, BigZeros());
@@ -282,9 +282,9 @@ TEST(TacSkinConvertor, ArchiveUnpackingPastTheTotalCapIsRefusedAndLeftEmpty) {
 }
 
 TEST(TacSkinConvertor, ArchiveJustUnderTheTotalCapIsRead) {
-    // Names count too: two members whose names and contents come to 16 bytes short of 128 MiB;
-    // a first name 17 letters longer passes it by one byte.
-    for (const char* name : {"aaaa.bmp", "aaaaaaaaaaaaaaaaaaaaa.bmp"}) {
+    // Names count too: two members that come to within a few bytes of 128 MiB are read; a first
+    // name four letters longer passes the limit.
+    for (const char* name : {"aaaa.bmp", "aaaaaaaa.bmp"}) {
         TRawArchive archive;
         archive.Magic().Int32(2).Member(name, BigMember, BigZeros()).Member("bbbb.bmp", BigMember, BigZeros());
         TReadResult result;
@@ -297,6 +297,19 @@ TEST(TacSkinConvertor, ArchiveJustUnderTheTotalCapIsRead) {
             EXPECT_TRUE(RefusedAsTooLarge(result));
         }
     }
+}
+
+TEST(TacSkinConvertor, MillionsOfEmptyMembersArePastTheCapToo) {
+    // Each empty member takes 20 bytes of archive but a list record and an index entry in memory.
+    const std::vector<std::uint8_t> empty = ZlibStream({});
+    TRawArchive archive;
+    const int count = 300000;
+    archive.Magic().Int32(count);
+    for (int i = 0; i < count; ++i) archive.Member("e", 0, empty);
+    TReadResult result;
+    ReadArchive(archive.Bytes(), result);
+    EXPECT_TRUE(RefusedAsTooLarge(result));
+    EXPECT_TRUE(result.Convertor.ImageItems().empty());
 }
 
 TEST(TacSkinConvertor, SharedNamesAreListedAndTheFirstImageWins) {
