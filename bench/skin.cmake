@@ -5,3 +5,10 @@ tavik_benchmark(bench_skin
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/skin/SkinLoadBench.cpp ${CMAKE_CURRENT_LIST_DIR}/skin/AszCheckBench.cpp
             ${PROJECT_SOURCE_DIR}/tests/skin/data/SkinTestKit.cpp
     DEPS skin_data asz_commands)
+
+# Memory budget: refusing an archive whose members declare more than the 128 MiB cap takes no
+# more than the cap. Its own binary, because the heap counter replaces operator new.
+tavik_benchmark(bench_skin_memory
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/skin/ArchiveRefusalBench.cpp ${CMAKE_CURRENT_LIST_DIR}/skin/THeapCounter.cpp
+            ${PROJECT_SOURCE_DIR}/tests/skin/data/SkinTestKit.cpp
+    DEPS skin_data)
