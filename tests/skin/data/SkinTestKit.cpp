@@ -7,11 +7,16 @@
 
 #include <zlib.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <cstdlib>
+#include <fstream>
 #include <stdexcept>
 
 std::vector<std::uint8_t> BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
@@ -183,4 +188,47 @@ std::vector<std::uint8_t> ShippedSizeSkinArchive(int variant) {
     packer.Add("Master.bmp", EncodeBmp8(PatternBitmap(400, 400, variant)));
     packer.Add("BG.JPG", SolidJpeg(64, 64, RGB(120, 90, 60)));
     return packer.Pack();
+}
+
+namespace {
+
+// The address space the process holds now, from /proc/self/statm (in pages).
+rlim_t AddressSpaceInUse() {
+    std::ifstream statm("/proc/self/statm");
+    rlim_t pages = 0;
+    statm >> pages;
+    return pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+}
+
+} // namespace
+
+int RunUnderMemoryLimit(std::size_t headroom, const std::function<bool()>& body) {
+    const pid_t child = fork();
+    if (child == 0) {
+        rlimit limit{AddressSpaceInUse() + headroom, RLIM_INFINITY};
+        setrlimit(RLIMIT_AS, &limit);
+        int code = 2;
+        try {
+            code = body() ? 0 : 1;
+        } catch (...) {
+        }
+        _exit(code);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+bool BuiltWithAddressSanitizer() {
+#if defined(__SANITIZE_ADDRESS__)
+    return true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    return true;
+#else
+    return false;
+#endif
+#else
+    return false;
+#endif
 }

@@ -4,7 +4,9 @@
 #include "platform/gfx/Bitmap.h"
 #include "skin/data/SkinWarning.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -63,3 +65,10 @@ Bitmap TinySkinMaster();
 // bitmap and a button bitmap as 8-bit BMPs, and one small JPEG texture. Returns the archive;
 // variants differ in their colours and pixels, not in their size.
 std::vector<std::uint8_t> ShippedSizeSkinArchive(int variant = 0);
+
+// Runs body in a child process whose address space may grow by only headroom bytes. Returns 0
+// when body returned true, 1 when it returned false, 2 when an exception escaped it, and 128 plus
+// the signal when the child was killed.
+int RunUnderMemoryLimit(std::size_t headroom, const std::function<bool()>& body);
+// An address-space limit starves the sanitizer's shadow memory, so such tests are skipped there.
+bool BuiltWithAddressSanitizer();
