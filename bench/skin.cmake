@@ -9,6 +9,7 @@ tavik_benchmark(bench_skin
 # Memory budget: refusing an archive whose members declare more than the 128 MiB cap takes no
 # more than the cap. Its own binary, because the heap counter replaces operator new.
 tavik_benchmark(bench_skin_memory
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/skin/ArchiveRefusalBench.cpp ${CMAKE_CURRENT_LIST_DIR}/skin/THeapCounter.cpp
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/skin/ArchiveRefusalBench.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/skin/THeapCounter.cpp
             ${PROJECT_SOURCE_DIR}/tests/skin/data/SkinTestKit.cpp
     DEPS skin_data)

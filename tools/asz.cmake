@@ -1,6 +1,7 @@
 # asz: lists, unpacks, packs and checks packed skin archives; built beside the game. Its commands
 # are a library of their own so that the tests and benchmarks call them directly.
-add_library(asz_commands STATIC ${CMAKE_CURRENT_LIST_DIR}/asz/AszCommands.cpp ${CMAKE_CURRENT_LIST_DIR}/asz/AszSources.cpp)
+add_library(asz_commands STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/asz/AszCommands.cpp ${CMAKE_CURRENT_LIST_DIR}/asz/AszSources.cpp)
 target_link_libraries(asz_commands PUBLIC skin_data internal_skins)
 target_include_directories(asz_commands PUBLIC ${PROJECT_SOURCE_DIR})
 

@@ -42,7 +42,8 @@ void BM_RefuseArchivePastTheCap(benchmark::State& state) {
         peak = std::max(peak, THeapCounter::Peak() - before);
     }
     if (!refused) state.SkipWithError("the archive was not refused");
-    if (peak > TacSkinConvertor::MaxUnpackedSize) state.SkipWithError("refusing took more memory than the cap");
+    if (peak > TacSkinConvertor::MaxUnpackedSize)
+        state.SkipWithError("refusing took more memory than the cap");
     state.counters["archive_MiB"] = static_cast<double>(archive.size()) / MiB;
     state.counters["cap_MiB"] = static_cast<double>(TacSkinConvertor::MaxUnpackedSize) / MiB;
     state.counters["peak_heap_MiB"] = static_cast<double>(peak) / MiB;

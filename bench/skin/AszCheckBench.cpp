@@ -26,10 +26,19 @@ std::string ManyImagesOptions() {
         if (i % 20 == 0) text += "[SECTION" + std::to_string(i / 20) + "]\nCOLOR=" + std::to_string(i) + "\n";
         const int x = (i * 7) % 200, y = (i * 13) % 200, own = (i / 4) % OwnBitmaps;
         switch (i % 4) {
-        case 0: std::snprintf(value, sizeof value, "@%04d@%04d@%04d@%04d@3@0", x, y, x + 48, y + 16); break;
-        case 1: std::snprintf(value, sizeof value, "^%04d^%04d^%04d^%04d^0000^0000^0000^0000^3^1^5^0", x, y, x + 27, y + 36); break;
-        case 2: std::snprintf(value, sizeof value, "!IMG%05d.BMP!3!1!0", own); break;
-        default: std::snprintf(value, sizeof value, "img%05d.bmp", own); break;
+        case 0:
+            std::snprintf(value, sizeof value, "@%04d@%04d@%04d@%04d@3@0", x, y, x + 48, y + 16);
+            break;
+        case 1:
+            std::snprintf(value, sizeof value, "^%04d^%04d^%04d^%04d^0000^0000^0000^0000^3^1^5^0", x, y,
+                          x + 27, y + 36);
+            break;
+        case 2:
+            std::snprintf(value, sizeof value, "!IMG%05d.BMP!3!1!0", own);
+            break;
+        default:
+            std::snprintf(value, sizeof value, "img%05d.bmp", own);
+            break;
         }
         text += "KEY" + std::to_string(i) + "=" + value + "\n";
     }
@@ -54,7 +63,8 @@ std::vector<std::uint8_t> ManyMembersArchive() {
 }
 
 void BM_AszCheckManyMembers(benchmark::State& state) {
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "tavik-bench-many-members.asz";
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / "tavik-bench-many-members.asz";
     const std::vector<std::uint8_t> archive = ManyMembersArchive();
     WriteFileBytes(file.string(), archive);
     std::ostream discard(nullptr);

@@ -30,12 +30,22 @@ void Give(void* p) {
 
 } // namespace
 
-std::size_t THeapCounter::Live() { return LiveBytes.load(); }
-std::size_t THeapCounter::Peak() { return PeakBytes.load(); }
-void THeapCounter::ResetPeak() { PeakBytes.store(LiveBytes.load()); }
+std::size_t THeapCounter::Live() {
+    return LiveBytes.load();
+}
+std::size_t THeapCounter::Peak() {
+    return PeakBytes.load();
+}
+void THeapCounter::ResetPeak() {
+    PeakBytes.store(LiveBytes.load());
+}
 
-void* operator new(std::size_t size) { return Take(size); }
-void* operator new[](std::size_t size) { return Take(size); }
+void* operator new(std::size_t size) {
+    return Take(size);
+}
+void* operator new[](std::size_t size) {
+    return Take(size);
+}
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     try {
         return Take(size);
@@ -43,10 +53,24 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
         return nullptr;
     }
 }
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
-void operator delete(void* p) noexcept { Give(p); }
-void operator delete[](void* p) noexcept { Give(p); }
-void operator delete(void* p, std::size_t) noexcept { Give(p); }
-void operator delete[](void* p, std::size_t) noexcept { Give(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { Give(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { Give(p); }
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+    return operator new(size, tag);
+}
+void operator delete(void* p) noexcept {
+    Give(p);
+}
+void operator delete[](void* p) noexcept {
+    Give(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    Give(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    Give(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    Give(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
+    Give(p);
+}

@@ -47,9 +47,10 @@ inline bool ReadAll(const IniDocument& document, TValues& values, std::string& f
 
 // Whether the document would take a listed section and key for the ones named; asking a small
 // document keeps its own rules for trimming and letter case in one place.
-inline bool Names(const std::pair<std::string, std::string>& listed, std::string_view section, std::string_view key,
-                  bool wholeSection) {
-    const IniDocument probe("[" + listed.first + "]\n" + (wholeSection ? std::string("k") : listed.second) + "=x\n");
+inline bool Names(const std::pair<std::string, std::string>& listed, std::string_view section,
+                  std::string_view key, bool wholeSection) {
+    const IniDocument probe("[" + listed.first + "]\n" + (wholeSection ? std::string("k") : listed.second) +
+                            "=x\n");
     return probe.Value(section, wholeSection ? std::string_view("k") : key).has_value();
 }
 
@@ -59,8 +60,9 @@ inline std::string CompareOthers(const IniDocument& document, const TValues& bef
     for (const auto& [name, value] : before) {
         if (Names(name, section, key, wholeSection)) continue;
         const auto now = document.Value(name.first, name.second);
-        if (!now || *now != value) return "changing [" + std::string(section) + "] " + std::string(key) +
-                                          " changed [" + name.first + "] " + name.second;
+        if (!now || *now != value)
+            return "changing [" + std::string(section) + "] " + std::string(key) + " changed [" + name.first +
+                   "] " + name.second;
     }
     return {};
 }
@@ -71,8 +73,10 @@ inline std::string CheckRoundTrips(const IniFile::TContent& content, std::string
     const std::string text = content.Document.Text();
     if (IniDocument(text).Text() != text) return "the document's text does not read back as itself";
     const IniFile::TContent again = IniFile::Decode(IniFile::Encode(content));
-    if (again.Utf8 != content.Utf8 || again.Document.Text() != text) return "encoding and decoding changed the file";
-    if (!content.Utf8 && Utf8ToCp1251(Cp1251ToUtf8(bytes)) != bytes) return "Windows-1251 text did not survive UTF-8";
+    if (again.Utf8 != content.Utf8 || again.Document.Text() != text)
+        return "encoding and decoding changed the file";
+    if (!content.Utf8 && Utf8ToCp1251(Cp1251ToUtf8(bytes)) != bytes)
+        return "Windows-1251 text did not survive UTF-8";
     return {};
 }
 
@@ -91,10 +95,12 @@ inline std::string CheckErase(IniDocument document, const TValues& before, const
                               const std::string& key) {
     document.EraseKey(section, key);
     if (document.Value(section, key)) return "[" + section + "] " + key + " is still there after EraseKey";
-    if (std::string finding = CompareOthers(document, before, section, key, false); !finding.empty()) return finding;
+    if (std::string finding = CompareOthers(document, before, section, key, false); !finding.empty())
+        return finding;
     document.EraseSection(section);
     for (const std::string& name : document.Sections()) {
-        if (Names({name, ""}, section, "", true)) return "[" + section + "] is still there after EraseSection";
+        if (Names({name, ""}, section, "", true))
+            return "[" + section + "] is still there after EraseSection";
     }
     return CompareOthers(document, before, section, key, true);
 }
@@ -141,10 +147,12 @@ inline TIniFuzzSummary FuzzIniFile(const std::uint8_t* data, std::size_t size) {
     if (!input.Given && !before.empty()) std::tie(input.Section, input.Key) = before.begin()->first;
     summary.Finding = CheckRoundTrips(content, input.Bytes);
     if (summary.Finding.empty()) {
-        summary.Finding = CheckWrite(content.Document, before, input.Section, input.Key, input.Value, summary.Written);
+        summary.Finding =
+            CheckWrite(content.Document, before, input.Section, input.Key, input.Value, summary.Written);
     }
     if (summary.Finding.empty() && !before.empty()) {
-        summary.Finding = CheckErase(content.Document, before, before.begin()->first.first, before.begin()->first.second);
+        summary.Finding =
+            CheckErase(content.Document, before, before.begin()->first.first, before.begin()->first.second);
     }
     return summary;
 }

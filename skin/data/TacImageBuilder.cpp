@@ -54,8 +54,9 @@ void TacImageBuilder::AddValue(const std::string& section, const std::string& ke
     if (commonSections && image.Form == ifLegacy && FModel.MasterBitmap.Empty()) return;
     if (!image.Flaw.empty()) Problem(section, key, "\"" + value + "\": " + image.Flaw);
     if (image.UsesMaster() && !FitsMaster(image.Mask)) {
-        Problem(section, key, "\"" + value + "\" reaches past the " + std::to_string(FModel.MasterBitmap.Width()) +
-                                  " x " + std::to_string(FModel.MasterBitmap.Height()) + " master bitmap");
+        Problem(section, key,
+                "\"" + value + "\" reaches past the " + std::to_string(FModel.MasterBitmap.Width()) + " x " +
+                    std::to_string(FModel.MasterBitmap.Height()) + " master bitmap");
     }
     if ((image.Form == ifSeparate || image.Form == ifPlainFile) && !LoadOwnBitmap(image, images)) return;
     image.Mask.Manager = &FModel;

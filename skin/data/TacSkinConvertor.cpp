@@ -171,20 +171,22 @@ bool TacSkinConvertor::ReadMembers() {
         // holds more than the cap.
         unpacked += MemberCost(header.Name.size(), static_cast<std::uint64_t>(header.Size));
         if (unpacked > MaxUnpackedSize) {
-            return Refuse("its members unpack to more than " + std::to_string(MaxUnpackedSize >> 20) + " MiB");
+            return Refuse("its members unpack to more than " + std::to_string(MaxUnpackedSize >> 20) +
+                          " MiB");
         }
         std::string name = header.Name;
         std::size_t consumed = 0;
-        std::string error = TakeMember(std::move(header.Name), static_cast<std::size_t>(header.Size), cursor.Rest(),
-                                       inflater, consumed);
+        std::string error = TakeMember(std::move(header.Name), static_cast<std::size_t>(header.Size),
+                                       cursor.Rest(), inflater, consumed);
         if (!error.empty()) return Fail("member \"" + name + "\" " + error);
         cursor.Skip(consumed);
     }
     return true;
 }
 
-std::string TacSkinConvertor::TakeMember(std::string name, std::size_t size, std::span<const std::uint8_t> input,
-                                         TacZlibInflater& inflater, std::size_t& consumed) {
+std::string TacSkinConvertor::TakeMember(std::string name, std::size_t size,
+                                         std::span<const std::uint8_t> input, TacZlibInflater& inflater,
+                                         std::size_t& consumed) {
     if (IsOptionsName(name)) {
         // Inflated straight into a text: a copy would hold the options twice.
         std::string text(size, '\0');

@@ -34,7 +34,8 @@ void TacSkinOptions::AddLine(std::string_view line) {
     // line of the same key.
     std::size_t equals = line.find('=');
     std::string key(TrimBlanks(line.substr(0, equals)));
-    std::string value(equals == std::string_view::npos ? std::string_view() : TrimBlanks(line.substr(equals + 1)));
+    std::string value(equals == std::string_view::npos ? std::string_view()
+                                                       : TrimBlanks(line.substr(equals + 1)));
     std::string upper = UpperCaseAscii(key);
     FSections.back().Keys.push_back({std::move(key), std::move(upper), std::move(value)});
 }

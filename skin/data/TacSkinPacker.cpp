@@ -30,12 +30,14 @@ void PutCompressed(std::vector<std::uint8_t>& out, const std::vector<std::uint8_
 
 std::string TacSkinPacker::Refusal(std::string_view name, std::uint64_t size) const {
     if (!TacSkinConvertor::IsPlainMemberName(name)) return "its name is not a plain file name";
-    if (FUpperNames.contains(UpperCaseAscii(name))) return "a member of that name (letter case ignored) is already packed";
+    if (FUpperNames.contains(UpperCaseAscii(name)))
+        return "a member of that name (letter case ignored) is already packed";
     if (size > static_cast<std::uint64_t>(TacSkinConvertor::MaxMemberSize)) {
         return "it is larger than " + std::to_string(TacSkinConvertor::MaxMemberSize >> 20) + " MiB";
     }
     if (FUnpackedSize + TacSkinConvertor::MemberCost(name.size(), size) > TacSkinConvertor::MaxUnpackedSize) {
-        return "the members would unpack to more than " + std::to_string(TacSkinConvertor::MaxUnpackedSize >> 20) + " MiB";
+        return "the members would unpack to more than " +
+               std::to_string(TacSkinConvertor::MaxUnpackedSize >> 20) + " MiB";
     }
     return {};
 }

@@ -98,8 +98,9 @@ bool LoadSkinFromSource(TsSkinModel& model, const TacSkinSource& source, const T
         // A small file can name huge images (a 1-bit bitmap of 16384 x 16384 pixels is 32 MB
         // and decodes to 768 MB); running out of memory for them ends this load, not the program.
         model.Clear();
-        ShowSkinWarning("Warning", "The skin \"" + source.SkinName + "\" cannot be loaded: there is not enough memory "
-                                   "for its images.");
+        ShowSkinWarning("Warning", "The skin \"" + source.SkinName +
+                                       "\" cannot be loaded: there is not enough memory "
+                                       "for its images.");
         return false;
     }
 }

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <climits>
 
-TacZlibInflater::TacZlibInflater() { FReady = inflateInit(&FStream) == Z_OK; }
+TacZlibInflater::TacZlibInflater() {
+    FReady = inflateInit(&FStream) == Z_OK;
+}
 
 TacZlibInflater::~TacZlibInflater() {
     if (FReady) inflateEnd(&FStream);
@@ -13,7 +15,8 @@ TacZlibInflater::~TacZlibInflater() {
 std::string TacZlibInflater::Inflate(std::span<const std::uint8_t> input, std::span<std::uint8_t> out,
                                      std::size_t& consumed) {
     consumed = 0;
-    if (!FReady || inflateReset(&FStream) != Z_OK) return "could not be inflated (the inflater did not start)";
+    if (!FReady || inflateReset(&FStream) != Z_OK)
+        return "could not be inflated (the inflater did not start)";
     FStream.next_in = const_cast<Bytef*>(input.data());
     FStream.avail_in = static_cast<uInt>(std::min<std::size_t>(input.size(), UINT_MAX));
     std::string error = Run(out);
@@ -35,7 +38,8 @@ std::string TacZlibInflater::Run(std::span<std::uint8_t> out) {
         int status = inflate(&FStream, Z_NO_FLUSH);
         if (full && FStream.avail_out == 0) return "inflates past its stated size";
         if (status == Z_STREAM_END) {
-            return FStream.total_out == out.size() ? std::string() : "inflates to fewer bytes than its stated size";
+            return FStream.total_out == out.size() ? std::string()
+                                                   : "inflates to fewer bytes than its stated size";
         }
         if (status != Z_OK && status != Z_BUF_ERROR) return "holds a broken zlib stream";
         if (!full && FStream.avail_out == 0) {

@@ -20,7 +20,8 @@ public:
     // Inflates the zlib stream at the start of input into out, which must come to exactly
     // out.size() bytes. consumed is the stream's length, Adler-32 trailer included. Returns why
     // the stream is not sound, empty when it is.
-    std::string Inflate(std::span<const std::uint8_t> input, std::span<std::uint8_t> out, std::size_t& consumed);
+    std::string Inflate(std::span<const std::uint8_t> input, std::span<std::uint8_t> out,
+                        std::size_t& consumed);
 
 private:
     std::string Run(std::span<std::uint8_t> out);

@@ -109,7 +109,8 @@ bool MakeFolder(const std::string& folder, std::ostream& err) {
 
 // Writes the options the skin takes (the last options member) and, of image members sharing a
 // name, the first, which is the one the skin finds.
-bool WriteMembers(const TacSkinConvertor& convertor, const fs::path& folder, std::ostream& out, std::ostream& err) {
+bool WriteMembers(const TacSkinConvertor& convertor, const fs::path& folder, std::ostream& out,
+                  std::ostream& err) {
     bool allWritten = true;
     auto write = [&](const std::string& name, std::span<const std::uint8_t> data) {
         if (!TacSkinConvertor::IsPlainMemberName(name)) {
@@ -121,11 +122,14 @@ bool WriteMembers(const TacSkinConvertor& convertor, const fs::path& folder, std
             allWritten = false;
         }
     };
-    const std::string& options = convertor.Options();
-    if (convertor.HasOptions()) write(OptionsMemberName(convertor), {reinterpret_cast<const std::uint8_t*>(options.data()), options.size()});
-    std::unordered_set<std::string> written;
+    if (convertor.HasOptions()) {
+        const std::string& options = convertor.Options();
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(options.data());
+        write(OptionsMemberName(convertor), {bytes, options.size()});
+    }
+    std::unordered_set<std::string_view, TCaseBlindHash, TCaseBlindEqual> written;
     for (const TacImageItem& item : convertor.ImageItems()) {
-        if (written.insert(UpperCaseAscii(item.Name)).second) write(item.Name, item.Data);
+        if (written.insert(item.Name).second) write(item.Name, item.Data);
     }
     return allWritten;
 }
@@ -190,7 +194,8 @@ bool AddFileToPack(TacSkinPacker& packer, const TPackFile& file, std::ostream& e
 void AddArchiveProblems(const TacSkinConvertor& convertor, std::vector<std::string>& problems) {
     if (!convertor.Error().empty()) problems.push_back("archive: " + convertor.Error());
     if (!convertor.HasOptions()) problems.push_back("archive: no Options.dat member");
-    for (const std::string& name : convertor.DuplicateNames()) problems.push_back("archive: " + SharedNameText(name));
+    for (const std::string& name : convertor.DuplicateNames())
+        problems.push_back("archive: " + SharedNameText(name));
     for (const TacMemberInfo& member : convertor.Members()) {
         if (!TacSkinConvertor::IsPlainMemberName(member.Name)) {
             problems.push_back("archive: member name \"" + member.Name + "\" is not a plain file name");
@@ -209,7 +214,8 @@ int AszList(const std::string& archive, std::ostream& out, std::ostream& err) {
     return convertor.Error().empty() ? 0 : 2;
 }
 
-int AszUnpack(const std::string& archive, const std::string& folder, std::ostream& out, std::ostream& err, bool force) {
+int AszUnpack(const std::string& archive, const std::string& folder, std::ostream& out, std::ostream& err,
+              bool force) {
     TacSkinConvertor convertor;
     if (!ReadArchive(archive, convertor, err)) return 2;
     if (!MayUnpack(convertor, force, err) || !MakeFolder(folder, err)) return 2;

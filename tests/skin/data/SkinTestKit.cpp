@@ -13,9 +13,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -88,7 +87,8 @@ TRawArchive& TRawArchive::Member(const std::string& name, const std::vector<std:
     return Raw(ZlibStream(data));
 }
 
-TRawArchive& TRawArchive::Member(const std::string& name, std::int32_t size, const std::vector<std::uint8_t>& stream) {
+TRawArchive& TRawArchive::Member(const std::string& name, std::int32_t size,
+                                 const std::vector<std::uint8_t>& stream) {
     Int32(static_cast<std::int32_t>(name.size())).Text(name).Int32(size);
     return Raw(stream);
 }

@@ -282,7 +282,10 @@ TEST(TacSkinConvertor, ArchiveJustUnderTheTotalCapIsRead) {
     // name four letters longer passes the limit.
     for (const char* name : {"aaaa.bmp", "aaaaaaaa.bmp"}) {
         TRawArchive archive;
-        archive.Magic().Int32(2).Member(name, BigMember, BigZeros()).Member("bbbb.bmp", BigMember, BigZeros());
+        archive.Magic()
+            .Int32(2)
+            .Member(name, BigMember, BigZeros())
+            .Member("bbbb.bmp", BigMember, BigZeros());
         TReadResult result;
         ReadArchive(archive.Bytes(), result);
         if (std::string(name).size() == 8) {
@@ -311,7 +314,9 @@ TEST(TacSkinConvertor, MillionsOfEmptyMembersArePastTheCapToo) {
 TEST(TacSkinConvertor, SharedNamesAreListedAndTheFirstImageWins) {
     TRawArchive archive;
     archive.Magic().Int32(7).Member("Options.dat", BytesOf("[ONE]")).Member("a.bmp", BytesOf("first"));
-    archive.Member("b.jpg", BytesOf("b")).Member("A.BMP", BytesOf("second")).Member("OPTIONS.DAT", BytesOf("[TWO]"));
+    archive.Member("b.jpg", BytesOf("b"))
+        .Member("A.BMP", BytesOf("second"))
+        .Member("OPTIONS.DAT", BytesOf("[TWO]"));
     archive.Member("a.Bmp", BytesOf("third")).Member("c", BytesOf("c"));
     TReadResult result;
     ReadArchive(archive.Bytes(), result);
@@ -339,5 +344,6 @@ TEST(TacSkinConvertor, MemoryRunningOutIsARefusalNotACrash) {
     TRawArchive archive;
     archive.Magic().Int32(2).Member("Options.dat", BytesOf("[A]"));
     archive.Member("big.bmp", BigMember, BigZeros());
-    EXPECT_EQ(RunUnderMemoryLimit(32 * 1024 * 1024, [&] { return RefusedUnderMemoryLimit(archive.Bytes()); }), 0);
+    EXPECT_EQ(RunUnderMemoryLimit(32 * 1024 * 1024, [&] { return RefusedUnderMemoryLimit(archive.Bytes()); }),
+              0);
 }

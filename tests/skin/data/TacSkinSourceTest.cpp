@@ -124,7 +124,8 @@ std::vector<std::uint8_t> HugeOneBitBitmap() {
     const std::uint32_t side = 16384, rowBytes = side / 8, offset = 14 + 40 + 8;
     std::vector<std::uint8_t> bmp(offset + static_cast<std::size_t>(rowBytes) * side, 0);
     auto put32 = [&](std::size_t at, std::uint32_t value) {
-        for (int i = 0; i < 4; ++i) bmp[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+        for (int i = 0; i < 4; ++i)
+            bmp[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
     };
     bmp[0] = 'B';
     bmp[1] = 'M';
@@ -133,8 +134,8 @@ std::vector<std::uint8_t> HugeOneBitBitmap() {
     put32(14, 40);
     put32(18, side);
     put32(22, side);
-    bmp[26] = 1;  // planes
-    bmp[28] = 1;  // bits per pixel
+    bmp[26] = 1;           // planes
+    bmp[28] = 1;           // bits per pixel
     put32(58, 0x00FFFFFF); // palette: black, white
     return bmp;
 }

@@ -24,8 +24,7 @@ struct TRun {
     std::string Err;
 };
 
-template <class Command>
-TRun RunAsz(Command command) {
+template <class Command> TRun RunAsz(Command command) {
     std::ostringstream out, err;
     TRun run;
     run.Code = command(out, err);
@@ -102,15 +101,19 @@ TEST(AszUnpack, SharedMemberNamesAreRefusedUnlessForced) {
 TEST(AszCheck, ReportsSharedAndUnwritableMemberNames) {
     TempFolder temp;
     WriteFileBytes(temp.Path("shared.asz"), SharedNamesArchive());
-    TRun shared = RunAsz([&](std::ostream& out, std::ostream& err) { return AszCheck(temp.Path("shared.asz"), out, err); });
+    TRun shared = RunAsz(
+        [&](std::ostream& out, std::ostream& err) { return AszCheck(temp.Path("shared.asz"), out, err); });
     EXPECT_EQ(shared.Code, 1);
-    EXPECT_NE(shared.Out.find("more than one member is named \"Master.bmp\""), std::string::npos) << shared.Out;
+    EXPECT_NE(shared.Out.find("more than one member is named \"Master.bmp\""), std::string::npos)
+        << shared.Out;
     EXPECT_NE(shared.Out.find("more than one member is named \"b.jpg\""), std::string::npos) << shared.Out;
 
     TRawArchive unwritable;
     unwritable.Magic().Int32(2).Member("Options.dat", BytesOf("[A]")).Member("../evil.bmp", BytesOf("x"));
     WriteFileBytes(temp.Path("unwritable.asz"), unwritable.Bytes());
-    TRun names = RunAsz([&](std::ostream& out, std::ostream& err) { return AszCheck(temp.Path("unwritable.asz"), out, err); });
+    TRun names = RunAsz([&](std::ostream& out, std::ostream& err) {
+        return AszCheck(temp.Path("unwritable.asz"), out, err);
+    });
     EXPECT_EQ(names.Code, 1);
     EXPECT_NE(names.Out.find("\"../evil.bmp\" is not a plain file name"), std::string::npos) << names.Out;
 }
@@ -123,13 +126,19 @@ TEST(AszCheck, NamesWhatIsWrongWithImagesItKeeps) {
                                           "GLYPHMASK=@0020@0000@0010@0010@1@0\n"));
     packer.Add("Master.bmp", EncodeBmp24(SolidBitmap(40, 40, clRed)));
     WriteFileBytes(temp.Path("skin.asz"), packer.Pack());
-    TRun run = RunAsz([&](std::ostream& out, std::ostream& err) { return AszCheck(temp.Path("skin.asz"), out, err); });
+    TRun run = RunAsz(
+        [&](std::ostream& out, std::ostream& err) { return AszCheck(temp.Path("skin.asz"), out, err); });
     EXPECT_EQ(run.Code, 1);
     EXPECT_NE(run.Out.find("2 image(s)"), std::string::npos) << run.Out;
-    EXPECT_NE(run.Out.find("[BUTTON] BORDERSMASK: \"^0010^0010^0030^0090^0000^0000^0000^0000^1^0^1^0\" reaches past "
-                           "the 40 x 40 master bitmap"), std::string::npos) << run.Out;
-    EXPECT_NE(run.Out.find("[BUTTON] GLYPHMASK: \"@0020@0000@0010@0010@1@0\": the rectangle is empty or inverted"),
-              std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find(
+                  "[BUTTON] BORDERSMASK: \"^0010^0010^0030^0090^0000^0000^0000^0000^1^0^1^0\" reaches past "
+                  "the 40 x 40 master bitmap"),
+              std::string::npos)
+        << run.Out;
+    EXPECT_NE(
+        run.Out.find("[BUTTON] GLYPHMASK: \"@0020@0000@0010@0010@1@0\": the rectangle is empty or inverted"),
+        std::string::npos)
+        << run.Out;
 }
 
 TEST(AszPack, SkipsSymbolicLinksAndItsOwnArchive) {
@@ -141,10 +150,13 @@ TEST(AszPack, SkipsSymbolicLinksAndItsOwnArchive) {
     fs::create_symlink(temp.Path("secret.txt"), temp.Path("skin/Linked.bmp"));
     const std::string archive = temp.Path("skin/skin.asz");
     for (int pass = 0; pass < 2; ++pass) {
-        TRun run = RunAsz([&](std::ostream& out, std::ostream& err) { return AszPack(temp.Path("skin"), archive, out, err); });
+        TRun run = RunAsz([&](std::ostream& out, std::ostream& err) {
+            return AszPack(temp.Path("skin"), archive, out, err);
+        });
         EXPECT_EQ(run.Code, 0) << run.Err;
         EXPECT_NE(run.Err.find("Linked.bmp"), std::string::npos) << run.Err;
-        EXPECT_EQ(MemberNames(archive), (std::vector<std::string>{"Options.dat", "Master.bmp"})) << "pass " << pass;
+        EXPECT_EQ(MemberNames(archive), (std::vector<std::string>{"Options.dat", "Master.bmp"}))
+            << "pass " << pass;
     }
 }
 
@@ -168,9 +180,17 @@ TEST(AszPack, RefusesFilesTheReaderWouldRefuseAndWritesNothing) {
     };
     const std::uintmax_t memberLimit = static_cast<std::uintmax_t>(TacSkinConvertor::MaxMemberSize);
     pack([&](TempFolder& t) { sparse(t, "huge.bmp", memberLimit + 1); }, "larger than 64 MiB");
-    pack([&](TempFolder& t) { for (const char* n : {"a.bmp", "b.bmp", "c.bmp"}) sparse(t, n, memberLimit - 100); },
-         "more than 128 MiB");
-    pack([](TempFolder& t) { TempFolder::Put(t.Path("skin/a.bmp"), "1"); TempFolder::Put(t.Path("skin/A.BMP"), "2"); },
-         "already packed");
-    pack([](TempFolder& t) { TempFolder::Put(t.Path("skin/back\\slash.bmp"), "1"); }, "not a plain file name");
+    pack(
+        [&](TempFolder& t) {
+            for (const char* n : {"a.bmp", "b.bmp", "c.bmp"}) sparse(t, n, memberLimit - 100);
+        },
+        "more than 128 MiB");
+    pack(
+        [](TempFolder& t) {
+            TempFolder::Put(t.Path("skin/a.bmp"), "1");
+            TempFolder::Put(t.Path("skin/A.BMP"), "2");
+        },
+        "already packed");
+    pack([](TempFolder& t) { TempFolder::Put(t.Path("skin/back\\slash.bmp"), "1"); },
+         "not a plain file name");
 }
