@@ -11,6 +11,7 @@
 #include "framework/TScreen.h"
 #include "platform/controls/ComboBoxCodes.h"
 #include "platform/window/MessageApi.h"
+#include "platform/window/VirtualKeys.h"
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsCheckBox.h"
 #include "skin/controls/TsColorSelect.h"
@@ -165,6 +166,7 @@ void TSettingsF::SetTabOrder() {
 void TSettingsF::ConnectHandlers() {
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnShow = [this](TObject* s) { FormShow(s); };
+    OnKeyDown = [this](TObject* s, WORD& key, TShiftState shift) { FormKeyDown(s, key, shift); };
     OnKeyPress = [this](TObject* s, char32_t& key) { FormKeyPress(s, key); };
     UseSkinChb->OnClick = [this](TObject* s) { UseSkinChbClick(s); };
     SkinNameCb->OnChange = [this](TObject* s) { SkinNameCbChange(s); };
@@ -202,8 +204,15 @@ void TSettingsF::FormShow(TObject*) {
     FillSkinList();
 }
 
+void TSettingsF::FormKeyDown(TObject*, WORD& key, TShiftState) {
+    // The form sees the key before the list does, so the list is still open here.
+    FEscapeClosesList = key == VK_ESCAPE && SkinNameCb->DroppedDown();
+}
+
 void TSettingsF::FormKeyPress(TObject*, char32_t& key) {
-    if (key == 27) CancelB->Click();
+    if (key != 27) return;
+    if (!FEscapeClosesList) CancelB->Click();
+    FEscapeClosesList = false;
 }
 
 // --- the skin list -----------------------------------------------------------------------------
