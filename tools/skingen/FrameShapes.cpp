@@ -18,8 +18,8 @@ struct Bands {
 // The outline lies on the image's outer edge: the painting fills the whole element with its
 // background before the pieces, so only the corners' key pixels can show what lies behind it.
 struct BevelLook {
-    double Radius, RingAt;
-    std::optional<Rgba> Fill, Line, LineTop, LineBottom, Light, LightRing, Shade, ShadeBottom, Ring, Base;
+    double Radius, RingAt, RimWidth;
+    std::optional<Rgba> Fill, Line, LineTop, LineBottom, Light, LightRing, Shade, ShadeBottom, Ring, Base, Rim;
 };
 
 // The outline's outer box in the image.
@@ -37,10 +37,10 @@ Bands ReadBands(const RecipeParams& p, double w, double h) {
 }
 
 BevelLook ReadBevel(const RecipeParams& p, int state) {
-    return {p.Number("radius", 3), p.Number("ringat", 2), p.Colour("fill", state), p.Colour("line", state),
-            p.Colour("linetop", state), p.Colour("linebottom", state), p.Colour("light", state),
-            p.Colour("lightring", state), p.Colour("shade", state), p.Colour("shadebottom", state),
-            p.Colour("ring", state), p.Colour("base", state)};
+    return {p.Number("radius", 3), p.Number("ringat", 2), p.Number("rimwidth", 0), p.Colour("fill", state),
+            p.Colour("line", state), p.Colour("linetop", state), p.Colour("linebottom", state),
+            p.Colour("light", state), p.Colour("lightring", state), p.Colour("shade", state),
+            p.Colour("shadebottom", state), p.Colour("ring", state), p.Colour("base", state), p.Colour("rim", state)};
 }
 
 // The k-th ring inside the outline (0 is the outline itself), on half pixels so it stays crisp.
@@ -123,6 +123,15 @@ void PaintBevel(cairo_t* cr, const BevelLook& look, const Bands& bands, const Bo
         RingPath(cr, box, look.Radius, 0);
         CairoPen::SetColour(cr, *look.Fill);
         cairo_fill(cr);
+    }
+    if (look.Rim) {
+        CairoPen::RoundedRect(cr, box.X, box.Y, box.W, box.H, look.Radius);
+        CairoPen::RoundedRect(cr, box.X + look.RimWidth, box.Y + look.RimWidth, box.W - 2 * look.RimWidth,
+                              box.H - 2 * look.RimWidth, std::max(0.0, look.Radius - look.RimWidth));
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        CairoPen::SetColour(cr, *look.Rim);
+        cairo_fill(cr);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     }
     InnerShading(cr, look, bands, box, w, h);
     if (look.Line) {

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -98,36 +100,78 @@ void Crystals(cairo_t* cr, const RecipeParams& p, int state, double w, double h)
     }
 }
 
-// An ornamental corner: a double line along two edges with a curl and a diamond at the corner.
-// Drawn for the top left; "corner" = tl | tr | bl | br mirrors it.
+// The path of a filigree corner for the top left: rails "inset" pixels in from both edges, each
+// ending in a scroll and carrying a leaf, and a four-petalled rosette where they meet. It keeps
+// within about twice the inset of the edges, the gap a board leaves around its cells.
+void FiligreePath(cairo_t* cr, double w, double h, double e) {
+    cairo_move_to(cr, e + 4, e);
+    cairo_line_to(cr, w - 3.5, e);
+    cairo_arc_negative(cr, w - 3.5, e - 1.8, 1.8, 0.5 * M_PI, -0.3 * M_PI);
+    cairo_move_to(cr, e, e + 4);
+    cairo_line_to(cr, e, h - 3.5);
+    cairo_arc(cr, e - 1.8, h - 3.5, 1.8, 0, 1.3 * M_PI);
+    for (int petal = 0; petal < 4; ++petal) {
+        double a = M_PI / 4 + petal * M_PI / 2;
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, e + 2.2 * std::cos(a), e + 2.2 * std::sin(a), 1.4, 0, 2 * M_PI);
+    }
+    for (bool top : {true, false}) {
+        double at = std::min(w, h) * 0.62;
+        auto pt = [&](double along, double across) { return top ? std::pair{along, e + across} : std::pair{e + across, along}; };
+        auto [x0, y0] = pt(at, 0);
+        auto [x1, y1] = pt(at - 1.5, 3.4);
+        auto [x2, y2] = pt(at - 5, 3.4);
+        auto [x3, y3] = pt(at - 5.5, 0.6);
+        cairo_move_to(cr, x0, y0);
+        cairo_curve_to(cr, x1, y1, x2, y2, x3, y3);
+    }
+}
+
+// The rosette's heart and the dots beside the scrolls.
+void FiligreeDots(cairo_t* cr, double w, double h, double e) {
+    for (auto [x, y, r] : {std::tuple{e, e, 1.2}, std::tuple{w - 1.5, e + 1.5, 0.8}, std::tuple{e + 1.5, h - 1.5, 0.8}}) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+    }
+}
+
+// A filigree corner in gold ("ink" at the top to "ink2" at the bottom) over a dark shadow
+// ("line"); "corner" = tl | tr | bl | br mirrors it.
 void Ornament(cairo_t* cr, const RecipeParams& p, int state, double w, double h) {
     std::string corner = p.Text("corner", "tl");
     if (corner[1] == 'r') { cairo_translate(cr, w, 0); cairo_scale(cr, -1, 1); }
     if (corner[0] == 'b') { cairo_translate(cr, 0, h); cairo_scale(cr, 1, -1); }
     Rgba ink = p.ColourOr("ink", state, Rgba{0.85, 0.65, 0.2, 1});
-    Rgba dark = p.ColourOr("line", state, Rgba{0.3, 0.2, 0.05, 1});
-    double s = std::min(w, h);
-    auto shape = [&](const Rgba& c, double width, double shift) {
-        cairo_move_to(cr, 2.5 + shift, h - 1);
-        cairo_line_to(cr, 2.5 + shift, s * 0.45);
-        cairo_curve_to(cr, 2.5 + shift, s * 0.2, s * 0.2, 2.5 + shift, s * 0.45, 2.5 + shift);
-        cairo_line_to(cr, w - 1, 2.5 + shift);
-        cairo_move_to(cr, 6.5 + shift, h - 1);
-        cairo_line_to(cr, 6.5 + shift, s * 0.5);
-        cairo_curve_to(cr, 6.5 + shift, s * 0.35, s * 0.35, 6.5 + shift, s * 0.5, 6.5 + shift);
-        cairo_line_to(cr, w - 1, 6.5 + shift);
-        CairoPen::SetColour(cr, c);
-        cairo_set_line_width(cr, width);
-        cairo_stroke(cr);
-        cairo_move_to(cr, s * 0.32 + shift, s * 0.12 + shift);
-        cairo_line_to(cr, s * 0.52 + shift, s * 0.32 + shift);
-        cairo_line_to(cr, s * 0.32 + shift, s * 0.52 + shift);
-        cairo_line_to(cr, s * 0.12 + shift, s * 0.32 + shift);
-        cairo_close_path(cr);
-        cairo_fill(cr);
+    Rgba ink2 = p.ColourOr("ink2", state, ink);
+    Rgba dark = p.ColourOr("line", state, Rgba{0.2, 0.12, 0.04, 1});
+    double weight = p.Number("weight", 1.2), inset = p.Number("inset", 5);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    auto layer = [&](double shift, double width, bool gold) {
+        cairo_save(cr);
+        cairo_translate(cr, shift, shift);
+        FiligreePath(cr, w, h, inset);
+        if (gold) {
+            cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, w, h);
+            cairo_pattern_add_color_stop_rgba(g, 0, ink.R, ink.G, ink.B, ink.A);
+            cairo_pattern_add_color_stop_rgba(g, 1, ink2.R, ink2.G, ink2.B, ink2.A);
+            cairo_set_source(cr, g);
+            cairo_set_line_width(cr, width);
+            cairo_stroke(cr);
+            FiligreeDots(cr, w, h, inset);
+            cairo_fill(cr);
+            cairo_pattern_destroy(g);
+        } else {
+            CairoPen::SetColour(cr, dark);
+            cairo_set_line_width(cr, width);
+            cairo_stroke(cr);
+            FiligreeDots(cr, w, h, inset);
+            cairo_fill(cr);
+        }
+        cairo_restore(cr);
     };
-    shape(dark, 2.2, 0.6);
-    shape(ink, 1.4, 0);
+    layer(0.6, weight + 0.9, false);
+    layer(0, weight, true);
 }
 
 // A cap of snow along the top edge, thicker toward the corner ("corner" = tl | tr).
