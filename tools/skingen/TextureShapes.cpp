@@ -3,9 +3,9 @@
 #include "tools/skingen/CairoPen.h"
 #include "tools/skingen/ShapeRegistry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <tuple>
 #include <utility>
 
 namespace {
@@ -100,43 +100,54 @@ void Crystals(cairo_t* cr, const RecipeParams& p, int state, double w, double h)
     }
 }
 
-// The path of a filigree corner for the top left: rails "inset" pixels in from both edges, each
-// ending in a scroll and carrying a leaf, and a four-petalled rosette where they meet. It keeps
-// within about twice the inset of the edges, the gap a board leaves around its cells.
-void FiligreePath(cairo_t* cr, double w, double h, double e) {
-    cairo_move_to(cr, e + 4, e);
-    cairo_line_to(cr, w - 3.5, e);
-    cairo_arc_negative(cr, w - 3.5, e - 1.8, 1.8, 0.5 * M_PI, -0.3 * M_PI);
-    cairo_move_to(cr, e, e + 4);
-    cairo_line_to(cr, e, h - 3.5);
-    cairo_arc(cr, e - 1.8, h - 3.5, 1.8, 0, 1.3 * M_PI);
-    for (int petal = 0; petal < 4; ++petal) {
-        double a = M_PI / 4 + petal * M_PI / 2;
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, e + 2.2 * std::cos(a), e + 2.2 * std::sin(a), 1.4, 0, 2 * M_PI);
-    }
-    for (bool top : {true, false}) {
-        double at = std::min(w, h) * 0.62;
-        auto pt = [&](double along, double across) { return top ? std::pair{along, e + across} : std::pair{e + across, along}; };
-        auto [x0, y0] = pt(at, 0);
-        auto [x1, y1] = pt(at - 1.5, 3.4);
-        auto [x2, y2] = pt(at - 5, 3.4);
-        auto [x3, y3] = pt(at - 5.5, 0.6);
-        cairo_move_to(cr, x0, y0);
-        cairo_curve_to(cr, x1, y1, x2, y2, x3, y3);
-    }
+// The stroked lines of a filigree corner for the top left: rails "e" pixels in from both edges,
+// each ending in a curl that turns back toward the corner. They keep within about twice the
+// inset of the edges, the gap a board leaves around its cells.
+void FiligreeLines(cairo_t* cr, double w, double h, double e) {
+    const double curl = 2.2;
+    cairo_move_to(cr, e + 3, e);
+    cairo_line_to(cr, w - 2 - curl, e);
+    cairo_arc(cr, w - 2 - curl, e + curl, curl, -0.5 * M_PI, 0.9 * M_PI);
+    cairo_move_to(cr, e, e + 3);
+    cairo_line_to(cr, e, h - 2 - curl);
+    cairo_arc_negative(cr, e + curl, h - 2 - curl, curl, M_PI, -0.4 * M_PI);
 }
 
-// The rosette's heart and the dots beside the scrolls.
-void FiligreeDots(cairo_t* cr, double w, double h, double e) {
-    for (auto [x, y, r] : {std::tuple{e, e, 1.2}, std::tuple{w - 1.5, e + 1.5, 0.8}, std::tuple{e + 1.5, h - 1.5, 0.8}}) {
+// A leaf on a rail at "along" pixels from the corner, pointing away from it.
+void Leaf(cairo_t* cr, double along, double e, bool top) {
+    auto to = [&](double a, double across) { return top ? std::pair{a, e + across} : std::pair{e + across, a}; };
+    auto [x0, y0] = to(along - 3.5, 0);
+    auto [x1, y1] = to(along - 1, -2.6);
+    auto [x2, y2] = to(along + 1.5, -1.2);
+    auto [x3, y3] = to(along + 3, 0);
+    auto [x4, y4] = to(along + 1.5, 1.2);
+    auto [x5, y5] = to(along - 1, 2.6);
+    cairo_move_to(cr, x0, y0);
+    cairo_curve_to(cr, x1, y1, x2, y2, x3, y3);
+    cairo_curve_to(cr, x4, y4, x5, y5, x0, y0);
+    cairo_close_path(cr);
+}
+
+// The filled parts: a lozenge at the corner where the rails meet, a leaf on each rail and a
+// bead at the end of each curl.
+void FiligreeFills(cairo_t* cr, double w, double h, double e) {
+    const double d = 3.6;
+    cairo_move_to(cr, e, e - d);
+    cairo_line_to(cr, e + d, e);
+    cairo_line_to(cr, e, e + d);
+    cairo_line_to(cr, e - d, e);
+    cairo_close_path(cr);
+    const double at = std::min(w, h) * 0.55;
+    Leaf(cr, at, e, true);
+    Leaf(cr, at, e, false);
+    for (auto [x, y] : {std::pair{w - 2 - 2.2 * 2, e + 2.2 * 1.2}, std::pair{e + 2.2 * 1.2, h - 2 - 2.2 * 2}}) {
         cairo_new_sub_path(cr);
-        cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+        cairo_arc(cr, x, y, 0.9, 0, 2 * M_PI);
     }
 }
 
 // A filigree corner in gold ("ink" at the top to "ink2" at the bottom) over a dark shadow
-// ("line"); "corner" = tl | tr | bl | br mirrors it.
+// ("line"), the lozenge pierced in the shadow's colour; "corner" = tl | tr | bl | br mirrors it.
 void Ornament(cairo_t* cr, const RecipeParams& p, int state, double w, double h) {
     std::string corner = p.Text("corner", "tl");
     if (corner[1] == 'r') { cairo_translate(cr, w, 0); cairo_scale(cr, -1, 1); }
@@ -147,45 +158,61 @@ void Ornament(cairo_t* cr, const RecipeParams& p, int state, double w, double h)
     double weight = p.Number("weight", 1.2), inset = p.Number("inset", 5);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    auto layer = [&](double shift, double width, bool gold) {
+    cairo_pattern_t* gold = cairo_pattern_create_linear(0, 0, w, h);
+    cairo_pattern_add_color_stop_rgba(gold, 0, ink.R, ink.G, ink.B, ink.A);
+    cairo_pattern_add_color_stop_rgba(gold, 1, ink2.R, ink2.G, ink2.B, ink2.A);
+    auto layer = [&](double shift, double width, bool shadow) {
         cairo_save(cr);
         cairo_translate(cr, shift, shift);
-        FiligreePath(cr, w, h, inset);
-        if (gold) {
-            cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, w, h);
-            cairo_pattern_add_color_stop_rgba(g, 0, ink.R, ink.G, ink.B, ink.A);
-            cairo_pattern_add_color_stop_rgba(g, 1, ink2.R, ink2.G, ink2.B, ink2.A);
-            cairo_set_source(cr, g);
-            cairo_set_line_width(cr, width);
-            cairo_stroke(cr);
-            FiligreeDots(cr, w, h, inset);
-            cairo_fill(cr);
-            cairo_pattern_destroy(g);
-        } else {
-            CairoPen::SetColour(cr, dark);
-            cairo_set_line_width(cr, width);
-            cairo_stroke(cr);
-            FiligreeDots(cr, w, h, inset);
-            cairo_fill(cr);
+        if (shadow) CairoPen::SetColour(cr, dark);
+        else cairo_set_source(cr, gold);
+        FiligreeLines(cr, w, h, inset);
+        cairo_set_line_width(cr, width);
+        cairo_stroke(cr);
+        FiligreeFills(cr, w, h, inset);
+        if (shadow) {
+            cairo_set_line_width(cr, 1.2);
+            cairo_stroke_preserve(cr);
         }
+        cairo_fill(cr);
         cairo_restore(cr);
     };
-    layer(0.6, weight + 0.9, false);
-    layer(0, weight, true);
+    layer(0.7, weight + 0.9, true);
+    layer(0, weight, false);
+    cairo_pattern_destroy(gold);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, inset, inset, 1.1, 0, 2 * M_PI);
+    CairoPen::SetColour(cr, dark);
+    cairo_fill(cr);
 }
 
-// A cap of snow along the top edge, thicker toward the corner ("corner" = tl | tr).
+// A drift of snow: deep at the corner, thinning to a crust at the far end.
+void DriftPath(cairo_t* cr, double w, double h) {
+    cairo_move_to(cr, 0.5, 0.5);
+    cairo_line_to(cr, w, 0.5);
+    cairo_line_to(cr, w, 1.5);
+    cairo_curve_to(cr, w * 0.85, 1.8, w * 0.72, h * 0.2, w * 0.6, h * 0.38);
+    cairo_curve_to(cr, w * 0.5, h * 0.55, w * 0.48, h - 0.5, w * 0.33, h - 0.5);
+    cairo_line_to(cr, 0.5, h - 0.5);
+    cairo_close_path(cr);
+}
+
+// A cap of snow on the title's top corner ("corner" = tl | tr) with a soft shadow under it,
+// kept inside the window's rounded corner ("radius").
 void SnowCap(cairo_t* cr, const RecipeParams& p, int state, double w, double h) {
     if (p.Text("corner", "tl") == "tr") { cairo_translate(cr, w, 0); cairo_scale(cr, -1, 1); }
     Rgba snow = p.ColourOr("fill", state, Rgba{1, 1, 1, 1});
     Rgba shade = p.ColourOr("line", state, Rgba{0.6, 0.7, 0.85, 1});
-    cairo_move_to(cr, 0, 0);
-    cairo_line_to(cr, w, 0);
-    cairo_line_to(cr, w, 2);
-    cairo_curve_to(cr, w * 0.7, 3, w * 0.55, h * 0.35, w * 0.35, h * 0.4);
-    cairo_curve_to(cr, w * 0.2, h * 0.45, w * 0.18, h * 0.9, w * 0.08, h - 1);
-    cairo_curve_to(cr, 2, h - 1, 0.5, h * 0.8, 0, h * 0.6);
-    cairo_close_path(cr);
+    double radius = p.Number("radius", 0);
+    CairoPen::RoundedRect(cr, 0, 0, w + radius, h + radius, radius);
+    cairo_clip(cr);
+    cairo_save(cr);
+    cairo_translate(cr, 0.5, 1.2);
+    DriftPath(cr, w, h);
+    CairoPen::SetColour(cr, Rgba{shade.R, shade.G, shade.B, shade.A * 0.45});
+    cairo_fill(cr);
+    cairo_restore(cr);
+    DriftPath(cr, w, h);
     CairoPen::SetColour(cr, snow);
     cairo_fill_preserve(cr);
     CairoPen::SetColour(cr, shade);

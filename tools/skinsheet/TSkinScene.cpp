@@ -95,7 +95,8 @@ void TSkinScene::TitleButtons(TScenePainter& painter, int width, int frame, bool
 }
 
 void TSkinScene::MenuBar(TScenePainter& painter, int width, int top) const {
-    painter.Part("MENULINE", {0, top, width, top + MenuHeight}, 1);
+    // The menu line lies inside the frame's sides, as in a real window.
+    painter.Part("MENULINE", {MainFrame, top, width - MainFrame, top + MenuHeight}, 1);
     int x = MainFrame;
     int item = 0;
     for (const char* caption : {"Новая игра", "Настройки", "Рекорды", "О программе"}) {
