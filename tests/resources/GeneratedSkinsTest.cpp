@@ -131,6 +131,21 @@ TEST_F(GeneratedSkins, EveryImageLiesInsideItsBitmapAndSplitsIntoWholeStates) {
     }
 }
 
+// A gradient's steps share the painted extent between them: together they cover all of it, so
+// no band of a glossy face is left unpainted or pushed out of the element.
+TEST_F(GeneratedSkins, GradientStepsTogetherCoverTheWholeExtent) {
+    for (const auto& skin : Skins()) {
+        for (const TsGeneralData& section : skin->Model.GeneralData) {
+            for (const TsGradArray* gradient : {&section.Gradient, &section.HotGradient}) {
+                if (gradient->empty()) continue;
+                int covered = 0;
+                for (const TsGradStep& step : *gradient) covered += step.Percent;
+                EXPECT_EQ(covered, 100) << skin->Name << " [" << section.SectionName << "]";
+            }
+        }
+    }
+}
+
 // The palette reduction must not touch the alpha bands: they hold greys only.
 TEST_F(GeneratedSkins, AlphaBandsAreGrey) {
     for (const auto& skin : Skins()) {

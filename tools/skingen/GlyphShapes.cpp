@@ -1,4 +1,6 @@
 // Glyph recipes: check and radio marks, arrows, title-bar buttons, slider thumbs, ticks, grips.
+// Glyphs are drawn whole, never tiled, so they may shade freely; their straight strokes sit on
+// whole pixels so they stay crisp at their small sizes.
 #include "tools/skingen/CairoPen.h"
 #include "tools/skingen/ShapeRegistry.h"
 
@@ -14,28 +16,49 @@ void StrokeInk(cairo_t* cr, const Rgba& ink, double width) {
     cairo_stroke(cr);
 }
 
-// A tick inside the square (x, y, s, s).
-void TickPath(cairo_t* cr, double x, double y, double s) {
-    cairo_move_to(cr, x + s * 0.18, y + s * 0.52);
-    cairo_line_to(cr, x + s * 0.42, y + s * 0.76);
-    cairo_line_to(cr, x + s * 0.84, y + s * 0.24);
+void FillRect(cairo_t* cr, double x, double y, double w, double h, const Rgba& ink) {
+    cairo_rectangle(cr, x, y, w, h);
+    CairoPen::SetColour(cr, ink);
+    cairo_fill(cr);
 }
 
-// The face of a box or a round mark, light at the top.
+// A tick inside the square (x, y, s, s).
+void TickPath(cairo_t* cr, double x, double y, double s) {
+    cairo_move_to(cr, x + s * 0.16, y + s * 0.52);
+    cairo_line_to(cr, x + s * 0.40, y + s * 0.76);
+    cairo_line_to(cr, x + s * 0.86, y + s * 0.22);
+}
+
+// The outline with its colour turning toward "linebottom" down the face.
+void StrokeOutline(cairo_t* cr, const RecipeParams& p, int state, double y, double h) {
+    std::optional<Rgba> line = p.Colour("line", state);
+    if (!line) {
+        cairo_new_path(cr);
+        return;
+    }
+    std::optional<Rgba> bottom = p.Colour("linebottom", state);
+    cairo_pattern_t* colours = cairo_pattern_create_linear(0, y, 0, y + h);
+    Rgba end = bottom.value_or(*line);
+    cairo_pattern_add_color_stop_rgba(colours, 0.3, line->R, line->G, line->B, line->A);
+    cairo_pattern_add_color_stop_rgba(colours, 1, end.R, end.G, end.B, end.A);
+    cairo_set_source(cr, colours);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    cairo_pattern_destroy(colours);
+}
+
+// The face of a box or a round mark: a gradient, a highlight inside its top, the outline.
 void Face(cairo_t* cr, const RecipeParams& p, int state, double x, double y, double w, double h, double radius) {
     CairoPen::RoundedRect(cr, x + 0.5, y + 0.5, w - 1, h - 1, radius);
     if (auto fill = p.Colour("fill", state)) CairoPen::FillVertical(cr, y, y + h, *fill, p.Colour("fill2", state));
-    if (auto line = p.Colour("line", state)) {
-        CairoPen::SetColour(cr, *line);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke_preserve(cr);
-    }
     cairo_new_path(cr);
     if (auto light = p.Colour("light", state)) {
         CairoPen::RoundedRect(cr, x + 1.5, y + 1.5, w - 3, h - 3, std::max(0.0, radius - 1));
         CairoPen::StrokeFading(cr, y, y + h, *light, true, 1);
         cairo_new_path(cr);
     }
+    CairoPen::RoundedRect(cr, x + 0.5, y + 0.5, w - 1, h - 1, radius);
+    StrokeOutline(cr, p, state, y, h);
 }
 
 // "mark" = tick | square | dot | none; round boxes (radio) take radius = half their size.
@@ -49,17 +72,15 @@ void CheckBox(cairo_t* cr, const RecipeParams& p, int state, double w, double h)
     if (!ink || mark == "none") return;
     double c = size / 2;
     if (mark == "tick") {
-        TickPath(cr, x + 1, y + 1, size - 2);
-        StrokeInk(cr, *ink, std::max(1.6, size / 7));
+        TickPath(cr, x + 1.5, y + 1.5, size - 3);
+        StrokeInk(cr, *ink, p.Number("weight", std::max(1.6, size / 6.5)));
     } else if (mark == "dot") {
-        cairo_arc(cr, x + c, y + c, size * 0.2, 0, 2 * M_PI);
-        CairoPen::SetColour(cr, *ink);
-        cairo_fill(cr);
+        cairo_arc(cr, x + c, y + c, size * p.Number("dot", 0.22), 0, 2 * M_PI);
+        CairoPen::FillVertical(cr, y + c - size * 0.22, y + c + size * 0.22, *ink, p.Colour("ink2", state));
+        cairo_new_path(cr);
     } else if (mark == "square") {
-        double s = std::round(size * 0.5);
-        CairoPen::RoundedRect(cr, x + std::round((size - s) / 2), y + std::round((size - s) / 2), s, s, 1);
-        CairoPen::SetColour(cr, *ink);
-        cairo_fill(cr);
+        double s = std::round(size * 0.46);
+        FillRect(cr, x + std::round((size - s) / 2), y + std::round((size - s) / 2), s, s, *ink);
     }
 }
 
@@ -71,99 +92,102 @@ void Tick(cairo_t* cr, const RecipeParams& p, int state, double w, double h) {
     StrokeInk(cr, *ink, p.Number("weight", 1.8));
 }
 
-// A filled triangle pointing "direction", "size" pixels across, centred.
-void ArrowAt(cairo_t* cr, const std::string& direction, double cx, double cy, double size) {
-    double a = size / 2, b = size / 4;
-    if (direction == "down") { cairo_move_to(cr, cx - a, cy - b); cairo_line_to(cr, cx + a, cy - b); cairo_line_to(cr, cx, cy + b + 0.5); }
-    if (direction == "up") { cairo_move_to(cr, cx - a, cy + b); cairo_line_to(cr, cx + a, cy + b); cairo_line_to(cr, cx, cy - b - 0.5); }
-    if (direction == "right") { cairo_move_to(cr, cx - b, cy - a); cairo_line_to(cr, cx - b, cy + a); cairo_line_to(cr, cx + b + 0.5, cy); }
-    if (direction == "left") { cairo_move_to(cr, cx + b, cy - a); cairo_line_to(cr, cx + b, cy + a); cairo_line_to(cr, cx - b - 0.5, cy); }
-    cairo_close_path(cr);
-}
-
+// A triangle of whole pixel rows pointing "direction", "arrow" pixels across at its base.
 void Arrow(cairo_t* cr, const RecipeParams& p, int state, double w, double h) {
     std::optional<Rgba> ink = p.Colour("ink", state);
     if (!ink) return;
-    ArrowAt(cr, p.Text("direction", "down"), w / 2, h / 2, p.Number("arrow", 7));
-    CairoPen::SetColour(cr, *ink);
-    cairo_fill(cr);
-}
-
-// The symbol of a title-bar button in a square of "glyph" pixels, centred.
-void TitleGlyph(cairo_t* cr, const std::string& glyph, double cx, double cy, double s, const Rgba& ink, double weight) {
-    double a = s / 2;
-    if (glyph == "close") {
-        cairo_move_to(cr, cx - a, cy - a); cairo_line_to(cr, cx + a, cy + a);
-        cairo_move_to(cr, cx + a, cy - a); cairo_line_to(cr, cx - a, cy + a);
-    } else if (glyph == "min") {
-        cairo_move_to(cr, cx - a, cy + a - weight / 2); cairo_line_to(cr, cx + a, cy + a - weight / 2);
-    } else if (glyph == "max") {
-        cairo_rectangle(cr, cx - a, cy - a, s, s);
-        cairo_move_to(cr, cx - a, cy - a + weight); cairo_line_to(cr, cx + a, cy - a + weight);
-    } else if (glyph == "norm") {
-        double b = s * 0.7;
-        cairo_rectangle(cr, cx - a + s - b, cy - a, b, b);
-        cairo_rectangle(cr, cx - a, cy - a + s - b, b, b);
-    } else if (glyph == "help") {
-        cairo_arc(cr, cx, cy - a * 0.35, a * 0.55, M_PI, 2.3 * M_PI);
-        cairo_line_to(cr, cx, cy + a * 0.35);
-        cairo_move_to(cr, cx, cy + a * 0.95);
-        cairo_line_to(cr, cx, cy + a);
+    std::string direction = p.Text("direction", "down");
+    int base = static_cast<int>(p.Number("arrow", 7)), rows = (base + 1) / 2;
+    bool across = direction == "left" || direction == "right";
+    double along0 = std::floor(((across ? w : h) - rows) / 2), side0 = std::floor(((across ? h : w) - base) / 2);
+    for (int i = 0; i < rows; ++i) {
+        bool fromBase = direction == "down" || direction == "right";
+        double along = along0 + (fromBase ? i : rows - 1 - i);
+        double side = side0 + i, length = base - 2 * i;
+        if (across) FillRect(cr, along, side, 1, length, *ink);
+        else FillRect(cr, side, along, length, 1, *ink);
     }
-    cairo_set_line_cap(cr, glyph == "close" || glyph == "help" ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_SQUARE);
-    CairoPen::SetColour(cr, ink);
-    cairo_set_line_width(cr, weight);
-    cairo_stroke(cr);
 }
 
-// shape = square | circle; "glyph" names the symbol drawn with "ink".
+// The symbol of a title-bar button in a square of s pixels at (x, y), whole pixels.
+void TitleGlyph(cairo_t* cr, const std::string& glyph, double x, double y, double s, const Rgba& ink, double weight) {
+    if (glyph == "close") {
+        cairo_move_to(cr, x + 0.5, y + 0.5);
+        cairo_line_to(cr, x + s - 0.5, y + s - 0.5);
+        cairo_move_to(cr, x + s - 0.5, y + 0.5);
+        cairo_line_to(cr, x + 0.5, y + s - 0.5);
+        StrokeInk(cr, ink, weight);
+    } else if (glyph == "min") {
+        FillRect(cr, x, y + s - 2, s, 2, ink);
+    } else if (glyph == "max") {
+        cairo_rectangle(cr, x, y, s, s);
+        cairo_rectangle(cr, x + 1, y + 2, s - 2, s - 3);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        CairoPen::SetColour(cr, ink);
+        cairo_fill(cr);
+    } else if (glyph == "norm") {
+        double b = s - 2;
+        FillRect(cr, x + 2, y, b, 2, ink);
+        FillRect(cr, x + s - 1, y, 1, b, ink);
+        cairo_rectangle(cr, x, y + 2, b, b);
+        cairo_rectangle(cr, x + 1, y + 4, b - 2, b - 3);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        CairoPen::SetColour(cr, ink);
+        cairo_fill(cr);
+    } else if (glyph == "help") {
+        double c = x + s / 2;
+        cairo_arc(cr, c, y + s * 0.32, s * 0.3, M_PI * 1.1, M_PI * 2.35);
+        cairo_line_to(cr, c, y + s * 0.72);
+        StrokeInk(cr, ink, weight);
+        FillRect(cr, std::floor(c - 0.5), y + s - 1, 1.5, 1.5, ink);
+    }
+}
+
+// shape = square | circle; a face of "face" pixels centred; "glyph" drawn with "ink".
 void TitleButton(cairo_t* cr, const RecipeParams& p, int state, double w, double h) {
     bool circle = p.Text("shape", "square") == "circle";
-    double size = p.Number("face", std::min(w, h));
-    double x = std::round((w - size) / 2), y = std::round((h - size) / 2);
-    if (circle) {
-        double m = std::min(w, h);
-        size = std::min(size, m);
-    }
-    Face(cr, p, state, x, y, size, size, circle ? size / 2 : p.Number("radius", 3));
+    double fw = std::min(w, p.Number("face", w)), fh = std::min(h, p.Number("faceheight", circle ? fw : h));
+    if (circle) fw = fh = std::min(fw, fh);
+    double x = std::floor((w - fw) / 2), y = std::floor((h - fh) / 2);
+    Face(cr, p, state, x, y, fw, fh, circle ? fw / 2 : p.Number("radius", 3));
     if (auto ink = p.Colour("ink", state)) {
-        double s = p.Number("glyphsize", std::round(size * 0.42));
-        double cx = x + size / 2, cy = y + size / 2;
-        if (static_cast<int>(s) % 2 == 1) { cx = std::floor(cx) + 0.5; cy = std::floor(cy) + 0.5; }
-        TitleGlyph(cr, p.Text("glyph", "none"), cx, cy, s, *ink, p.Number("weight", 1.6));
+        double s = p.Number("glyphsize", 7);
+        TitleGlyph(cr, p.Text("glyph", "none"), std::floor((w - s) / 2), std::floor((h - s) / 2) + p.Number("glyphshift", 0),
+                   s, *ink, p.Number("weight", 1.5));
     }
 }
 
-// A slider thumb: a rounded body with a point toward the ticks ("direction" down or right).
+// A slider thumb: a body with a point toward the ticks ("direction" down or right), w x h.
 void Thumb(cairo_t* cr, const RecipeParams& p, int state, double w, double h) {
-    bool right = p.Text("direction", "down") == "right";
-    if (right) {
+    if (p.Text("direction", "down") == "right") {
         cairo_translate(cr, w, 0);
         cairo_rotate(cr, M_PI / 2);
         std::swap(w, h);
     }
-    double r = p.Number("radius", 2), point = std::floor(w / 2);
-    double x = 0.5, y = 0.5, bw = w - 1, bh = h - 1 - point;
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + r, y + r, r, M_PI, 1.5 * M_PI);
-    cairo_arc(cr, x + bw - r, y + r, r, 1.5 * M_PI, 2 * M_PI);
-    cairo_line_to(cr, x + bw, y + bh);
-    cairo_line_to(cr, x + bw / 2, y + bh + point);
-    cairo_line_to(cr, x, y + bh);
-    cairo_close_path(cr);
+    double point = std::ceil(w / 2), body = h - point, r = p.Number("radius", 1.5);
+    auto outline = [&] {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, 0.5 + r, 0.5 + r, r, M_PI, 1.5 * M_PI);
+        cairo_arc(cr, w - 0.5 - r, 0.5 + r, r, 1.5 * M_PI, 2 * M_PI);
+        cairo_line_to(cr, w - 0.5, body);
+        cairo_line_to(cr, w / 2, h - 0.5);
+        cairo_line_to(cr, 0.5, body);
+        cairo_close_path(cr);
+    };
+    outline();
     if (auto fill = p.Colour("fill", state)) CairoPen::FillVertical(cr, 0, h, *fill, p.Colour("fill2", state));
-    if (auto line = p.Colour("line", state)) {
-        CairoPen::SetColour(cr, *line);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke_preserve(cr);
-    }
     cairo_new_path(cr);
     if (auto light = p.Colour("light", state)) {
-        cairo_move_to(cr, 1.5, bh * 0.8);
+        cairo_move_to(cr, 1.5, body - 1);
         cairo_line_to(cr, 1.5, 1.5);
-        cairo_line_to(cr, bw - 0.5, 1.5);
-        StrokeInk(cr, *light, 1);
+        cairo_line_to(cr, w - 1.5, 1.5);
+        CairoPen::SetColour(cr, *light);
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
     }
+    if (auto grip = p.Colour("ink", state)) FillRect(cr, std::floor(w / 2), 3, 1, body - 5, *grip);
+    outline();
+    StrokeOutline(cr, p, state, 0, h);
 }
 
 // A short line across the cell: a tick mark of a track bar.
@@ -171,9 +195,7 @@ void TickMark(cairo_t* cr, const RecipeParams& p, int state, double w, double h)
     std::optional<Rgba> ink = p.Colour("ink", state);
     if (!ink) return;
     bool vertical = p.Text("direction", "horizontal") == "vertical";
-    cairo_rectangle(cr, vertical ? 0 : std::floor(w / 2), vertical ? std::floor(h / 2) : 0, vertical ? w : 1, vertical ? 1 : h);
-    CairoPen::SetColour(cr, *ink);
-    cairo_fill(cr);
+    FillRect(cr, vertical ? 0 : std::floor(w / 2), vertical ? std::floor(h / 2) : 0, vertical ? w : 1, vertical ? 1 : h, *ink);
 }
 
 // Raised dots in a triangle at the bottom right: the size grip.
@@ -183,10 +205,8 @@ void Grip(cairo_t* cr, const RecipeParams& p, int state, double w, double h) {
     for (int row = 0; row < 3; ++row) {
         for (int col = 2 - row; col < 3; ++col) {
             double x = w - 4 - (2 - col) * 4, y = h - 4 - (2 - row) * 4;
-            if (light) { cairo_rectangle(cr, x + 1, y + 1, 2, 2); CairoPen::SetColour(cr, *light); cairo_fill(cr); }
-            cairo_rectangle(cr, x, y, 2, 2);
-            CairoPen::SetColour(cr, ink);
-            cairo_fill(cr);
+            if (light) FillRect(cr, x + 1, y + 1, 2, 2, *light);
+            FillRect(cr, x, y, 2, 2, ink);
         }
     }
 }
@@ -196,15 +216,10 @@ void Ridges(cairo_t* cr, const RecipeParams& p, int state, double w, double h) {
     std::optional<Rgba> ink = p.Colour("ink", state), light = p.Colour("light", state);
     bool vertical = p.Text("direction", "horizontal") == "vertical";
     for (int i = -1; i <= 1; ++i) {
-        auto ridge = [&](const Rgba& c, double shift) {
-            if (vertical) { cairo_move_to(cr, std::floor(w / 2) + i * 3 + 0.5 + shift, h * 0.3); cairo_line_to(cr, std::floor(w / 2) + i * 3 + 0.5 + shift, h * 0.7); }
-            else { cairo_move_to(cr, w * 0.3, std::floor(h / 2) + i * 3 + 0.5 + shift); cairo_line_to(cr, w * 0.7, std::floor(h / 2) + i * 3 + 0.5 + shift); }
-            CairoPen::SetColour(cr, c);
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
-        };
-        if (light) ridge(*light, 1);
-        if (ink) ridge(*ink, 0);
+        double at = std::floor((vertical ? w : h) / 2) + i * 3 - 1;
+        double from = std::round((vertical ? h : w) * 0.25), length = (vertical ? h : w) - 2 * from;
+        if (light) vertical ? FillRect(cr, at + 1, from, 1, length, *light) : FillRect(cr, from, at + 1, length, 1, *light);
+        if (ink) vertical ? FillRect(cr, at, from, 1, length, *ink) : FillRect(cr, from, at, length, 1, *ink);
     }
 }
 

@@ -46,6 +46,9 @@ Bitmap ImageRenderer::Render(const ImageSpec& spec) {
 void ImageRenderer::PutState(Bitmap& out, const ImageSpec& spec, int state, const std::uint8_t* argb, int stride) {
     int x0 = state * spec.Width;
     std::vector<bool> outside = Outside(spec, argb, stride);
+    auto isOutside = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < spec.Width && y < spec.Height && outside[static_cast<std::size_t>(y * spec.Width + x)];
+    };
     for (int y = 0; y < spec.Height; ++y) {
         const std::uint8_t* row = argb + static_cast<std::ptrdiff_t>(y) * stride;
         for (int x = 0; x < spec.Width; ++x) {
@@ -55,9 +58,10 @@ void ImageRenderer::PutState(Bitmap& out, const ImageSpec& spec, int state, cons
                 out.SetPixel(x0 + x, y, alpha < 128 ? Key : AvoidKey(Unpremultiplied(px, alpha)));
                 continue;
             }
-            int kept = QuantisedAlpha(alpha);
-            TColor colour = kept == 0 ? (outside[static_cast<std::size_t>(y * spec.Width + x)] ? Key : clBlack)
-                                      : AvoidKey(Unpremultiplied(px, std::max(alpha, 1)));
+            bool edge = spec.IsBorders() && !isOutside(x, y) &&
+                        (isOutside(x - 1, y) || isOutside(x + 1, y) || isOutside(x, y - 1) || isOutside(x, y + 1));
+            int kept = isOutside(x, y) ? 0 : edge ? 255 : QuantisedAlpha(alpha);
+            TColor colour = kept == 0 ? (isOutside(x, y) ? Key : clBlack) : AvoidKey(Unpremultiplied(px, std::max(alpha, 1)));
             out.SetPixel(x0 + x, y, colour);
             int grey = 255 - kept;
             out.SetPixel(x0 + x, spec.Height + y, RGB(grey, grey, grey));
@@ -67,11 +71,14 @@ void ImageRenderer::PutState(Bitmap& out, const ImageSpec& spec, int state, cons
 
 // Empty pixels joined to a corner of the cell lie outside the shape: they become the key, which
 // painters replace with what lies behind the element. Empty pixels enclosed by the shape keep the
-// element's own background instead (white mask over a non-key colour).
+// element's own background instead (white mask over a non-key colour). A frame's corners are
+// painted over the element's own background, so a half-covered pixel there would blend with the
+// wrong colour: a frame's outer edge is cut at half coverage, crisp against what lies behind.
 std::vector<bool> ImageRenderer::Outside(const ImageSpec& spec, const std::uint8_t* argb, int stride) {
     int w = spec.Width, h = spec.Height;
+    int threshold = spec.IsBorders() ? 128 : AlphaStep / 2;
     std::vector<bool> outside(static_cast<std::size_t>(w * h), false);
-    auto empty = [&](int x, int y) { return QuantisedAlpha(argb[static_cast<std::ptrdiff_t>(y) * stride + x * 4 + 3]) == 0; };
+    auto empty = [&](int x, int y) { return argb[static_cast<std::ptrdiff_t>(y) * stride + x * 4 + 3] < threshold; };
     std::vector<std::pair<int, int>> todo{{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}};
     while (!todo.empty()) {
         auto [x, y] = todo.back();

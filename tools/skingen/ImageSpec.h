@@ -25,6 +25,11 @@ struct ImageSpec {
 
     // Whether the image lives in the master bitmap.
     bool InMaster() const { return Form != ImageForm::ifSeparate && Form != ImageForm::ifPlainFile; }
+    // Whether the image is drawn as a nine-piece frame, whose corners' key pixels show what lies
+    // behind it. (A plain-file image is read as a frame but drawn whole, as the title buttons are.)
+    bool IsBorders() const {
+        return Form == ImageForm::ifBorders || (Form == ImageForm::ifSeparate && SeparateType == 0);
+    }
     int BitmapWidth() const { return Width * States; }
     int BitmapHeight() const { return Height * (MaskType + 1); }
 };

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -32,6 +33,13 @@ Rgba Rgba::Parse(std::string_view text) {
 TColor Rgba::ToTColor() const {
     auto byte = [](double v) { return static_cast<int>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
     return RGB(byte(R), byte(G), byte(B));
+}
+
+std::string Rgba::ToText() const {
+    auto byte = [](double v) { return static_cast<int>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
+    char text[10];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X%02X", byte(R), byte(G), byte(B), byte(A));
+    return text;
 }
 
 Rgba Rgba::Mix(const Rgba& other, double t) const {

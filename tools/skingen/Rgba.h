@@ -3,6 +3,7 @@
 
 #include "platform/gfx/Color.h"
 
+#include <string>
 #include <string_view>
 
 struct Rgba {
@@ -12,6 +13,8 @@ struct Rgba {
     static Rgba Parse(std::string_view text);
     // The skin's decimal colour form ($00BBGGRR) of the opaque colour.
     TColor ToTColor() const;
+    // "#RRGGBBAA", the form Parse reads.
+    std::string ToText() const;
     Rgba WithAlpha(double alpha) const { return {R, G, B, alpha}; }
     // The colour moved toward another by t (0 keeps this, 1 gives the other), alpha included.
     Rgba Mix(const Rgba& other, double t) const;

@@ -11,8 +11,9 @@ public:
     bool Has(const std::string& name) const { return FValues.count(name) != 0; }
 
     // Replaces every "{name}" by its value (and "{dec:name}", "{vgrad:a,b}", "{hgrad:a,b}" by the
-    // skin's decimal colour and gradient forms), values themselves expanded in turn. An unknown name
-    // or a chain deeper than a few steps (a loop) is an error naming where it happened.
+    // skin's decimal colour and gradient forms, "{mix:a,b,t}" and "{alpha:a,x}" by derived
+    // colours), values themselves expanded in turn. An unknown name or a chain deeper than a few
+    // steps (a loop) is an error naming where it happened.
     std::string Expand(std::string_view text, std::string_view where) const;
 
 private:

@@ -3,8 +3,10 @@
 #include "tools/skingen/CairoPen.h"
 #include "tools/skingen/ShapeRegistry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -98,50 +100,119 @@ void Crystals(cairo_t* cr, const RecipeParams& p, int state, double w, double h)
     }
 }
 
-// An ornamental corner: a double line along two edges with a curl and a diamond at the corner.
-// Drawn for the top left; "corner" = tl | tr | bl | br mirrors it.
+// The stroked lines of a filigree corner for the top left: rails "e" pixels in from both edges,
+// each ending in a curl that turns back toward the corner. They keep within about twice the
+// inset of the edges, the gap a board leaves around its cells.
+void FiligreeLines(cairo_t* cr, double w, double h, double e) {
+    const double curl = 2.2;
+    cairo_move_to(cr, e + 3, e);
+    cairo_line_to(cr, w - 2 - curl, e);
+    cairo_arc(cr, w - 2 - curl, e + curl, curl, -0.5 * M_PI, 0.9 * M_PI);
+    cairo_move_to(cr, e, e + 3);
+    cairo_line_to(cr, e, h - 2 - curl);
+    cairo_arc_negative(cr, e + curl, h - 2 - curl, curl, M_PI, -0.4 * M_PI);
+}
+
+// A leaf on a rail at "along" pixels from the corner, pointing away from it.
+void Leaf(cairo_t* cr, double along, double e, bool top) {
+    auto to = [&](double a, double across) { return top ? std::pair{a, e + across} : std::pair{e + across, a}; };
+    auto [x0, y0] = to(along - 3.5, 0);
+    auto [x1, y1] = to(along - 1, -2.6);
+    auto [x2, y2] = to(along + 1.5, -1.2);
+    auto [x3, y3] = to(along + 3, 0);
+    auto [x4, y4] = to(along + 1.5, 1.2);
+    auto [x5, y5] = to(along - 1, 2.6);
+    cairo_move_to(cr, x0, y0);
+    cairo_curve_to(cr, x1, y1, x2, y2, x3, y3);
+    cairo_curve_to(cr, x4, y4, x5, y5, x0, y0);
+    cairo_close_path(cr);
+}
+
+// The filled parts: a lozenge at the corner where the rails meet, a leaf on each rail and a
+// bead at the end of each curl.
+void FiligreeFills(cairo_t* cr, double w, double h, double e) {
+    const double d = 3.6;
+    cairo_move_to(cr, e, e - d);
+    cairo_line_to(cr, e + d, e);
+    cairo_line_to(cr, e, e + d);
+    cairo_line_to(cr, e - d, e);
+    cairo_close_path(cr);
+    const double at = std::min(w, h) * 0.55;
+    Leaf(cr, at, e, true);
+    Leaf(cr, at, e, false);
+    for (auto [x, y] : {std::pair{w - 2 - 2.2 * 2, e + 2.2 * 1.2}, std::pair{e + 2.2 * 1.2, h - 2 - 2.2 * 2}}) {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x, y, 0.9, 0, 2 * M_PI);
+    }
+}
+
+// A filigree corner in gold ("ink" at the top to "ink2" at the bottom) over a dark shadow
+// ("line"), the lozenge pierced in the shadow's colour; "corner" = tl | tr | bl | br mirrors it.
 void Ornament(cairo_t* cr, const RecipeParams& p, int state, double w, double h) {
     std::string corner = p.Text("corner", "tl");
     if (corner[1] == 'r') { cairo_translate(cr, w, 0); cairo_scale(cr, -1, 1); }
     if (corner[0] == 'b') { cairo_translate(cr, 0, h); cairo_scale(cr, 1, -1); }
     Rgba ink = p.ColourOr("ink", state, Rgba{0.85, 0.65, 0.2, 1});
-    Rgba dark = p.ColourOr("line", state, Rgba{0.3, 0.2, 0.05, 1});
-    double s = std::min(w, h);
-    auto shape = [&](const Rgba& c, double width, double shift) {
-        cairo_move_to(cr, 2.5 + shift, h - 1);
-        cairo_line_to(cr, 2.5 + shift, s * 0.45);
-        cairo_curve_to(cr, 2.5 + shift, s * 0.2, s * 0.2, 2.5 + shift, s * 0.45, 2.5 + shift);
-        cairo_line_to(cr, w - 1, 2.5 + shift);
-        cairo_move_to(cr, 6.5 + shift, h - 1);
-        cairo_line_to(cr, 6.5 + shift, s * 0.5);
-        cairo_curve_to(cr, 6.5 + shift, s * 0.35, s * 0.35, 6.5 + shift, s * 0.5, 6.5 + shift);
-        cairo_line_to(cr, w - 1, 6.5 + shift);
-        CairoPen::SetColour(cr, c);
+    Rgba ink2 = p.ColourOr("ink2", state, ink);
+    Rgba dark = p.ColourOr("line", state, Rgba{0.2, 0.12, 0.04, 1});
+    double weight = p.Number("weight", 1.2), inset = p.Number("inset", 5);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_pattern_t* gold = cairo_pattern_create_linear(0, 0, w, h);
+    cairo_pattern_add_color_stop_rgba(gold, 0, ink.R, ink.G, ink.B, ink.A);
+    cairo_pattern_add_color_stop_rgba(gold, 1, ink2.R, ink2.G, ink2.B, ink2.A);
+    auto layer = [&](double shift, double width, bool shadow) {
+        cairo_save(cr);
+        cairo_translate(cr, shift, shift);
+        if (shadow) CairoPen::SetColour(cr, dark);
+        else cairo_set_source(cr, gold);
+        FiligreeLines(cr, w, h, inset);
         cairo_set_line_width(cr, width);
         cairo_stroke(cr);
-        cairo_move_to(cr, s * 0.32 + shift, s * 0.12 + shift);
-        cairo_line_to(cr, s * 0.52 + shift, s * 0.32 + shift);
-        cairo_line_to(cr, s * 0.32 + shift, s * 0.52 + shift);
-        cairo_line_to(cr, s * 0.12 + shift, s * 0.32 + shift);
-        cairo_close_path(cr);
+        FiligreeFills(cr, w, h, inset);
+        if (shadow) {
+            cairo_set_line_width(cr, 1.2);
+            cairo_stroke_preserve(cr);
+        }
         cairo_fill(cr);
+        cairo_restore(cr);
     };
-    shape(dark, 2.2, 0.6);
-    shape(ink, 1.4, 0);
+    layer(0.7, weight + 0.9, true);
+    layer(0, weight, false);
+    cairo_pattern_destroy(gold);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, inset, inset, 1.1, 0, 2 * M_PI);
+    CairoPen::SetColour(cr, dark);
+    cairo_fill(cr);
 }
 
-// A cap of snow along the top edge, thicker toward the corner ("corner" = tl | tr).
+// A drift of snow: deep at the corner, thinning to a crust at the far end.
+void DriftPath(cairo_t* cr, double w, double h) {
+    cairo_move_to(cr, 0.5, 0.5);
+    cairo_line_to(cr, w, 0.5);
+    cairo_line_to(cr, w, 1.5);
+    cairo_curve_to(cr, w * 0.85, 1.8, w * 0.72, h * 0.2, w * 0.6, h * 0.38);
+    cairo_curve_to(cr, w * 0.5, h * 0.55, w * 0.48, h - 0.5, w * 0.33, h - 0.5);
+    cairo_line_to(cr, 0.5, h - 0.5);
+    cairo_close_path(cr);
+}
+
+// A cap of snow on the title's top corner ("corner" = tl | tr) with a soft shadow under it,
+// kept inside the window's rounded corner ("radius").
 void SnowCap(cairo_t* cr, const RecipeParams& p, int state, double w, double h) {
     if (p.Text("corner", "tl") == "tr") { cairo_translate(cr, w, 0); cairo_scale(cr, -1, 1); }
     Rgba snow = p.ColourOr("fill", state, Rgba{1, 1, 1, 1});
     Rgba shade = p.ColourOr("line", state, Rgba{0.6, 0.7, 0.85, 1});
-    cairo_move_to(cr, 0, 0);
-    cairo_line_to(cr, w, 0);
-    cairo_line_to(cr, w, 2);
-    cairo_curve_to(cr, w * 0.7, 3, w * 0.55, h * 0.35, w * 0.35, h * 0.4);
-    cairo_curve_to(cr, w * 0.2, h * 0.45, w * 0.18, h * 0.9, w * 0.08, h - 1);
-    cairo_curve_to(cr, 2, h - 1, 0.5, h * 0.8, 0, h * 0.6);
-    cairo_close_path(cr);
+    double radius = p.Number("radius", 0);
+    CairoPen::RoundedRect(cr, 0, 0, w + radius, h + radius, radius);
+    cairo_clip(cr);
+    cairo_save(cr);
+    cairo_translate(cr, 0.5, 1.2);
+    DriftPath(cr, w, h);
+    CairoPen::SetColour(cr, Rgba{shade.R, shade.G, shade.B, shade.A * 0.45});
+    cairo_fill(cr);
+    cairo_restore(cr);
+    DriftPath(cr, w, h);
     CairoPen::SetColour(cr, snow);
     cairo_fill_preserve(cr);
     CairoPen::SetColour(cr, shade);

@@ -1,5 +1,6 @@
 // skinsheet: writes a PNG contact sheet of a skin for the people who draw skins.
 #include "tools/skinsheet/SheetSkinSource.h"
+#include "tools/skinsheet/TSkinScene.h"
 #include "tools/skinsheet/TSkinSheet.h"
 
 #include "skin/data/SkinWarning.h"
@@ -14,8 +15,9 @@
 namespace {
 
 int Usage() {
-    std::cerr << "usage: skinsheet SKIN OUT.png [--cell WxH] [--caption TEXT]\n"
-                 "  SKIN is a skin folder holding Options.dat, an .asz archive or an internal skin's name\n";
+    std::cerr << "usage: skinsheet SKIN OUT.png [--cell WxH] [--caption TEXT] [--scene]\n"
+                 "  SKIN is a skin folder holding Options.dat, an .asz archive or an internal skin's name\n"
+                 "  --scene draws the game's main window and settings dialog instead of the sheet\n";
     return 2;
 }
 
@@ -24,25 +26,32 @@ struct TArguments {
     std::string Output;
     TSize Cell{110, 34};
     std::string Caption = "Кнопка Aa";
+    bool Scene = false;
 };
 
 bool Parse(int argc, char** argv, TArguments& args) {
     if (argc < 3) return false;
     args.Skin = argv[1];
     args.Output = argv[2];
-    for (int i = 3; i + 1 < argc; i += 2) {
+    for (int i = 3; i < argc; ++i) {
         const std::string option = argv[i];
+        if (option == "--scene") {
+            args.Scene = true;
+            continue;
+        }
+        if (i + 1 == argc) return false;
+        const char* value = argv[++i];
         if (option == "--caption") {
-            args.Caption = argv[i + 1];
+            args.Caption = value;
         } else if (option == "--cell") {
-            if (std::sscanf(argv[i + 1], "%dx%d", &args.Cell.cx, &args.Cell.cy) != 2) return false;
+            if (std::sscanf(value, "%dx%d", &args.Cell.cx, &args.Cell.cy) != 2) return false;
             if (args.Cell.cx < 4 || args.Cell.cy < 4 || args.Cell.cx > 2000 || args.Cell.cy > 2000)
                 return false;
         } else {
             return false;
         }
     }
-    return (argc - 3) % 2 == 0;
+    return true;
 }
 
 } // namespace
@@ -65,7 +74,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (const std::string& problem : problems) std::cerr << "skinsheet: " << problem << "\n";
-    const Bitmap sheet = TSkinSheet(manager, args.Caption, args.Cell).Render(args.Skin);
+    const Bitmap sheet = args.Scene ? TSkinScene(manager).Render() : TSkinSheet(manager, args.Caption, args.Cell).Render(args.Skin);
     std::string error;
     if (!WritePngFile(args.Output, sheet, &error)) {
         std::cerr << "skinsheet: " << error << "\n";
