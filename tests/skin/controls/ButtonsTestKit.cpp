@@ -60,7 +60,7 @@ std::vector<std::uint8_t> ButtonsSkin::Archive(const TOptions& options) {
     PaintBoxes(master, 9, Checked);
     PaintBoxes(master, 22, Unchecked);
     PaintThumbs(master, 35);
-    FillRect(master, TRect{0, 56, 9, 60}, Channel);
+    FillRect(master, TRect{0, 56, 9, 60}, ChannelColour);
     return PackTestSkin(text, master);
 }
 

@@ -29,7 +29,7 @@ constexpr TColor Thumb[3] = {RGB(0, 150, 150), RGB(0, 170, 170), RGB(0, 190, 190
 constexpr TColor ThumbTip = RGB(250, 250, 0);
 constexpr TSize ThumbCell{11, 21};
 constexpr int TipRows = 3;
-constexpr TColor Channel = RGB(60, 0, 60);
+constexpr TColor ChannelColour = RGB(60, 0, 60);
 constexpr int ChannelHeight = 4;
 constexpr TColor TrackBarColour = RGB(160, 170, 180);
 
