@@ -87,7 +87,7 @@ void TsTrackBar::PaintSkinned(HDC dc) {
         dc->DrawBitmap(0, 0, cache->Image(), cache->Image().BoundsRect());
 }
 
-void TsTrackBar::Repaint() {
+void TsTrackBar::RefreshImage() {
     FSkinData->SetCacheInvalid(true);
     if (FHandle) InvalidateRect(FHandle, nullptr, FALSE);
 }
@@ -144,7 +144,7 @@ void TsTrackBar::LeftPress(LPARAM point) {
     }
     if (Geometry().Thumb.Contains(LParamToPoint(point))) {
         FThumbHeld = true;
-        Repaint();
+        RefreshImage();
     }
 }
 
@@ -157,7 +157,7 @@ void TsTrackBar::LeftRelease() {
     }
     if (FThumbHeld) {
         FThumbHeld = false;
-        Repaint();
+        RefreshImage();
     }
 }
 
@@ -165,13 +165,13 @@ void TsTrackBar::AfterSkinned(const TMessage& message) {
     switch (message.Msg) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
-        if (!FThumbHeld) Repaint();
+        if (!FThumbHeld) RefreshImage();
         break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case CM_ENABLEDCHANGED:
     case CN_HSCROLL:
-    case CN_VSCROLL: Repaint(); break;
+    case CN_VSCROLL: RefreshImage(); break;
     default: break;
     }
 }
@@ -184,8 +184,8 @@ void TsTrackBar::SkinCommand(TMessage& message) {
     }
     if (code == scParentRepainted && FPaintSkipped) {
         FPaintSkipped = false;
-        Repaint();
+        RefreshImage();
     }
     FSkinData->HandleSkinMessage(message);
-    if (code == scNewSkin || code == scSetSkin || code == scRemoveSkin) Repaint();
+    if (code == scNewSkin || code == scSetSkin || code == scRemoveSkin) RefreshImage();
 }

@@ -50,7 +50,7 @@ private:
     void PaintSkinned(HDC dc);
     void LeftPress(LPARAM point);
     void LeftRelease();
-    void Repaint();
+    void RefreshImage();
 
     std::unique_ptr<TsCommonData> FSkinData;
     TsDisabledKind FDisabledKind = DefaultDisabledKind;
