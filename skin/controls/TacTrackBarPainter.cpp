@@ -4,10 +4,10 @@
 #include "skin/paint/BordersMask.h"
 #include "skin/paint/MaskedImage.h"
 #include "skin/paint/TacMaskView.h"
-#include "skin/paint/TacTiler.h"
 
 #include "skin/data/TsSkinModel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <utility>
@@ -41,6 +41,20 @@ void CopyBlock(Bitmap& to, TPoint toAt, const Bitmap& from, TPoint fromAt, TSize
             if (dx < 0 || dy < 0 || dx >= to.Width() || dy >= to.Height()) continue;
             to.SetPixel(dx, dy, from.Pixel(sx, sy));
         }
+}
+
+// Pixel for pixel, as the platform's plain stretch does: a key-coloured pixel stays exactly the
+// key colour instead of tinting its neighbours.
+void StretchNearest(Bitmap& to, const TRect& area, const Bitmap& from, const TRect& source) {
+    if (area.IsEmpty() || source.IsEmpty()) return;
+    for (int y = std::max(area.Top, 0); y < std::min(area.Bottom, to.Height()); ++y) {
+        const int sy = source.Top + (y - area.Top) * source.Height() / area.Height();
+        if (sy < 0 || sy >= from.Height()) continue;
+        for (int x = std::max(area.Left, 0); x < std::min(area.Right, to.Width()); ++x) {
+            const int sx = source.Left + (x - area.Left) * source.Width() / area.Width();
+            if (sx >= 0 && sx < from.Width()) to.SetPixel(x, y, from.Pixel(sx, sy));
+        }
+    }
 }
 
 } // namespace
@@ -177,13 +191,13 @@ void TacTrackBarPainter::StretchedThumb(Bitmap& bmp, const TsMaskData& mask, int
     const TRect r = view.Rect();
     auto work = std::make_unique<Bitmap>(3 * t.Width(), (mask.MaskType + 1) * t.Height());
     if (mask.MaskType == 0) {
-        TacTiler::Stretch(*work, work->BoundsRect(), *source, r);
+        StretchNearest(*work, work->BoundsRect(), *source, r);
     } else {
-        TacTiler::Stretch(*work, TRect{0, 0, work->Width(), t.Height()}, *source,
-                          TRect{r.Left, r.Top, r.Right, r.Top + r.Height() / 2});
+        StretchNearest(*work, TRect{0, 0, work->Width(), t.Height()}, *source,
+                       TRect{r.Left, r.Top, r.Right, r.Top + r.Height() / 2});
         // The alpha half goes under the image half at the same scale.
-        TacTiler::Stretch(*work, TRect{0, t.Height(), work->Width(), 2 * t.Height()}, *source,
-                          TRect{r.Left, r.Top + r.Height() / 2, r.Right, r.Top + 2 * (r.Height() / 2)});
+        StretchNearest(*work, TRect{0, t.Height(), work->Width(), 2 * t.Height()}, *source,
+                       TRect{r.Left, r.Top + r.Height() / 2, r.Right, r.Top + 2 * (r.Height() / 2)});
     }
     TsMaskData stretched;
     stretched.Bmp = std::move(work);

@@ -40,6 +40,7 @@ void PaintThumbs(Bitmap& master, int top) {
         const int x = s * ThumbCell.cx;
         FillRect(master, Bounds(x, top, ThumbCell.cx, ThumbCell.cy), Thumb[s]);
         FillRect(master, Bounds(x, top, ThumbCell.cx, TipRows), ThumbTip);
+        FillRect(master, Bounds(x, top + ThumbCell.cy - 2, 2, 2), clFuchsia);
     }
 }
 

@@ -23,7 +23,8 @@ constexpr TColor Checked[3] = {RGB(200, 0, 0), RGB(210, 0, 0), RGB(220, 0, 0)};
 constexpr TColor Unchecked[3] = {RGB(0, 0, 200), RGB(0, 0, 210), RGB(0, 0, 220)};
 constexpr int BoxSize = 13;
 constexpr TColor CheckBoxColour = RGB(70, 70, 70);
-// TRACKBAR: a SLIDERMASK glyph of three 11 x 21 states whose top three rows are ThumbTip; a
+// TRACKBAR: a SLIDERMASK glyph of three 11 x 21 states whose top three rows are ThumbTip and
+// whose bottom-left 2 x 2 pixels are magenta; a
 // 9 x 4 SLIDERCHANNEL with 2-pixel sides and 1-pixel top and bottom; no TICKHORZ.
 constexpr TColor Thumb[3] = {RGB(0, 150, 150), RGB(0, 170, 170), RGB(0, 190, 190)};
 constexpr TColor ThumbTip = RGB(250, 250, 0);

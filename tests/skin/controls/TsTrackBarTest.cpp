@@ -83,6 +83,7 @@ TEST_F(SkinnedTrackBar, AThumbImageOfElevenByTwentyOneIsDrawnAsItIsOnTheElevenBy
     EXPECT_EQ(Pixel(*bar, t.Left + 10, t.Top + TipRows), Thumb[0]);
     EXPECT_EQ(Pixel(*bar, t.Left + 5, t.Top + ThumbCell.cy - 1), Thumb[0]);
     EXPECT_NE(Pixel(*bar, t.Left + 5, t.Top + ThumbCell.cy), Thumb[0]) << "not stretched to 23 rows";
+    EXPECT_EQ(Pixel(*bar, t.Left, t.Top + ThumbCell.cy - 1), TrackBarColour) << "its key pixels are see-through";
 }
 
 TEST_F(SkinnedTrackBar, WithTicksOnTopTheFittingThumbPointsUp) {
@@ -108,6 +109,7 @@ TEST_F(SkinnedTrackBar, OnAFifteenPixelThumbTheSameImageIsStretchedToTheThumb) {
     EXPECT_EQ(Pixel(*bar, t.Left + 3, t.Top), ThumbTip);
     EXPECT_EQ(Pixel(*bar, t.Left + 3, t.Top + 8), Thumb[0]);
     EXPECT_EQ(Pixel(*bar, t.Left + 3, t.Bottom - 1), Thumb[0]) << "the last row is the image's last";
+    EXPECT_EQ(Pixel(*bar, t.Left, t.Bottom - 1), TrackBarColour) << "a key pixel stays see-through, untinted";
     for (int x : {t.Left - 1, t.Right}) {
         const TColor outside = Pixel(*bar, x, t.Top + 12);
         for (TColor thumb : Thumb) EXPECT_NE(outside, thumb) << x;
