@@ -53,6 +53,12 @@ void TsButton::CreateParams(TCreateParams& params) {
     if (FSkinData && FSkinData->IsSkinned()) params.Style = (params.Style & ~BS_TYPEMASK) | BS_OWNERDRAW;
 }
 
+void TsButton::CreateWnd() {
+    TButton::CreateWnd();
+    FRegionChanged = true;
+    FShownState = -1;
+}
+
 // An owner-drawn button keeps its type: the default look is the skin's hot state instead.
 void TsButton::UpdateDefaultLook() {
     if (FSkinData && FSkinData->IsSkinned())

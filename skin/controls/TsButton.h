@@ -50,6 +50,8 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // A new window has no region yet.
+    void CreateWnd() override;
     void WndProc(TMessage& message) override;
     void Loaded() override;
     void UpdateDefaultLook() override;

@@ -122,7 +122,7 @@ void TsCheckBox::PrepareCache() {
     PaintSkinSection(data, parent, true, SkinState(), image.BoundsRect(), {Left(), Top()}, &image, false);
     PaintCaption(*cache.Canvas());
     if (const TsMaskData* mask = CheckImageMask(State())) {
-        ParentKeyColor = clNone;
+        ParentKeyColor = clKeyColor;
         DrawSkinImage(image, CheckRect().TopLeft(), CheckState(), *mask, 1);
     }
     if (!Enabled()) ApplyControlDisabledLook(data, FDisabledKind, parent);

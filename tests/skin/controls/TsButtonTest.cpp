@@ -158,3 +158,16 @@ TEST_F(SkinnedButton, DownHoldsThePressedImageAndItsCaptionMovesOnePixel) {
     EXPECT_EQ(Pixel(*button, 20, 2), Button[2]);
     EXPECT_EQ(button->CaptionRect(), up.Offset(1, 1));
 }
+
+TEST_F(SkinnedButton, ANewWindowForTheButtonGetsItsRegionAgain) {
+    TsButton* button = Placed(10, 10, "Да");
+    SkinOn();
+    button->SetWordWrap(false); // the platform button is made again
+    Pump();
+    Region shape;
+    ASSERT_NE(GetWindowRgn(button->Handle(), &shape), RGN_ERROR);
+    EXPECT_FALSE(shape.Contains({0, 0}));
+    EXPECT_TRUE(shape.Contains({2, 0}));
+    EXPECT_EQ(ButtonType(*button), BS_OWNERDRAW);
+    EXPECT_EQ(Pixel(*button, 0, 0), FormColour);
+}

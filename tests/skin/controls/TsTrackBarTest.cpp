@@ -191,3 +191,19 @@ TEST_F(SkinnedTrackBar, WithoutTheSkinItLooksLikeThePlainTrackBar) {
     for (int y = 0; y < mine.Height(); ++y)
         for (int x = 0; x < mine.Width(); ++x) ASSERT_EQ(mine.Pixel(x, y), theirs.Pixel(x, y)) << x << "," << y;
 }
+
+TEST_F(SkinnedTrackBar, AVerticalChannelIsCentredAcrossAtTheWidthOfItsImage) {
+    TsTrackBar* bar = Placed();
+    bar->SetOrientation(trVertical);
+    SkinOn();
+    ASSERT_EQ(bar->Width(), 45);
+    TRect c = Channel(*bar); // reported along the axis: x and y exchanged
+    c = {c.Top, c.Left, c.Bottom, c.Right};
+    ASSERT_GT(c.Height(), c.Width());
+    const int left = c.Left + (c.Width() - 9 + 1) / 2;
+    const int y = c.Bottom - 10;
+    EXPECT_EQ(Pixel(*bar, left, y), ChannelColour);
+    EXPECT_EQ(Pixel(*bar, left + 7, y), ChannelColour);
+    EXPECT_EQ(Pixel(*bar, left - 1, y), TrackBarColour);
+    EXPECT_EQ(Pixel(*bar, left + 8, y), TrackBarColour) << "one column short of the image";
+}
