@@ -22,7 +22,8 @@
 #include <algorithm>
 
 TsCheckBox::TsCheckBox(TComponent* owner)
-    : TCheckBox(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode, false)) {
+    : TCheckBox(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode, false)),
+      FGlyphChecked(std::make_unique<TBitmap>()), FGlyphUnChecked(std::make_unique<TBitmap>()) {
     FSkinData->ApplySkin();
 }
 
@@ -54,6 +55,17 @@ void TsCheckBox::SetTextIndent(int value) {
     RefreshImage();
 }
 
+void TsCheckBox::SetGlyphChecked(const TBitmap* glyph) {
+    FGlyphChecked->Assign(glyph);
+    AdjustSize();
+    FSkinData->Invalidate();
+}
+
+void TsCheckBox::SetGlyphUnChecked(const TBitmap* glyph) {
+    FGlyphUnChecked->Assign(glyph);
+    RefreshImage();
+}
+
 void TsCheckBox::SetAutoSize(bool value) {
     FAutoSize = value;
     AdjustSize();
@@ -77,7 +89,9 @@ bool TsCheckBox::CaptionOnRight() const {
 
 TRect TsCheckBox::CheckRect() const {
     TSize size{DefaultCheckSize, DefaultCheckSize};
-    if (const TsMaskData* mask = CheckImageMask(cbChecked)) {
+    if (!FGlyphChecked->Empty()) {
+        size = {FGlyphChecked->Width() / 3, FGlyphChecked->Height() / 2};
+    } else if (const TsMaskData* mask = CheckImageMask(cbChecked)) {
         const TacMaskView view(*mask);
         size = mask->Bmp && mask->R.IsEmpty() ? TSize{mask->Bmp->Width() / 3, mask->Bmp->Height() / 2}
                                               : TSize{view.StateWidth(), view.StateHeight()};
@@ -121,12 +135,25 @@ void TsCheckBox::PrepareCache() {
     Bitmap& image = cache.Image();
     PaintSkinSection(data, parent, true, SkinState(), image.BoundsRect(), {Left(), Top()}, &image, false);
     PaintCaption(*cache.Canvas());
-    if (const TsMaskData* mask = CheckImageMask(State())) {
-        ParentKeyColor = clKeyColor;
-        DrawSkinImage(image, CheckRect().TopLeft(), CheckState(), *mask, 1);
-    }
+    DrawCheck(image);
     if (!Enabled()) ApplyControlDisabledLook(data, FDisabledKind, parent);
     data.SetCacheInvalid(false);
+}
+
+void TsCheckBox::DrawCheck(Bitmap& image) {
+    const TBitmap& own = Checked() ? *FGlyphChecked : *FGlyphUnChecked;
+    if (FGlyphChecked->Empty()) {
+        if (const TsMaskData* mask = CheckImageMask(State())) {
+            ParentKeyColor = clKeyColor;
+            DrawSkinImage(image, CheckRect().TopLeft(), CheckState(), *mask, 1);
+        }
+    } else if (!own.Empty()) {
+        TsMaskData glyph;
+        glyph.Bmp = std::make_unique<Bitmap>(own.Image());
+        glyph.ImageCount = 3;
+        glyph.MaskType = 1;
+        DrawSkinImage(image, CheckRect().TopLeft(), CheckState(), glyph, 1);
+    }
 }
 
 void TsCheckBox::PaintCaption(TCanvas& canvas) {

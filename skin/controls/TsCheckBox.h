@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class TBitmap;
 class TCanvas;
 struct TsMaskData;
 
@@ -43,6 +44,12 @@ public:
     // The user cannot change the state; the box never looks hot or pressed.
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool value) { FReadOnly = value; }
+    // Own check images in place of the skin's: three states side by side, each image over its
+    // alpha mask (black shows the image). The checked one also gives the check rectangle's size.
+    TBitmap* GlyphChecked() const { return FGlyphChecked.get(); }
+    void SetGlyphChecked(const TBitmap* glyph);
+    TBitmap* GlyphUnChecked() const { return FGlyphUnChecked.get(); }
+    void SetGlyphUnChecked(const TBitmap* glyph);
     // Skinned, the box takes the size of its check image and caption.
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool value);
@@ -63,6 +70,7 @@ protected:
 private:
     const TsMaskData* CheckImageMask(TCheckBoxState state) const;
     void PaintCaption(TCanvas& canvas);
+    void DrawCheck(Bitmap& image);
     void SkinCommand(TMessage& message);
     bool BeforeSkinned(TMessage& message);
     bool UserInput(TMessage& message);
@@ -73,6 +81,8 @@ private:
     bool CaptionOnRight() const;
 
     std::unique_ptr<TsCommonData> FSkinData;
+    std::unique_ptr<TBitmap> FGlyphChecked;
+    std::unique_ptr<TBitmap> FGlyphUnChecked;
     TsDisabledKind FDisabledKind = DefaultDisabledKind;
     TacAnimatEvents FAnimatEvents = DefaultAnimatEvents;
     bool FShowFocus = true;

@@ -3,6 +3,7 @@
 // change, and the plain check box without the skin.
 #include "skin/controls/TsCheckBox.h"
 #include "tests/skin/controls/ButtonsTestKit.h"
+#include "tests/skin/paint/PaintTestKit.h"
 
 #include "framework/TBitmap.h"
 #include "framework/TCanvas.h"
@@ -159,4 +160,30 @@ TEST_F(SkinnedCheckBox, WithoutTheSkinItLooksAndTogglesLikeThePlainCheckBox) {
     const TPoint in = At(*box, 8, 8);
     ClickAt(in.X, in.Y);
     EXPECT_FALSE(box->Checked());
+}
+
+TEST_F(SkinnedCheckBox, OwnCheckImagesAreDrawnThroughTheirMasksAndSizeTheCheckRectangle) {
+    const TColor own[3] = {RGB(1, 200, 1), RGB(2, 210, 2), RGB(3, 220, 3)};
+    TBitmap glyph;
+    glyph.SetSize(3 * 11, 2 * 11);
+    for (int s = 0; s < 3; ++s)
+        for (int y = 0; y < 11; ++y)
+            for (int x = 0; x < 11; ++x) {
+                glyph.Image().SetPixel(s * 11 + x, y, own[s]);
+                glyph.Image().SetPixel(s * 11 + x, 11 + y, x == 0 && y == 0 ? clWhite : clBlack);
+            }
+    TsCheckBox* box = Placed();
+    box->SetGlyphChecked(&glyph);
+    SkinOn();
+    EXPECT_EQ(box->CheckRect(), Bounds(2, 3, 11, 11));
+    EXPECT_EQ(Pixel(*box, 2 + 5, 3 + 5), CheckBoxColour) << "unchecked, and no own unchecked image";
+    box->SetChecked(true);
+    EXPECT_EQ(Pixel(*box, 2 + 5, 3 + 5), own[0]);
+    // White (255) in the mask: ((d - s) * 255 + s * 256) div 256 keeps the background, nearly.
+    const TColor kept = PerChannel(CheckBoxColour, own[0], [](int d, int s) { return ((d - s) * 255 + s * 256) / 256; });
+    EXPECT_EQ(Pixel(*box, 2, 3), kept);
+    const TPoint in = At(*box, 7, 8);
+    MoveTo(in.X, in.Y);
+    Press(in.X, in.Y, true);
+    EXPECT_EQ(Pixel(*box, 2 + 5, 3 + 5), own[2]);
 }
