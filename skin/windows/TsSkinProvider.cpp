@@ -46,13 +46,6 @@ void TsSkinProvider::FormMessage(TMessage& message, const TWndMethod& next) {
         message.Result = 1;
         break;
     case scGetProvider: message.Result = reinterpret_cast<LRESULT>(static_cast<TComponent*>(this)); break;
-    // The form paints its plain client area itself: its children need not wait for an image of
-    // it, and there is none to copy their see-through parts from.
-    case scMayIPaint:
-        message.LParam = 0;
-        message.Result = 0;
-        break;
-    case scGetCacheInfo: break;
     default: FSkinData->HandleSkinMessage(message); break;
     }
 }

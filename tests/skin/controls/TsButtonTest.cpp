@@ -2,7 +2,6 @@
 // of the default button, the pressed flash of a quick click, the focus frame, and the plain button
 // it becomes again without the skin.
 #include "skin/controls/TsButton.h"
-#include "skin/windows/TsSkinProvider.h"
 #include "tests/skin/controls/ButtonsTestKit.h"
 
 #include "framework/TBitmap.h"
@@ -170,13 +169,5 @@ TEST_F(SkinnedButton, ANewWindowForTheButtonGetsItsRegionAgain) {
     EXPECT_FALSE(shape.Contains({0, 0}));
     EXPECT_TRUE(shape.Contains({2, 0}));
     EXPECT_EQ(ButtonType(*button), BS_OWNERDRAW);
-    EXPECT_EQ(Pixel(*button, 0, 0), FormColour);
-}
-
-TEST_F(SkinnedButton, OnAFormWithItsSkinningComponentTheButtonPaintsAtOnce) {
-    new TsSkinProvider(Form); // it leaves the client area to the form's own plain painting
-    TsButton* button = Placed(10, 10);
-    SkinOn();
-    EXPECT_EQ(Pixel(*button, 20, 10), Button[0]);
     EXPECT_EQ(Pixel(*button, 0, 0), FormColour);
 }
