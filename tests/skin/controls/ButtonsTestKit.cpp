@@ -54,7 +54,7 @@ std::vector<std::uint8_t> ButtonsSkin::Archive(const TOptions& options) {
             "BORDERSMASK=^0000^0000^0027^0009^0003^0003^0003^0003^3^0^4^0\n" +
             (options.ShowFocus ? "SHOWFOCUS=TRUE\n" : "SHOWFOCUS=FALSE\n");
     text += "[CHECKBOX]\n" + Key("COLOR", CheckBoxColour);
-    text += "[TRACKBAR]\n" + Key("COLOR", TrackBarColour) + "SLIDERMASK=@0000^0035^0033^0056^3^0\n";
+    text += "[TRACKBAR]\n" + Key("COLOR", TrackBarColour) + Key("HOTCOLOR", TrackBarHot) + "SLIDERMASK=@0000^0035^0033^0056^3^0\n";
     if (options.Channel) text += "SLIDERCHANNEL=^0000^0056^0009^0060^0002^0001^0002^0001^1^0^4^0\n";
     Bitmap master = Solid(40, 60, clGray);
     PaintButtonStates(master);

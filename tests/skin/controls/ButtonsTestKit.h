@@ -33,6 +33,7 @@ constexpr int TipRows = 3;
 constexpr TColor ChannelColour = RGB(60, 0, 60);
 constexpr int ChannelHeight = 4;
 constexpr TColor TrackBarColour = RGB(160, 170, 180);
+constexpr TColor TrackBarHot = RGB(170, 180, 190); // its HOTCOLOR
 
 struct TOptions {
     bool ShowFocus = true;

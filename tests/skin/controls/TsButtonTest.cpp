@@ -3,6 +3,7 @@
 // it becomes again without the skin.
 #include "skin/controls/TsButton.h"
 #include "tests/skin/controls/ButtonsTestKit.h"
+#include "tests/skin/paint/PaintTestKit.h"
 
 #include "framework/TBitmap.h"
 #include "framework/TButton.h"
@@ -170,4 +171,14 @@ TEST_F(SkinnedButton, ANewWindowForTheButtonGetsItsRegionAgain) {
     EXPECT_TRUE(shape.Contains({2, 0}));
     EXPECT_EQ(ButtonType(*button), BS_OWNERDRAW);
     EXPECT_EQ(Pixel(*button, 0, 0), FormColour);
+}
+
+TEST_F(SkinnedButton, ADisabledButtonIsBlendedHalfWayToItsParentsColour) {
+    TsButton* button = Placed(10, 10);
+    button->SetEnabled(false);
+    SkinOn();
+    const TColor half = PerChannel(Button[0], FormColour, [](int own, int parent) { return RoundEven(0.5 * own + 0.5 * parent); });
+    EXPECT_EQ(Pixel(*button, 20, 10), half);
+    button->SetEnabled(true);
+    EXPECT_EQ(Pixel(*button, 20, 10), Button[0]);
 }

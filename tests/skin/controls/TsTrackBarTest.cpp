@@ -207,3 +207,19 @@ TEST_F(SkinnedTrackBar, AVerticalChannelIsCentredAcrossAtTheWidthOfItsImage) {
     EXPECT_EQ(Pixel(*bar, left - 1, y), TrackBarColour);
     EXPECT_EQ(Pixel(*bar, left + 8, y), TrackBarColour) << "one column short of the image";
 }
+
+TEST_F(SkinnedTrackBar, WithShowFocusTheFocusedBarShowsTheDottedFrameOnePixelInside) {
+    TsTrackBar* bar = Placed();
+    bar->SetShowFocus(true);
+    SkinOn();
+    EXPECT_EQ(Pixel(*bar, 1, 1), TrackBarColour) << "not focused yet";
+    bar->SetFocus();
+    EXPECT_EQ(Pixel(*bar, 1, 1), clBlack);
+    EXPECT_EQ(Pixel(*bar, 4, 1), clBlack);
+    EXPECT_EQ(Pixel(*bar, 0, 0), clWhite);
+    EXPECT_EQ(Pixel(*bar, 149, 1 + 3), clBlack) << "the right side";
+    EXPECT_EQ(Pixel(*bar, 149 - 1, 1 + 3), TrackBarHot) << "focused, so hot";
+    bar->SetShowFocus(false);
+    bar->Invalidate();
+    EXPECT_EQ(Pixel(*bar, 1, 1), TrackBarHot);
+}
