@@ -1,7 +1,10 @@
 // Channel, ticks and thumb of a skinned track bar.
 #include "skin/controls/TacTrackBarPainter.h"
 
+#include "skin/paint/BitmapBlend.h"
 #include "skin/paint/BordersMask.h"
+#include "skin/paint/InclusiveRect.h"
+#include "skin/paint/KeyColorCopy.h"
 #include "skin/paint/MaskedImage.h"
 #include "skin/paint/TacMaskView.h"
 
@@ -9,50 +12,45 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <memory>
 #include <utility>
 
 namespace {
 
 void FlipRows(Bitmap& bmp) {
+    const std::size_t rowBytes = static_cast<std::size_t>(bmp.Width()) * bmp.BytesPerPixel();
     for (int top = 0, bottom = bmp.Height() - 1; top < bottom; ++top, --bottom)
-        for (int x = 0; x < bmp.Width(); ++x) {
-            const TColor a = bmp.Pixel(x, top);
-            bmp.SetPixel(x, top, bmp.Pixel(x, bottom));
-            bmp.SetPixel(x, bottom, a);
-        }
+        std::swap_ranges(bmp.ScanLine(top), bmp.ScanLine(top) + rowBytes, bmp.ScanLine(bottom));
 }
 
 void FlipColumns(Bitmap& bmp) {
-    for (int left = 0, right = bmp.Width() - 1; left < right; ++left, --right)
-        for (int y = 0; y < bmp.Height(); ++y) {
-            const TColor a = bmp.Pixel(left, y);
-            bmp.SetPixel(left, y, bmp.Pixel(right, y));
-            bmp.SetPixel(right, y, a);
-        }
+    const int bpp = bmp.BytesPerPixel();
+    for (int y = 0; y < bmp.Height(); ++y) {
+        std::uint8_t* row = bmp.ScanLine(y);
+        for (int left = 0, right = bmp.Width() - 1; left < right; ++left, --right)
+            std::swap_ranges(row + left * bpp, row + (left + 1) * bpp, row + right * bpp);
+    }
 }
 
-// Copies a rectangle of the same size between two bitmaps, clipped to both.
+// A plain copy of a block of the same size (no pixel is a key colour).
 void CopyBlock(Bitmap& to, TPoint toAt, const Bitmap& from, TPoint fromAt, TSize size) {
-    for (int y = 0; y < size.cy; ++y)
-        for (int x = 0; x < size.cx; ++x) {
-            const int sx = fromAt.X + x, sy = fromAt.Y + y, dx = toAt.X + x, dy = toAt.Y + y;
-            if (sx < 0 || sy < 0 || sx >= from.Width() || sy >= from.Height()) continue;
-            if (dx < 0 || dy < 0 || dx >= to.Width() || dy >= to.Height()) continue;
-            to.SetPixel(dx, dy, from.Pixel(sx, sy));
-        }
+    CopyRectWithKeyColor(to, from, toAt.X, toAt.Y, clNoKey, InclusiveOf(Bounds(fromAt.X, fromAt.Y, size.cx, size.cy)));
 }
 
 // Pixel for pixel, as the platform's plain stretch does: a key-coloured pixel stays exactly the
 // key colour instead of tinting its neighbours.
 void StretchNearest(Bitmap& to, const TRect& area, const Bitmap& from, const TRect& source) {
-    if (area.IsEmpty() || source.IsEmpty()) return;
+    const TRect inside = source.Intersect(from.BoundsRect());
+    if (area.IsEmpty() || inside != source) return;
+    const int toBytes = to.BytesPerPixel(), fromBytes = from.BytesPerPixel();
+    const int left = std::max(area.Left, 0), right = std::min(area.Right, to.Width());
     for (int y = std::max(area.Top, 0); y < std::min(area.Bottom, to.Height()); ++y) {
-        const int sy = source.Top + (y - area.Top) * source.Height() / area.Height();
-        if (sy < 0 || sy >= from.Height()) continue;
-        for (int x = std::max(area.Left, 0); x < std::min(area.Right, to.Width()); ++x) {
+        const std::uint8_t* sourceRow = from.ScanLine(source.Top + (y - area.Top) * source.Height() / area.Height());
+        std::uint8_t* row = to.ScanLine(y);
+        for (int x = left; x < right; ++x) {
             const int sx = source.Left + (x - area.Left) * source.Width() / area.Width();
-            if (sx >= 0 && sx < from.Width()) to.SetPixel(x, y, from.Pixel(sx, sy));
+            std::copy_n(sourceRow + sx * fromBytes, 3, row + x * toBytes); // blue, green, red
         }
     }
 }
