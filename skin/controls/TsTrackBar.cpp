@@ -129,8 +129,8 @@ bool TsTrackBar::BeforeSkinned(TMessage& message) {
     case WM_LBUTTONUP:
         if (Enabled()) LeftRelease();
         return false;
-    case WM_CAPTURECHANGED:
-        if (FThumbHeld) LeftRelease();
+    case WM_CAPTURECHANGED: // the press ended without a release here (a dialog took the mouse)
+        LeftRelease();
         return false;
     default: return false;
     }

@@ -223,3 +223,17 @@ TEST_F(SkinnedTrackBar, WithShowFocusTheFocusedBarShowsTheDottedFrameOnePixelIns
     bar->Invalidate();
     EXPECT_EQ(Pixel(*bar, 1, 1), TrackBarHot);
 }
+
+TEST_F(SkinnedTrackBar, APressThatLosesTheMouseToAnotherWindowGivesTheHintsBack) {
+    TsTrackBar* bar = Placed();
+    SkinOn();
+    Application->SetShowHint(true);
+    const TPoint channel = At(*bar, Channel(*bar).Right - 10, Channel(*bar).Top + 2);
+    MoveTo(channel.X, channel.Y);
+    Press(channel.X, channel.Y, true);
+    ASSERT_FALSE(Application->ShowHint());
+    SetCapture(Form->Handle()); // as a dialog opening mid-press would
+    Pump();
+    EXPECT_TRUE(Application->ShowHint());
+    ReleaseCapture();
+}
