@@ -1,5 +1,6 @@
-// The skinned check box (training mode, the settings' switches): the framework's check box plus
-// its skin binding; it draws in the plain look.
+// The skinned check box (training mode, the settings' switches): the platform's check box with
+// every pixel drawn from the skin's CHECKBOX section and the check images of GLOBALINFO while a
+// skin is in force.
 #pragma once
 
 #include "framework/TCheckBox.h"
@@ -10,9 +11,17 @@
 
 #include <memory>
 
+class TBitmap;
+class TCanvas;
+struct TsMaskData;
+
+// While skinned the control presses and toggles itself: the state changes on the release of the
+// mouse button over the control or of the space bar, never when the press moved away first.
 class TsCheckBox : public TCheckBox, public TacSkinnedControl {
 public:
     static constexpr int ControlKindCode = ckCheckBox;
+    // The check rectangle when the skin has no BOXCHECKED image.
+    static constexpr int DefaultCheckSize = 16;
 
     explicit TsCheckBox(TComponent* owner);
     std::string ClassName() const override { return "TsCheckBox"; }
@@ -20,20 +29,67 @@ public:
     TsCommonData* SkinData() const override { return FSkinData.get(); }
     TsDisabledKind SkinDisabledKind() const override { return FDisabledKind; }
     TsDisabledKind DisabledKind() const { return FDisabledKind; }
-    void SetDisabledKind(TsDisabledKind value) { FDisabledKind = value; }
+    void SetDisabledKind(TsDisabledKind value);
     TacAnimatEvents AnimatEvents() const { return FAnimatEvents; }
     void SetAnimatEvents(TacAnimatEvents value) { FAnimatEvents = value; }
+    // The dotted frame around the caption of the focused box.
     bool ShowFocus() const { return FShowFocus; }
-    void SetShowFocus(bool value) { FShowFocus = value; }
+    void SetShowFocus(bool value);
+    // Between the edge and the check image, and above and below the caption.
+    int Margin() const { return FMargin; }
+    void SetMargin(int value);
+    // Extra room between the check image and the caption.
+    int TextIndent() const { return FTextIndent; }
+    void SetTextIndent(int value);
+    // The user cannot change the state; the box never looks hot or pressed.
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool value) { FReadOnly = value; }
+    // Own check images in place of the skin's: three states side by side, each image over its
+    // alpha mask (black shows the image). The checked one also gives the check rectangle's size.
+    TBitmap* GlyphChecked() const { return FGlyphChecked.get(); }
+    void SetGlyphChecked(const TBitmap* glyph);
+    TBitmap* GlyphUnChecked() const { return FGlyphUnChecked.get(); }
+    void SetGlyphUnChecked(const TBitmap* glyph);
+    // Skinned, the box takes the size of its check image and caption.
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value);
+
+    // Where the check image goes.
+    TRect CheckRect() const;
+    // The state image shown: 2 pressed, 1 hot, 0 normal.
+    int CheckState() const;
+    int SkinState() const override;
+    void PrepareCache() override;
+    // Skinned and AutoSize: the size of check image and caption.
+    void AdjustSize();
 
 protected:
-    // Skin commands and the binding's platform messages go through the binding.
     void WndProc(TMessage& message) override;
     void Loaded() override;
 
 private:
+    const TsMaskData* CheckImageMask(TCheckBoxState state) const;
+    void PaintCaption(TCanvas& canvas);
+    void DrawCheck(Bitmap& image);
+    void SkinCommand(TMessage& message);
+    bool BeforeSkinned(TMessage& message);
+    bool UserInput(TMessage& message);
+    void AfterSkinned(const TMessage& message);
+    void PaintSkinned(HDC dc);
+    void Release(bool toggle);
+    void RefreshImage();
+    bool CaptionOnRight() const;
+
     std::unique_ptr<TsCommonData> FSkinData;
+    std::unique_ptr<TBitmap> FGlyphChecked;
+    std::unique_ptr<TBitmap> FGlyphUnChecked;
     TsDisabledKind FDisabledKind = DefaultDisabledKind;
     TacAnimatEvents FAnimatEvents = DefaultAnimatEvents;
     bool FShowFocus = true;
+    int FMargin = 2;
+    int FTextIndent = 0;
+    bool FReadOnly = false;
+    bool FAutoSize = true;
+    bool FPressed = false;
+    bool FPaintSkipped = false;
 };
