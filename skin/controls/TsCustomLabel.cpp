@@ -87,10 +87,13 @@ void TsCustomLabel::DrawLabelText(HDC dc, const std::string& text, TRect& rect, 
     DrawText(dc, shown, &rect, flags);
 }
 
-// Without a skin the label goes back to the window-text colour, not the colour it had before.
+// Without a skin the label goes back to the window-text colour, not the colour it had before. A
+// refreshed skin shows at once, as the colour is taken while painting.
 void TsCustomLabel::WndProc(TMessage& message) {
     TLabel::WndProc(message);
-    if (message.Msg != SM_SKINCMD || SkinCmdCode(message.WParam) != scRemoveSkin) return;
+    if (message.Msg != SM_SKINCMD) return;
     if (reinterpret_cast<TsSkinManager*>(message.LParam) != TsSkinManager::DefaultManager()) return;
-    if (FollowsSkinColor() && Font()->Color() != clWindowText) Font()->SetColor(clWindowText);
+    const std::uint16_t code = SkinCmdCode(message.WParam);
+    if (code == scSetSkin) Invalidate();
+    if (code == scRemoveSkin && FollowsSkinColor() && Font()->Color() != clWindowText) Font()->SetColor(clWindowText);
 }

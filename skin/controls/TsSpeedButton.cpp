@@ -314,8 +314,11 @@ void TsSpeedButton::AfterMessage(const TMessage& message) {
     switch (message.Msg) {
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:
-    case CM_VISIBLECHANGED:
         if (message.LParam == 0) ShowChange();
+        break;
+    case CM_VISIBLECHANGED: // as the mouse leaving: a button shown again is not hot
+        FSkinData->SetMouseInside(false);
+        ShowChange();
         break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -5,6 +5,7 @@
 
 #include "platform/window/PaintApi.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -16,7 +17,8 @@ std::string Key(const char* name, TColor value) {
 std::string Options(bool globalFontColor) {
     using namespace BoardSkin;
     std::string options = "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n";
-    if (globalFontColor) options += Key("FONTCOLOR", Global);
+    // The query's answer for a skin without a text colour of its own.
+    options += Key("FONTCOLOR", globalFontColor ? Global : clFuchsia);
     options += "[PANEL]\n" + Key("COLOR", Panel) + "BORDERSMASK=^0000^0000^0009^0009^0003^0003^0003^0003^1^0^4^0\n";
     options += "[SEETHROUGH]\n" + Key("COLOR", Half) + "TRANSPARENCY=" + std::to_string(HalfTransparency) + "\n";
     options += "[GRAD]\nGRADIENTPERCENT=100\nGRADIENTDATA=0;16777215;100;0;0\n";
@@ -38,6 +40,20 @@ std::vector<std::uint8_t> BoardSkin::Archive(bool globalFontColor) {
 TColor BoardSkin::SeeThrough(TColor section, TColor behind, int transparency) {
     const int a = transparency * 255 / 100;
     return PerChannel(behind, section, [a](int d, int s) { return (d * a + s * (255 - a) + 127) / 256; });
+}
+
+TInk InkOf(const Bitmap& image, TColor background, const TRect& area) {
+    const TRect within = area.Intersect(image.BoundsRect());
+    TInk ink;
+    for (int y = within.Top; y < within.Bottom; ++y)
+        for (int x = within.Left; x < within.Right; ++x) {
+            if (image.Pixel(x, y) == background) continue;
+            ink.Left = std::min(ink.Left, x);
+            ink.Right = std::max(ink.Right, x);
+            ink.Top = std::min(ink.Top, y);
+            ink.Bottom = std::max(ink.Bottom, y);
+        }
+    return ink;
 }
 
 void BoardControlsTest::SetUp() {

@@ -26,11 +26,19 @@ constexpr int GlassTransparency = 50;
 constexpr TColor Back = RGB(30, 30, 90);      // LABELBACK: a section painted behind a label
 constexpr TColor BackFont = RGB(240, 200, 10);
 // Sections: PANEL, SEETHROUGH, GRAD (GRADIENTPERCENT=100, black at the top to white at the
-// bottom), SPEEDBUTTON, GLASSBUTTON, LABELBACK; GLOBALINFO's FONTCOLOR only when asked.
+// bottom), SPEEDBUTTON, GLASSBUTTON, LABELBACK; GLOBALINFO's FONTCOLOR is Global, or when not
+// asked for, $FF00FF: no skin text colour.
 std::vector<std::uint8_t> Archive(bool globalFontColor = true);
 // The background a section with transparency t percent shows over the colour behind it.
 TColor SeeThrough(TColor section, TColor behind, int transparency);
 } // namespace BoardSkin
+
+// The bounds of the pixels of area that differ from the background: where text was drawn.
+struct TInk {
+    int Left = 1 << 20, Right = -1, Top = 1 << 20, Bottom = -1; // inclusive
+    bool Any() const { return Right >= 0; }
+};
+TInk InkOf(const Bitmap& image, TColor background, const TRect& area);
 
 class BoardControlsTest : public FormTest {
 protected:
@@ -48,7 +56,7 @@ protected:
         control->SetBounds(left, top, width, height);
         return control;
     }
-    // The skin manager holds the skin without a GLOBALINFO font colour instead.
+    // The skin manager holds the skin without a skin text colour instead.
     void UseSkinWithoutGlobalFontColor();
 
     std::unique_ptr<TsSkinManager> Manager;

@@ -8,8 +8,6 @@
 #include "framework/TBitmap.h"
 #include "platform/window/PaintApi.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr TColor Red = RGB(220, 20, 20);
@@ -46,24 +44,6 @@ protected:
     int Rebuilds = 0;
 };
 
-// The columns of the rows top..bottom-1 whose pixels differ from the background.
-struct TInk {
-    int Left = 1 << 20, Right = -1, Top = 1 << 20, Bottom = -1;
-    bool Any() const { return Right >= 0; }
-};
-
-TInk InkOf(const Bitmap& image, TColor background, int top, int bottom) {
-    TInk ink;
-    for (int y = std::max(0, top); y < std::min(bottom, image.Height()); ++y)
-        for (int x = 0; x < image.Width(); ++x) {
-            if (image.Pixel(x, y) == background) continue;
-            ink.Left = std::min(ink.Left, x);
-            ink.Right = std::max(ink.Right, x);
-            ink.Top = std::min(ink.Top, y);
-            ink.Bottom = std::max(ink.Bottom, y);
-        }
-    return ink;
-}
 
 } // namespace
 
@@ -91,11 +71,11 @@ TEST_F(SpeedButtons, AThreeLineCaptionIsOneBlockCentredVerticallyWithEachLineCen
     const double middle = 20;
     for (int line = 0; line < 3; ++line) {
         const int top = caption.Top + line * lineHeight;
-        const TInk ink = InkOf(Cache(), BoardSkin::Speed, top, top + lineHeight);
+        const TInk ink = InkOf(Cache(), BoardSkin::Speed, {0, top, 40, top + lineHeight});
         ASSERT_TRUE(ink.Any()) << "line " << line;
         EXPECT_NEAR((ink.Left + ink.Right + 1) / 2.0, middle, 2.0) << "line " << line;
     }
-    const TInk all = InkOf(Cache(), BoardSkin::Speed, 0, 40);
+    const TInk all = InkOf(Cache(), BoardSkin::Speed, {0, 0, 40, 40});
     EXPECT_GE(all.Top, caption.Top);
     EXPECT_LT(all.Bottom, caption.Bottom);
 }
