@@ -54,7 +54,9 @@ void TsPanel::PaintPanel(HDC dc, bool notifyChildren) {
     dc->GetClipBox(&clip);
     data.SetUsesParentImage(data.DependsOnParentImage() && (clip.Width() != Width() || clip.Height() != Height()));
     if (rebuild && !data.UpdateLocked()) PrepareCache();
-    CopyCacheExcludingChildren(*this, data, {0, 0}, {0, 0, Width(), Height()}, dc, true);
+    // Only what the device lets through is copied: the children outside it need not be kept out.
+    const TRect d = clip.Intersect({0, 0, Width(), Height()});
+    CopyCacheExcludingChildren(*this, data, d.TopLeft(), d, dc, true);
     PaintGraphicChildren(dc, *this);
     if (notifyChildren) NotifyChildrenRepainted(*this);
 }

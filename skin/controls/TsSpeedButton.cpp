@@ -207,15 +207,16 @@ void TsSpeedButton::PrepareCache() {
     const TParentImageInfo parent = data.GetParentCacheInfo();
     if (parent.Ready && (!parent.Bmp || parent.Bmp->Width() == 0)) return; // the parent has not painted yet
     const int state = CurrentState();
+    const TacButtonLayout layout = SkinLayout();
     const TRect area{0, 0, Width(), Height()};
     const TPoint pos{Left(), Top()};
     if (FDrawOverBorder) {
         PaintSkinSection(data, parent, true, state, area, pos, &cache.Image(), false);
         RestoreTransparentCorners(data, state, ccAllCorners);
-        DrawContent(cache, state);
+        DrawContent(cache, state, layout);
     } else {
         PaintControlBackground(data, parent, state, cache.Image(), pos, area);
-        DrawContent(cache, state);
+        DrawContent(cache, state, layout);
         const TacSectionPainter painter(*data.SkinModel(), data.SkinSectionIndex(), data.SkinSection());
         painter.BordersByIndex(data.BordersMaskIndex(), cache.Image(), area, state, true, false,
                                TacSectionPainter::ParentBehind(parent, pos, area));
@@ -226,23 +227,23 @@ void TsSpeedButton::PrepareCache() {
     data.SetCacheInvalid(false);
 }
 
-void TsSpeedButton::DrawContent(TBitmap& cache, int state) {
-    DrawCaption(cache, state);
-    DrawGlyph(cache, state);
+void TsSpeedButton::DrawContent(TBitmap& cache, int state, const TacButtonLayout& layout) {
+    DrawCaption(cache, state, layout.CaptionRect());
+    DrawGlyph(cache, state, layout.GlyphRect());
 }
 
 // Vertical centring does not reach past one line, so the caption rectangle is exactly as high as
 // the whole block and centred in the button; each line is aligned inside it.
-void TsSpeedButton::DrawCaption(TBitmap& cache, int state) {
+void TsSpeedButton::DrawCaption(TBitmap& cache, int state, const TRect& r) {
     const std::string caption = GetText();
     if (!FShowCaption || caption.empty()) return;
     TCanvas& canvas = *cache.Canvas();
     canvas.Brush()->SetStyle(bsClear);
     unsigned flags = AlignmentFlags[FTextAlignment] | DT_VCENTER | DT_WORDBREAK | DT_EXPANDTABS;
-    DrawSkinText(canvas, caption, true, state != 0, *FSkinData, flags, SkinLayout().CaptionRect());
+    DrawSkinText(canvas, caption, true, state != 0, *FSkinData, flags, r);
 }
 
-void TsSpeedButton::DrawGlyph(TBitmap& cache, int state) {
+void TsSpeedButton::DrawGlyph(TBitmap& cache, int state, const TRect& at) {
     if (Glyph()->Empty()) return;
     TacGlyphLook look;
     look.State = state;
@@ -251,7 +252,6 @@ void TsSpeedButton::DrawGlyph(TBitmap& cache, int state) {
     look.Blend = FBlend;
     look.Grayed = FGrayed;
     look.DisabledKind = FDisabledGlyphKind;
-    const TRect at = SkinLayout().GlyphRect();
     TacGlyphPainter(Glyph()->Image(), NumGlyphs()).Draw(cache.Image(), at.TopLeft(), look);
 }
 

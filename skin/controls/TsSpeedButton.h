@@ -71,9 +71,9 @@ private:
     TacButtonLayout SkinLayout() const;
     void PaintSkinned();
     bool NeedsRebuild();
-    void DrawContent(TBitmap& cache, int state);
-    void DrawCaption(TBitmap& cache, int state);
-    void DrawGlyph(TBitmap& cache, int state);
+    void DrawContent(TBitmap& cache, int state, const TacButtonLayout& layout);
+    void DrawCaption(TBitmap& cache, int state, const TRect& r);
+    void DrawGlyph(TBitmap& cache, int state, const TRect& at);
     // Skin commands that concern the button beyond the common handling; true when finished.
     bool HandleSkinCommand(TMessage& message);
     void AfterMessage(const TMessage& message);
