@@ -202,10 +202,11 @@ void TsSpeedButton::PaintSkinned() {
 
 void TsSpeedButton::PrepareCache() {
     TsCommonData& data = *FSkinData;
+    // Before the parent has painted there is nothing to build on; the image it has stays as it is.
+    const TParentImageInfo parent = data.GetParentCacheInfo();
+    if (parent.Ready && (!parent.Bmp || parent.Bmp->Width() == 0)) return;
     TBitmap& cache = data.PrepareCacheBitmap();
     cache.Canvas()->Font()->Assign(Font());
-    const TParentImageInfo parent = data.GetParentCacheInfo();
-    if (parent.Ready && (!parent.Bmp || parent.Bmp->Width() == 0)) return; // the parent has not painted yet
     const int state = CurrentState();
     const TacButtonLayout layout = SkinLayout();
     const TRect area{0, 0, Width(), Height()};
