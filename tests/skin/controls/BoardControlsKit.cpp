@@ -19,6 +19,7 @@ std::string Options(bool globalFontColor) {
     std::string options = "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n";
     // The query's answer for a skin without a text colour of its own.
     options += Key("FONTCOLOR", globalFontColor ? Global : clFuchsia);
+    options += "[FORM]\n" + Key("COLOR", FormBack);
     options += "[PANEL]\n" + Key("COLOR", Panel) + "BORDERSMASK=^0000^0000^0009^0009^0003^0003^0003^0003^1^0^4^0\n";
     options += "[SEETHROUGH]\n" + Key("COLOR", Half) + "TRANSPARENCY=" + std::to_string(HalfTransparency) + "\n";
     options += "[GRAD]\nGRADIENTPERCENT=100\nGRADIENTDATA=0;16777215;100;0;0\n";

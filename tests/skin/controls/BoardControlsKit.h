@@ -23,9 +23,10 @@ constexpr TColor SpeedFont = RGB(250, 250, 250);
 constexpr TColor SpeedHotFont = RGB(255, 255, 0);
 constexpr TColor Glass = RGB(10, 200, 30); // GLASSBUTTON: a cell section with TRANSPARENCY=50
 constexpr int GlassTransparency = 50;
+constexpr TColor FormBack = RGB(70, 140, 70); // FORM
 constexpr TColor Back = RGB(30, 30, 90);      // LABELBACK: a section painted behind a label
 constexpr TColor BackFont = RGB(240, 200, 10);
-// Sections: PANEL, SEETHROUGH, GRAD (GRADIENTPERCENT=100, black at the top to white at the
+// Sections: FORM, PANEL, SEETHROUGH, GRAD (GRADIENTPERCENT=100, black at the top to white at the
 // bottom), SPEEDBUTTON, GLASSBUTTON, LABELBACK; GLOBALINFO's FONTCOLOR is Global, or when not
 // asked for, $FF00FF: no skin text colour.
 std::vector<std::uint8_t> Archive(bool globalFontColor = true);

@@ -2,6 +2,7 @@
 // partial repaint of a see-through panel, its caption line, and its plain look without a skin.
 #include "skin/controls/TsPanel.h"
 #include "skin/controls/TsSpeedButton.h"
+#include "skin/windows/TsSkinProvider.h"
 #include "tests/skin/controls/BoardControlsKit.h"
 #include "tests/skin/paint/PaintTestKit.h"
 
@@ -120,4 +121,22 @@ TEST_F(Panels, WithoutASkinThePanelIsThePlainPanel) {
             ASSERT_EQ(screen.Pixel(a.X, a.Y), screen.Pixel(b.X, b.Y)) << x << "," << y;
         }
     EXPECT_EQ(Board->SkinData()->CacheBitmap()->Width(), 0) << "no cached pixels without a skin";
+}
+
+TEST_F(Panels, OnAFormWithItsSkinningComponentThePanelAndItsCellsPaintOverTheFormsBackground) {
+    auto* skinned = new TForm(Application);
+    skinned->SetBounds(340, 30, 260, 200);
+    skinned->SetColor(FormColor);
+    new TsSkinProvider(skinned);
+    auto* board = On<TsPanel>(skinned, 10, 10, 150, 120);
+    auto* cell = On<TsSpeedButton>(board, 20, 20, 40, 40);
+    skinned->Show();
+    Manager->BroadcastRefresh();
+    Pump();
+    EXPECT_EQ(Pixel(*skinned, 200, 150), BoardSkin::FormBack) << "the form's client area from its section";
+    EXPECT_EQ(Pixel(*board, 50, 100), BoardSkin::Panel) << "the panel does not wait for the form";
+    EXPECT_EQ(Pixel(*cell, 5, 5), BoardSkin::Speed);
+
+    SkinOff();
+    EXPECT_EQ(Pixel(*skinned, 200, 150), FormColor);
 }
