@@ -160,7 +160,8 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
 // --- the control under the mouse ---------------------------------------------------------
 
 // Letting go only releases the platform capture while our window still holds it: a menu or a
-// modal window may have taken it meanwhile.
+// modal window may have taken it meanwhile. A control released outside learns at once that the
+// mouse left it, not at the next move.
 void TApplication::SetCaptureControl(TControl* control) {
     HWND previous = CaptureWindowOf(FCaptureControl);
     FCaptureControl = control;
@@ -168,6 +169,7 @@ void TApplication::SetCaptureControl(TControl* control) {
         if (HWND window = CaptureWindowOf(control)) SetCapture(window);
     } else if (previous && GetCapture() == previous) {
         ReleaseCapture();
+        UpdateMouseControl();
     }
 }
 
@@ -188,6 +190,10 @@ void TApplication::ControlMouseMessage(TControl* control, TMessage& message) {
 }
 
 void TApplication::WindowMouseLeft(TWinControl*) {
+    UpdateMouseControl();
+}
+
+void TApplication::UpdateMouseControl() {
     TPoint p;
     GetCursorPos(&p);
     TWinControl* window = TWinControl::FindControl(WindowFromPoint(p));

@@ -120,6 +120,8 @@ public:
     void WindowMouseLeft(TWinControl* window);
     // Sends enter and leave notices so that control is the one under the mouse.
     void SetMouseControl(TControl* control);
+    // The control under the cursor becomes the mouse control.
+    void UpdateMouseControl();
     void CursorChangedOn(TControl* control);
     void ControlRemoving(TControl* control);
     void ControlDestroyed(TControl* control);

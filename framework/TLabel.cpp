@@ -105,15 +105,19 @@ void TLabel::Paint() {
         const int free = rect.Height() - calc.Height();
         rect.Top += FLayout == tlCenter ? free / 2 : free;
     }
+    DrawLabelText(dc, text, rect, DrawFlags());
+}
+
+void TLabel::DrawLabelText(HDC dc, const std::string& text, TRect& rect, unsigned flags) {
     if (!Enabled()) {
         TRect shifted = rect.Offset(1, 1);
         dc->SetTextColor(ColorToRGB(clBtnHighlight));
-        DrawText(dc, text, &shifted, DrawFlags());
+        DrawText(dc, text, &shifted, flags);
         dc->SetTextColor(ColorToRGB(clBtnShadow));
     } else {
         dc->SetTextColor(ColorToRGB(Font()->Color()));
     }
-    DrawText(dc, text, &rect, DrawFlags());
+    DrawText(dc, text, &rect, flags);
 }
 
 void TLabel::Dispatch(TMessage& m) {

@@ -38,10 +38,13 @@ protected:
     void CMFontChanged(TMessage& message) override;
     virtual void CMDialogChar(TMessage& message);
     void Notification(TComponent* component, TOperation operation) override;
-
-private:
+    // The text in rect with the DrawText flags, the font selected; disabled text is embossed.
+    virtual void DrawLabelText(HDC dc, const std::string& text, TRect& rect, unsigned flags);
+    // Alignment, word wrap, tab expansion and accelerator handling as DrawText flags.
     unsigned DrawFlags() const;
     void AdjustBounds();
+
+private:
 
     bool FAutoSize = true;
     TAlignment FAlignment = taLeftJustify;

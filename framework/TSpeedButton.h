@@ -42,8 +42,8 @@ public:
     TButtonState State() const { return FState; }
     bool MouseInside() const { return FMouseInside; }
     // Where the glyph and the caption go in the current state (client coordinates).
-    TRect GlyphRect() const;
-    TRect CaptionRect() const;
+    virtual TRect GlyphRect() const;
+    virtual TRect CaptionRect() const;
     void Click() override;
 
 protected:

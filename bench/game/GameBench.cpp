@@ -2,6 +2,7 @@
 // window, both on the headless back end.
 #include "app/GameProgram.h"
 #include "app/TForm1.h"
+#include "bench/game/TScratchFolder.h"
 #include "framework/TApplication.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/backend/headless/HeadlessDriver.h"
@@ -10,32 +11,6 @@
 #include "platform/window/WindowSystem.h"
 
 #include <benchmark/benchmark.h>
-
-#include <filesystem>
-#include <stdlib.h>
-
-namespace {
-
-// The benchmarks run where no settings file is, so they measure the first start.
-class TScratchFolder {
-public:
-    TScratchFolder() : FHome(std::filesystem::current_path()) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tavik-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data())) FPath = pattern;
-        if (!FPath.empty()) std::filesystem::current_path(FPath);
-    }
-    ~TScratchFolder() {
-        std::filesystem::current_path(FHome);
-        std::error_code error;
-        if (!FPath.empty()) std::filesystem::remove_all(FPath, error);
-    }
-
-private:
-    std::filesystem::path FHome;
-    std::filesystem::path FPath;
-};
-
-} // namespace
 
 // The UI thread runs the game; each iteration starts a new game there and paints the board.
 static void BM_NewGame(benchmark::State& state) {

@@ -43,6 +43,8 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void CMMouseEnter(TMessage& message) override;
     void CMMouseLeave(TMessage& message) override;
+    // A link keeps its own colours under a skin.
+    bool FollowsSkinColor() const override { return false; }
 
 private:
     std::unique_ptr<TFont> FNormalFont;

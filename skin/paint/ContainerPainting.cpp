@@ -41,20 +41,21 @@ bool TakesPart(const TControl& child, const TRect& clip) {
 }
 
 // The child's area of the off-screen image before it paints: its Color when opaque, else the
-// container's image behind it.
-void PrepareChildArea(Bitmap& offscreen, const TControl& child, const TParentImageInfo& image) {
+// container's image behind it. The off-screen image covers area of the container.
+void PrepareChildArea(Bitmap& offscreen, const TRect& area, const TControl& child, const TParentImageInfo& image) {
     const TRect bounds = child.BoundsRect();
+    const TRect there = bounds.Offset(-area.Left, -area.Top);
     if (child.ControlStyle().Contains(csOpaque)) {
-        FillSolidRect(offscreen, bounds, child.Color());
+        FillSolidRect(offscreen, there, child.Color());
         return;
     }
-    offscreen.CopyRect(bounds.Left, bounds.Top, *image.Bmp, bounds.Offset(image.X, image.Y));
+    offscreen.CopyRect(there.Left, there.Top, *image.Bmp, bounds.Offset(image.X, image.Y));
 }
 
 // The child paints into the off-screen image, its origin at the child's corner.
-void PaintChild(DeviceContext& offscreen, TControl& child, bool paintCopy) {
+void PaintChild(DeviceContext& offscreen, const TRect& area, TControl& child, bool paintCopy) {
     const int saved = offscreen.SaveDC();
-    offscreen.OffsetViewportOrg(child.Left(), child.Top());
+    offscreen.OffsetViewportOrg(child.Left() - area.Left, child.Top() - area.Top);
     offscreen.IntersectClipRect({0, 0, child.Width(), child.Height()});
     const TControlState state = child.ControlState();
     if (paintCopy) child.SetControlState(TControlState(state).Include(csPaintCopy));
@@ -104,15 +105,19 @@ void PaintGraphicChildren(HDC dc, TWinControl& container) {
         if (TakesPart(*container.Controls(i), clip)) children.push_back(container.Controls(i));
     }
     if (children.empty()) return;
-    Bitmap offscreen = CreateWorkBitmap(container.Width(), container.Height());
-    for (TControl* child : children) PrepareChildArea(offscreen, *child, image);
+    // Only the children's part of the container is made off-screen: a board repaints one cell of
+    // many at a time.
+    TRect area = children.front()->BoundsRect();
+    for (const TControl* child : children) area = area.Union(child->BoundsRect());
+    Bitmap offscreen = CreateWorkBitmap(area.Width(), area.Height());
+    for (TControl* child : children) PrepareChildArea(offscreen, area, *child, image);
     DeviceContext offscreenDC(&offscreen);
     const bool paintCopy = container.ControlState().Contains(csPaintCopy);
-    for (TControl* child : children) PaintChild(offscreenDC, *child, paintCopy);
+    for (TControl* child : children) PaintChild(offscreenDC, area, *child, paintCopy);
     for (TControl* child : children) {
-        const TRect bounds = child->BoundsRect();
-        if (TopLeftIsKey(offscreen, bounds.TopLeft())) continue;
-        dc->DrawBitmap(bounds.Left, bounds.Top, offscreen, bounds);
+        const TRect there = child->BoundsRect().Offset(-area.Left, -area.Top);
+        if (TopLeftIsKey(offscreen, there.TopLeft())) continue;
+        dc->DrawBitmap(child->Left(), child->Top(), offscreen, there);
     }
 }
 

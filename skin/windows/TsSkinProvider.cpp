@@ -1,6 +1,8 @@
 // The form provider's attachment, registration and stored options.
 #include "skin/windows/TsSkinProvider.h"
 
+#include "skin/windows/TacFormClientImage.h"
+
 #include "skin/data/SkinCommands.h"
 #include "skin/data/TacFormRegistry.h"
 #include "skin/data/TsSkinManager.h"
@@ -26,6 +28,7 @@ TsSkinProvider::TsSkinProvider(TComponent* owner)
     FSkinData->ApplySkin();
     if (FForm && HasOtherProvider(*FForm, this)) FForm = nullptr;
     if (!FForm) return;
+    FClientImage = std::make_unique<TacFormClientImage>(*FSkinData, *FForm);
     FFormHook = FForm->PushWindowProc([this](TMessage& m, const TWndMethod& next) { FormMessage(m, next); });
     TacFormRegistry::Register(FForm);
 }
@@ -39,13 +42,20 @@ TsSkinProvider::~TsSkinProvider() {
 TsSkinManager* TsSkinProvider::FormSkinManager() const { return FSkinData->SkinManager(); }
 
 void TsSkinProvider::FormMessage(TMessage& message, const TWndMethod& next) {
-    if (message.Msg != SM_SKINCMD) return FSkinData->RouteMessage(message, next);
+    if (message.Msg != SM_SKINCMD) {
+        if (FClientImage->Erase(message)) return;
+        return FSkinData->RouteMessage(message, next);
+    }
     switch (SkinCmdCode(message.WParam)) {
     case scIsSkinned:
         message.LParam = 1;
         message.Result = 1;
         break;
     case scGetProvider: message.Result = reinterpret_cast<LRESULT>(static_cast<TComponent*>(this)); break;
-    default: FSkinData->HandleSkinMessage(message); break;
+    default:
+        FClientImage->BeforeCommand(message);
+        FSkinData->HandleSkinMessage(message);
+        FClientImage->AfterCommand(message);
+        break;
     }
 }

@@ -12,6 +12,7 @@
 #include <memory>
 
 class TCustomForm;
+class TacFormClientImage;
 
 enum TsGripMode { gmNone, gmRightBottom };
 enum TsResizeMode { rmStandard, rmBorder };
@@ -52,6 +53,7 @@ private:
 
     TCustomForm* FForm = nullptr;
     std::unique_ptr<TsCommonData> FSkinData;
+    std::unique_ptr<TacFormClientImage> FClientImage;
     TWndHookHandle FFormHook;
     TAlignment FCaptionAlignment = taLeftJustify;
     TsGripMode FGripMode = gmNone;

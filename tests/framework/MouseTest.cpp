@@ -100,4 +100,22 @@ TEST_F(FormTest, AGraphicControlGetsItsClickAndKeepsTheMouseWhileTheButtonIsHeld
     EXPECT_EQ(Application->MouseControl(), label) << "the held control keeps the mouse";
     Press(out.X, out.Y, false);
     EXPECT_EQ(events, (std::vector<std::string>{"down 5,6", "up 190"})) << "released outside: no click";
+    EXPECT_EQ(Application->MouseControl(), form.get()) << "on release the mouse is where it is, without a move";
+}
+
+TEST_F(FormTest, AControlReleasedOutsideHearsAtOnceThatTheMouseLeftIt) {
+    auto form = ShownForm(100, 100, 300, 200);
+    auto* button = new TSpeedButton(form.get());
+    button->SetParent(form.get());
+    button->SetBounds(10, 10, 50, 30);
+    TEnterLeaveLog log;
+    log.Watch(button, "button");
+    log.Watch(form.get(), "form");
+    const TPoint in = At(*button, 5, 5), out = At(*form, 200, 150);
+    MoveTo(in.X, in.Y);
+    Press(in.X, in.Y, true);
+    MoveTo(out.X, out.Y);
+    Press(out.X, out.Y, false);
+    EXPECT_EQ(log.Events, (std::vector<std::string>{"+button", "-button", "+form"}));
+    EXPECT_FALSE(button->MouseInside());
 }
