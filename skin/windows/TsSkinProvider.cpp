@@ -5,6 +5,8 @@
 #include "skin/data/TacFormRegistry.h"
 #include "skin/data/TsSkinManager.h"
 
+#include "skin/paint/ParentQueries.h"
+#include "framework/TBitmap.h"
 #include "framework/TCustomForm.h"
 
 namespace {
@@ -36,6 +38,11 @@ TsSkinProvider::~TsSkinProvider() {
     FForm->RemoveWindowProc(FFormHook);
 }
 
+bool TsSkinProvider::FormImageEmpty() const {
+    const TBitmap* image = FSkinData->CacheBitmap();
+    return !image || image->Empty();
+}
+
 TsSkinManager* TsSkinProvider::FormSkinManager() const { return FSkinData->SkinManager(); }
 
 void TsSkinProvider::FormMessage(TMessage& message, const TWndMethod& next) {
@@ -46,6 +53,16 @@ void TsSkinProvider::FormMessage(TMessage& message, const TWndMethod& next) {
         message.Result = 1;
         break;
     case scGetProvider: message.Result = reinterpret_cast<LRESULT>(static_cast<TComponent*>(this)); break;
+    // The plain form is always ready: the controls on it neither wait for an image of it nor
+    // copy one it has not painted.
+    case scMayIPaint:
+        if (FormImageEmpty()) message.Result = message.LParam = FSkinData->IsPaintSuspended() ? 1 : 0;
+        else FSkinData->HandleSkinMessage(message);
+        break;
+    case scGetCacheInfo:
+        if (FormImageEmpty()) CacheInfoAnswer = TParentImageInfo{};
+        else FSkinData->HandleSkinMessage(message);
+        break;
     default: FSkinData->HandleSkinMessage(message); break;
     }
 }

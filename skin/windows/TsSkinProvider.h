@@ -49,6 +49,8 @@ private:
     // In front of the form's procedure: the skin questions a provider answers in any state, the
     // other skin commands to the binding, and the platform messages past the binding after the form.
     void FormMessage(TMessage& message, const TWndMethod& next);
+    // The form keeps its plain look: nothing has painted the binding's image.
+    bool FormImageEmpty() const;
 
     TCustomForm* FForm = nullptr;
     std::unique_ptr<TsCommonData> FSkinData;
