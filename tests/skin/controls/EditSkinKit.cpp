@@ -20,7 +20,8 @@ Bitmap Master() {
         for (int j = y; j < y + h; ++j)
             for (int i = x; i < x + w; ++i) master.SetPixel(i, j, c);
     };
-    fill(0, 9, 27, 9, ComboButton);
+    fill(0, 9, 18, 9, ComboButton);
+    fill(18, 9, 9, 9, ComboButtonDown);
     fill(0, 18, 2 * ArrowWidth, ArrowHeight, Arrow);
     fill(0, 22, 9, 9, ToolNormal);
     fill(9, 22, 9, 9, ToolHot);
@@ -38,7 +39,7 @@ std::vector<std::uint8_t> EditSkin::Archive() {
         "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n"
         "[EDIT]\n" + Key("COLOR", Field) + Key("HOTCOLOR", HotField) + Key("FONTCOLOR", Ink) +
         Key("HOTFONTCOLOR", HotInk) + "BORDERSMASK=^0000^0000^0009^0009^0003^0003^0003^0003^1^0^0^0\n"
-        "[COMBOBOX]\n" + Key("COLOR", Combo) + Key("HOTCOLOR", Combo) + Key("FONTCOLOR", Ink) +
+        "[COMBOBOX]\n" + Key("COLOR", Combo) + Key("HOTCOLOR", HotCombo) + Key("FONTCOLOR", Ink) +
         Key("HOTFONTCOLOR", Ink) + "GLYPHMASK=@0000@0018@0014@0022@2@0\n"
         "[COMBOBTN]\n" + Key("COLOR", ComboButton) +
         "BORDERSMASK=^0000^0009^0027^0018^0003^0003^0003^0003^3^0^0^0\n"
