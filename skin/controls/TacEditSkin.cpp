@@ -15,8 +15,9 @@
 #include "platform/window/PaintApi.h"
 #include "platform/window/WinStyles.h"
 
-TacEditSkin::TacEditSkin(TCustomEdit& control, TacSkinnedControl& skinned, bool hotColours)
-    : FControl(control), FSkinned(skinned), FData(*skinned.SkinData()), FHotColours(hotColours) {}
+TacEditSkin::TacEditSkin(TCustomEdit& control, TacSkinnedControl& skinned, bool hotColours, bool platformFrameFirst)
+    : FControl(control), FSkinned(skinned), FData(*skinned.SkinData()), FHotColours(hotColours),
+      FPlatformFrameFirst(platformFrameFirst) {}
 
 bool TacEditSkin::Skinned() const {
     return FData.IsSkinned();
@@ -34,6 +35,7 @@ bool TacEditSkin::Before(TMessage& message) {
     if (!Skinned()) return false;
     switch (message.Msg) {
     case WM_NCPAINT:
+        if (FPlatformFrameFirst) return false;
         if (!Updating()) PaintFrame();
         return true;
     case WM_PAINT:
@@ -55,6 +57,9 @@ void TacEditSkin::After(const TMessage& message, int stateBefore) {
     if (message.Msg == SM_SKINCMD) return SkinChanged(message);
     if (!Skinned()) return;
     switch (message.Msg) {
+    case WM_NCPAINT:
+        if (FPlatformFrameFirst && !Updating()) PaintFrame();
+        break;
     case WM_SIZE: RedrawWindow(FControl.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN); break;
     case WM_KILLFOCUS:
     case CM_EXIT:

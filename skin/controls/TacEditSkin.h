@@ -14,7 +14,8 @@ class TsCommonData;
 // whole, so its text is the skin's.
 class TacEditSkin {
 public:
-    TacEditSkin(TCustomEdit& control, TacSkinnedControl& skinned, bool hotColours);
+    // platformFrameFirst: the platform paints its frame (and scroll bars) before the ring goes over it.
+    TacEditSkin(TCustomEdit& control, TacSkinnedControl& skinned, bool hotColours, bool platformFrameFirst = false);
 
     // Before the control's handling; true when the message is finished here.
     bool Before(TMessage& message);
@@ -41,4 +42,5 @@ private:
     TacSkinnedControl& FSkinned;
     TsCommonData& FData;
     bool FHotColours;
+    bool FPlatformFrameFirst;
 };
