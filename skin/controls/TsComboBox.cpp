@@ -185,10 +185,23 @@ void TsComboBox::PaintImage(HDC dc) {
         dc->DrawBitmap(0, 0, image, image.BoundsRect());
         return;
     }
-    CopyImageRing(dc, image, 3);
-    if (look.Style != csDropDown) return;
-    const TRect button = TacComboImage::ButtonRect({Width(), Height()}, look);
-    if (!button.IsEmpty()) dc->DrawBitmap(button.Left, button.Top, image, button);
+    if (look.Style == csSimple) {
+        CopyImageRing(dc, image, 3);
+        return;
+    }
+    // All around the edit child, which shows the text itself.
+    const int saved = dc->SaveDC();
+    COMBOBOXINFO info;
+    SendMessage(Handle(), CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    if (info.hwndItem && info.hwndItem != Handle()) {
+        TRect child;
+        GetWindowRect(info.hwndItem, &child);
+        TPoint topLeft{child.Left, child.Top};
+        ::ScreenToClient(Handle(), &topLeft);
+        dc->ExcludeClipRect(child.Offset(topLeft.X - child.Left, topLeft.Y - child.Top));
+    }
+    dc->DrawBitmap(0, 0, image, image.BoundsRect());
+    dc->RestoreDC(saved);
 }
 
 void TsComboBox::DropDown() {

@@ -67,6 +67,8 @@ TEST_F(TsComboBoxTest, UnfocusedTheFaceShowsTheItemFocusedTheEditChildShowsIt) {
     Pump();
     EXPECT_EQ(combo->SkinState(), 1);
     EXPECT_EQ(ClientPixel(*combo, 1, 12), EditSkin::HotCombo); // the ring of the hot image
+    // Between the edit child and the button: the image too, nothing left unpainted.
+    EXPECT_EQ(ClientPixel(*combo, Button(*combo).Left - 1, 12), EditSkin::HotCombo);
     TRect child;
     GetWindowRect(EditChild(*combo), &child);
     EXPECT_EQ(CaptureScreen().Pixel(child.Right - 2, child.Top + 2), ColorToRGB(combo->Color()));
