@@ -12,6 +12,7 @@
 #include "framework/TBitmap.h"
 #include "framework/TCustomEdit.h"
 #include "framework/TFont.h"
+#include "platform/controls/EditCodes.h"
 #include "platform/window/PaintApi.h"
 #include "platform/window/WinStyles.h"
 
@@ -68,6 +69,7 @@ void TacEditSkin::After(const TMessage& message, int stateBefore) {
         if (FControl.Visible()) RepaintAll();
         break;
     case WM_SETTEXT:
+    case EM_SETPASSWORDCHAR:
     case WM_SETFONT:
     case CM_VISIBLECHANGED:
     case CM_ENABLEDCHANGED:

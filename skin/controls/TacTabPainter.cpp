@@ -2,6 +2,7 @@
 #include "skin/controls/TacTabPainter.h"
 
 #include "skin/controls/TsTabSheet.h"
+#include "skin/paint/MaskedImage.h"
 #include "skin/paint/SectionText.h"
 #include "skin/paint/TacSectionPainter.h"
 #include "skin/paint/TsCommonData.h"
@@ -25,6 +26,12 @@ int TacTabPainter::TabSection(int pageIndex, std::string& name) const {
     return skin->SectionIndex(name);
 }
 
+TRect TacTabPainter::Strip() const {
+    TRect strip = FGeometry.TabsRect();
+    if (const TRect left = FGeometry.LeftArrow(); !left.IsEmpty()) strip.Right = left.Left;
+    return strip;
+}
+
 void TacTabPainter::PaintTabsArea(const TParentImageInfo& parent) {
     Bitmap& image = FData.CacheBitmap()->Image();
     const TRect tabs = FGeometry.TabsRect();
@@ -44,7 +51,8 @@ void TacTabPainter::PaintTab(int pageIndex, int state, TPoint offset, Bitmap& ta
     if (r.IsEmpty() || (state == 1 && r.Left < 0)) return;
     const TRect r2 = FGeometry.TabRect(pageIndex, state == 2 && isActive);
     PaintTabFace(pageIndex, state, r2, offset, target);
-    PaintCaption(pageIndex, state, r2.Offset(offset.X, offset.Y), target);
+    PaintCaption(pageIndex, state, r2, offset, target);
+    PaintCloseButton(pageIndex, state, offset, target);
 }
 
 // The tab section over the tab's rectangle: the active tab over the page background it stands
@@ -65,13 +73,16 @@ void TacTabPainter::PaintTabFace(int pageIndex, int state, const TRect& r2, TPoi
     TacSectionPainter(*skin, section, name).ByIndex({face, pos, face.BoundsRect(), state, parent}, -1, -1, true);
     TRect shown = face.BoundsRect();
     if (!active) shown.Bottom = std::min(shown.Bottom, FGeometry.PageRect().Top - r2.Top);
+    shown.Right = std::min(shown.Right, Strip().Right - r2.Left);
     if (!shown.IsEmpty()) target.CopyRect(r2.Left + offset.X, r2.Top + offset.Y, face, shown);
 }
 
-void TacTabPainter::PaintCaption(int pageIndex, int state, const TRect& r, Bitmap& target) const {
+void TacTabPainter::PaintCaption(int pageIndex, int state, const TRect& r2, TPoint offset, Bitmap& target) const {
+    const TRect r = r2.Offset(offset.X, offset.Y);
     std::string name;
     const int section = TabSection(pageIndex, name);
     DeviceContext dc(&target);
+    dc.IntersectClipRect({r.Left, r.Top, Strip().Right + offset.X, r.Bottom});
     TCanvas canvas(&dc);
     canvas.Font()->Assign(FControl.Font());
     const std::string caption = FControl.Pages(pageIndex)->Caption();
@@ -125,4 +136,53 @@ void TacTabPainter::PaintArrow(HDC dc, const TRect& r, bool left, int section) c
                                               : std::vector<TPoint>{{cx + d / 2, cy}, {cx - d / 2, cy - d}, {cx - d / 2, cy + d}};
     DeviceContext(&bmp).Polygon(triangle, ink, ink);
     dc->DrawBitmap(r.Left, r.Top, bmp, bmp.BoundsRect());
+}
+
+int TacTabPainter::ClosePicture() const {
+    TsSkinModel* skin = FData.SkinModel();
+    const int global = skin ? skin->SectionIndex("GLOBALINFO") : -1;
+    if (global < 0) return -1;
+    const int small = skin->MaskIndex(global, "GLOBALINFO", "SICONCLOSE");
+    return small >= 0 ? small : skin->MaskIndex(global, "GLOBALINFO", "BICONCLOSE");
+}
+
+TRect TacTabPainter::CloseSquare(int pageIndex, int state) const {
+    const auto* sheet = pageIndex >= 0 && pageIndex < FControl.PageCount()
+                            ? dynamic_cast<const TsTabSheet*>(FControl.Pages(pageIndex)) : nullptr;
+    if (!FClose.Show || !sheet || !sheet->UseCloseBtn()) return {};
+    TsSkinModel* skin = FData.SkinModel();
+    const int picture = ClosePicture();
+    TSize size{16, 16};
+    if (FClose.Skin.empty() && picture >= 0) {
+        const TsMaskData& mask = skin->Masks[static_cast<std::size_t>(picture)];
+        size = {mask.R.Width() / std::max(1, mask.ImageCount), mask.R.Height() / (mask.MaskType + 1)};
+    } else if (FClose.Skin.empty() || !skin || skin->SectionIndex(FClose.Skin) < 0) {
+        return {};
+    }
+    const bool isActive = sheet == FControl.ActivePage();
+    const TRect r = FGeometry.TabRect(pageIndex, state == 2 && isActive);
+    if (r.IsEmpty()) return {};
+    return {r.Right - size.cx - 1, r.Top + 1, r.Right - 1, r.Top + size.cy + 1};
+}
+
+// The skin's close picture in the button's state, or the close section with a bold red cross.
+void TacTabPainter::PaintCloseButton(int pageIndex, int state, TPoint offset, Bitmap& target) const {
+    const TRect square = CloseSquare(pageIndex, state).Offset(offset.X, offset.Y);
+    TsSkinModel* skin = FData.SkinModel();
+    if (square.IsEmpty() || !skin) return;
+    const int buttonState = FClose.StateOf(pageIndex);
+    if (FClose.Skin.empty()) {
+        DrawSkinImage(target, {square.Left, square.Top}, buttonState, skin->Masks[static_cast<std::size_t>(ClosePicture())], 1);
+        return;
+    }
+    const int section = skin->SectionIndex(FClose.Skin);
+    const Bitmap behind = target;
+    const TParentImageInfo parent{&behind, 0, 0, true};
+    TacSectionPainter(*skin, section, FClose.Skin).ByIndex({target, {square.Left, square.Top}, square, buttonState, parent}, -1, -1, true);
+    const int shift = buttonState == 2 ? 1 : 0;
+    const TPoint c{(square.Left + square.Right) / 2 + shift, (square.Top + square.Bottom) / 2 + shift};
+    const int d = std::max(2, square.Width() / 4);
+    DeviceContext dc(&target);
+    dc.Line(c.X - d, c.Y - d, c.X + d + 1, c.Y + d + 1, clRed, 2);
+    dc.Line(c.X + d, c.Y - d, c.X - d - 1, c.Y + d + 1, clRed, 2);
 }

@@ -19,16 +19,10 @@ void TsEdit::SetDisabledKind(TsDisabledKind value) {
     FSkin.RepaintAll();
 }
 
-void TsEdit::SetPasswordChar(char32_t value) {
-    if (FPasswordChar == value) return;
-    FPasswordChar = value;
-    FSkin.RepaintAll();
-}
-
 std::string TsEdit::ShownText() const {
     const std::string text = GetText();
-    if (!FPasswordChar) return text;
-    return EncodeUtf8(std::u32string(DecodeUtf8(text).size(), FPasswordChar));
+    if (!PasswordChar()) return text;
+    return EncodeUtf8(std::u32string(DecodeUtf8(text).size(), PasswordChar()));
 }
 
 void TsEdit::PrepareCache() {

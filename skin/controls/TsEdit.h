@@ -26,10 +26,6 @@ public:
     // The caption label kept beside the control; inactive unless switched on.
     TsBoundLabel* BoundLabel() const { return FBoundLabel.get(); }
     void SetDisabledKind(TsDisabledKind value);
-    // 0: the text shows as it is; otherwise the skin-painted text shows this character once per
-    // character of the text.
-    char32_t PasswordChar() const { return FPasswordChar; }
-    void SetPasswordChar(char32_t value);
 
     // The section over the whole control in its state, the text inside the frame, the disabled look.
     void PrepareCache() override;
@@ -49,5 +45,4 @@ private:
     std::unique_ptr<TsBoundLabel> FBoundLabel;
     TacEditSkin FSkin;
     TsDisabledKind FDisabledKind = DefaultDisabledKind;
-    char32_t FPasswordChar = 0;
 };

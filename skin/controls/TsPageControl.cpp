@@ -12,11 +12,14 @@
 
 #include "framework/TBitmap.h"
 #include "framework/TCustomForm.h"
+#include "framework/TTabSheet.h"
 #include "platform/controls/TabControlCodes.h"
 #include "platform/window/Win.h"
 
+#include <utility>
+
 TsPageControl::TsPageControl(TComponent* owner)
-    : TPageControl(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode)), FTabs(*this, *FSkinData) {
+    : TPageControl(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode)), FTabs(*this, *FSkinData, FClose) {
     FSkinData->ApplySkin();
 }
 
@@ -49,6 +52,7 @@ void TsPageControl::WndProc(TMessage& message) {
 }
 
 bool TsPageControl::BeforeSkinned(TMessage& message) {
+    if (FClose.Show && CloseButtonMouse(message)) return true;
     switch (message.Msg) {
     case WM_PAINT: Paint(message); return true;
     case WM_ERASEBKGND: message.Result = 1; return true;
@@ -70,7 +74,13 @@ void TsPageControl::AfterSkinned(const TMessage& message) {
     case WM_STYLECHANGED: FSkinData->Invalidate(); break;
     case WM_MOUSEMOVE: TrackMouse(LParamToPoint(message.LParam)); break;
     case WM_MOUSELEAVE:
-    case CM_MOUSELEAVE: ShowHot(-1); break;
+    case CM_MOUSELEAVE:
+        ShowHot(-1);
+        if (FClose.HotPage >= 0) {
+            FClose.HotPage = -1;
+            FSkinData->Invalidate();
+        }
+        break;
     case WM_LBUTTONDOWN: Pressed(LParamToPoint(message.LParam)); break;
     default: break;
     }
@@ -113,7 +123,14 @@ bool TsPageControl::PartlyOutsideParent() const {
 }
 
 void TsPageControl::TrackMouse(TPoint p) {
-    if (!HotTrack() && Style() == tsTabs) return;
+    if (FClose.Show) {
+        const int hot = CloseAt(p);
+        if (hot != FClose.HotPage) {
+            FClose.HotPage = hot;
+            FSkinData->Invalidate();
+        }
+    }
+    if (!HotTrack() && Style() == tsTabs && !FClose.Show) return;
     ShowHot(FGeometry.TabsRect().Contains(p) ? FGeometry.PageAt(p) : -1);
 }
 
@@ -177,6 +194,56 @@ void TsPageControl::Change() {
 void TsPageControl::RedrawWhole() {
     FSkinData->SetCacheInvalid(true);
     if (HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void TsPageControl::SetShowCloseBtns(bool value) {
+    if (FClose.Show == value) return;
+    FClose.Show = value;
+    FSkinData->Invalidate();
+}
+
+void TsPageControl::SetCloseBtnSkin(const std::string& section) {
+    FClose.Skin = section;
+    FSkinData->Invalidate();
+}
+
+int TsPageControl::CloseAt(TPoint p) const {
+    for (int i = 0; i < PageCount(); ++i) {
+        const bool active = Pages(i) == ActivePage();
+        if (FTabs.CloseSquare(i, active ? 2 : 0).Contains(p)) return i;
+    }
+    return -1;
+}
+
+// A press on a close button presses it (the tab is not chosen); the release over the same one
+// closes its page.
+bool TsPageControl::CloseButtonMouse(TMessage& message) {
+    if (message.Msg == WM_LBUTTONDOWN) {
+        const int page = CloseAt(LParamToPoint(message.LParam));
+        if (page < 0) return false;
+        FClose.PressedPage = page;
+        SetCapture(Handle());
+        FSkinData->Invalidate();
+        return true;
+    }
+    if (message.Msg != WM_LBUTTONUP || FClose.PressedPage < 0) return false;
+    const int pressed = std::exchange(FClose.PressedPage, -1);
+    ReleaseCapture();
+    FSkinData->Invalidate();
+    if (CloseAt(LParamToPoint(message.LParam)) == pressed) CloseClicked(pressed);
+    return true;
+}
+
+void TsPageControl::CloseClicked(int page) {
+    TTabSheet* sheet = Pages(page);
+    bool canClose = true;
+    TacCloseAction action = acaFree;
+    std::weak_ptr<int> alive = AliveToken();
+    if (OnCloseBtnClick) OnCloseBtnClick(this, sheet->TabIndex(), canClose, action);
+    if (alive.expired() || !canClose || page >= PageCount() || Pages(page) != sheet) return;
+    if (action == acaFree) delete sheet;
+    else sheet->SetTabVisible(false);
+    FSkinData->Invalidate();
 }
 
 void TsPageControl::Loaded() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/TPageControl.h"
+#include "skin/controls/TacCloseButtons.h"
 #include "skin/controls/TacPageGeometry.h"
 #include "skin/controls/TacTabPainter.h"
 #include "skin/paint/ControlKinds.h"
@@ -32,6 +33,16 @@ public:
     int HotTab() const { return FHotTab; }
     const TacPageGeometry& Geometry() const { return FGeometry; }
     const TacTabPainter& Tabs() const { return FTabs; }
+    // A close button on each tab whose sheet uses one.
+    bool ShowCloseBtns() const { return FClose.Show; }
+    void SetShowCloseBtns(bool value);
+    // The section of the close buttons; empty for the skin's close picture.
+    const std::string& CloseBtnSkin() const { return FClose.Skin; }
+    void SetCloseBtnSkin(const std::string& section);
+    const TacCloseButtons& CloseButtons() const { return FClose; }
+
+    // May refuse the close (canClose) or hide the tab instead of freeing the sheet (action).
+    TacCloseBtnClickEvent OnCloseBtnClick;
 
     // The tab row (every tab but the active one) and the page area under it.
     void PrepareCache() override;
@@ -56,12 +67,17 @@ private:
     void TrackMouse(TPoint p);
     void ShowHot(int page);
     void Pressed(TPoint p);
+    // The page whose close button is at the point, -1 for none.
+    int CloseAt(TPoint p) const;
+    bool CloseButtonMouse(TMessage& message);
+    void CloseClicked(int page);
     void Cover();
     void RedrawWhole();
 
     std::unique_ptr<TsCommonData> FSkinData;
     TacAnimatEvents FAnimatEvents = DefaultAnimatEvents;
     TacPageGeometry FGeometry{*this};
+    TacCloseButtons FClose;
     TacTabPainter FTabs;
     int FHotTab = -1;
     bool FWasOutside = false;

@@ -29,6 +29,9 @@ Bitmap Master() {
     fill(0, 31, 9, 9, TabNormal);
     fill(9, 31, 9, 9, TabNormal);
     fill(18, 31, 9, 9, TabActive);
+    fill(27, 0, 3, 3, CloseNormal);
+    fill(30, 0, 3, 3, CloseHot);
+    fill(33, 0, 3, 3, ClosePressed);
     return master;
 }
 
@@ -36,7 +39,7 @@ Bitmap Master() {
 
 std::vector<std::uint8_t> EditSkin::Archive() {
     const std::string options =
-        "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n"
+        "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\nSICONCLOSE=@0027@0000@0036@0003@3@0\n"
         "[EDIT]\n" + Key("COLOR", Field) + Key("HOTCOLOR", HotField) + Key("FONTCOLOR", Ink) +
         Key("HOTFONTCOLOR", HotInk) + "BORDERSMASK=^0000^0000^0009^0009^0003^0003^0003^0003^1^0^0^0\n"
         "[COMBOBOX]\n" + Key("COLOR", Combo) + Key("HOTCOLOR", HotCombo) + Key("FONTCOLOR", Ink) +

@@ -30,6 +30,10 @@ constexpr TColor ToolHot = RGB(200, 200, 10);
 constexpr TColor ToolActive = RGB(200, 10, 200);
 constexpr TColor TabNormal = RGB(60, 60, 200);   // TABTOP state 0
 constexpr TColor TabActive = RGB(220, 120, 20);  // TABTOP state 2
+// GLOBALINFO's SICONCLOSE: 3 states of 3 x 3.
+constexpr TColor CloseNormal = RGB(1, 2, 250);
+constexpr TColor CloseHot = RGB(250, 2, 1);
+constexpr TColor ClosePressed = RGB(2, 250, 1);
 constexpr int ArrowWidth = 7;
 constexpr int ArrowHeight = 4;
 std::vector<std::uint8_t> Archive();

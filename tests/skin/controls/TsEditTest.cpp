@@ -16,6 +16,14 @@ protected:
         edit->SetText(text);
         return edit;
     }
+    // The two edits' client areas show the same pixels.
+    static bool SameClientPixels(const Bitmap& screen, const TsEdit& a, const TsEdit& b) {
+        const TPoint pa = a.ClientToScreen({0, 0}), pb = b.ClientToScreen({0, 0});
+        for (int y = 0; y < a.ClientHeight(); ++y)
+            for (int x = 0; x < a.ClientWidth(); ++x)
+                if (screen.Pixel(pa.X + x, pa.Y + y) != screen.Pixel(pb.X + x, pb.Y + y)) return false;
+        return true;
+    }
     // Pixels of the client area that are neither of the two background colours: the text.
     static int InkPixels(const Bitmap& screen, const TsEdit& edit, TColor background) {
         const TPoint at = edit.ClientToScreen({0, 0});
@@ -84,7 +92,7 @@ TEST_F(TsEditTest, ADisabledEditShowsTheSkinsImageWithItsText) {
     EXPECT_NE(back, ColorToRGB(clBtnFace));
 }
 
-TEST_F(TsEditTest, ADisabledPasswordEditShowsOneCharacterPerCharacter) {
+TEST_F(TsEditTest, APasswordEditShowsOneCharacterPerCharacterEnabledOrNot) {
     TsEdit* masked = Edit(10, "abc");
     masked->SetPasswordChar(U'*');
     TsEdit* stars = Edit(100, "***");
@@ -94,15 +102,14 @@ TEST_F(TsEditTest, ADisabledPasswordEditShowsOneCharacterPerCharacter) {
     Pump();
     EXPECT_EQ(masked->ShownText(), "***");
     const Bitmap screen = CaptureScreen();
-    auto sameAs = [&screen](const TsEdit& a, const TsEdit& b) {
-        const TPoint pa = a.ClientToScreen({0, 0}), pb = b.ClientToScreen({0, 0});
-        for (int y = 0; y < a.ClientHeight(); ++y)
-            for (int x = 0; x < a.ClientWidth(); ++x)
-                if (screen.Pixel(pa.X + x, pa.Y + y) != screen.Pixel(pb.X + x, pb.Y + y)) return false;
-        return true;
-    };
-    EXPECT_TRUE(sameAs(*masked, *stars));
-    EXPECT_FALSE(sameAs(*masked, *plain));
+    EXPECT_TRUE(SameClientPixels(screen, *masked, *stars));
+    EXPECT_FALSE(SameClientPixels(screen, *masked, *plain));
+    // Enabled, the platform's field shows the same.
+    for (TsEdit* e : {masked, stars, plain}) e->SetEnabled(true);
+    Pump();
+    const Bitmap enabled = CaptureScreen();
+    EXPECT_TRUE(SameClientPixels(enabled, *masked, *stars));
+    EXPECT_FALSE(SameClientPixels(enabled, *masked, *plain));
 }
 
 TEST_F(TsEditTest, WithoutTheSkinItGoesBackToThePlainLook) {

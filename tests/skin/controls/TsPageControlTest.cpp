@@ -151,3 +151,103 @@ TEST_F(TsPageControlTest, AControlHalfOutsideItsParentRebuildsItsImageAtEveryPai
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TsPageControlTest, AnOverflowingRowShowsSkinnedArrowsThatScrollIt) {
+    TsPageControl* control = Pages(tsTabs);
+    for (const char* caption : {"C", "D", "E"}) {
+        auto* sheet = new TsTabSheet(Form);
+        sheet->SetPageControl(control);
+        sheet->SetCaption(caption);
+    }
+    Pump();
+    ASSERT_TRUE(control->Geometry().Overflows());
+    const TRect right = control->Geometry().RightArrow();
+    ASSERT_FALSE(right.IsEmpty());
+    // The row's background around the arrow's triangle, not the platform's grey button.
+    EXPECT_EQ(ClientPixel(*control, right.Left + 1, right.Top + 1), EditSkin::Form);
+    const int d = std::max(2, std::min(right.Width(), right.Height()) / 4);
+    EXPECT_EQ(ClientPixel(*control, right.Left + right.Width() / 2 - d / 2, right.Top + right.Height() / 2),
+              ColorToRGB(clBtnText));
+    const TRect before = control->Geometry().TabRect(1, false);
+    const TPoint at = At(*control, (right.Left + right.Right) / 2, (right.Top + right.Bottom) / 2);
+    ClickAt(at.X, at.Y);
+    EXPECT_LT(control->Geometry().TabRect(1, false).Left, before.Left);
+}
+
+} // namespace
+
+namespace {
+
+class TsPageControlCloseTest : public TsPageControlTest {
+protected:
+    TsPageControl* WithCloseButtons() {
+        TsPageControl* control = Pages(tsFlatButtons);
+        control->SetShowCloseBtns(true);
+        Pump();
+        return control;
+    }
+    TPoint CloseCentre(const TsPageControl& control, int page) {
+        const TRect r = control.Tabs().CloseSquare(page, 0);
+        return At(control, r.Left + 1, r.Top + 1);
+    }
+    TColor ClosePixel(const TsPageControl& control, int page) {
+        const TRect r = control.Tabs().CloseSquare(page, 0);
+        return ClientPixel(control, r.Left + 1, r.Top + 1);
+    }
+};
+
+TEST_F(TsPageControlCloseTest, EachTabThatUsesOneShowsTheSkinsClosePicture) {
+    TsPageControl* control = WithCloseButtons();
+    const TRect tab = control->Geometry().TabRect(1, false);
+    const TRect square = control->Tabs().CloseSquare(1, 0);
+    EXPECT_EQ(square, (TRect{tab.Right - 3 - 1, tab.Top + 1, tab.Right - 1, tab.Top + 3 + 1}));
+    EXPECT_EQ(ClosePixel(*control, 1), EditSkin::CloseNormal);
+    static_cast<TsTabSheet*>(control->Pages(1))->SetUseCloseBtn(false);
+    control->SkinData()->Invalidate();
+    EXPECT_TRUE(control->Tabs().CloseSquare(1, 0).IsEmpty());
+    EXPECT_EQ(ClientPixel(*control, square.Left + 1, square.Top + 1), EditSkin::ToolNormal);
+}
+
+TEST_F(TsPageControlCloseTest, ThePressedButtonClosesItsPageOnReleaseWithoutChoosingIt) {
+    TsPageControl* control = WithCloseButtons();
+    const TPoint close = CloseCentre(*control, 1);
+    MoveTo(close.X, close.Y);
+    EXPECT_EQ(ClosePixel(*control, 1), EditSkin::CloseHot);
+    Press(close.X, close.Y, true);
+    EXPECT_EQ(ClosePixel(*control, 1), EditSkin::ClosePressed);
+    EXPECT_EQ(control->ActivePageIndex(), 0);
+    int asked = -1;
+    control->OnCloseBtnClick = [&asked](TComponent*, int tab, bool&, TacCloseAction&) { asked = tab; };
+    Press(close.X, close.Y, false);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(control->PageCount(), 1);
+    EXPECT_EQ(control->ActivePageIndex(), 0);
+}
+
+TEST_F(TsPageControlCloseTest, TheHandlerMayRefuseOrHideTheTabInstead) {
+    TsPageControl* control = WithCloseButtons();
+    control->OnCloseBtnClick = [](TComponent*, int, bool& canClose, TacCloseAction&) { canClose = false; };
+    TPoint close = CloseCentre(*control, 1);
+    ClickAt(close.X, close.Y);
+    EXPECT_EQ(control->PageCount(), 2);
+    EXPECT_TRUE(control->Pages(1)->TabVisible());
+    control->OnCloseBtnClick = [](TComponent*, int, bool&, TacCloseAction& action) { action = acaHide; };
+    Advance(600); // not a double click
+    ClickAt(close.X, close.Y);
+    EXPECT_EQ(control->PageCount(), 2);
+    EXPECT_FALSE(control->Pages(1)->TabVisible());
+    // A release away from the pressed button closes nothing.
+    control->Pages(1)->SetTabVisible(true);
+    Pump();
+    close = CloseCentre(*control, 1);
+    control->OnCloseBtnClick = nullptr;
+    Advance(600);
+    Press(close.X, close.Y, true);
+    MoveTo(close.X - 30, close.Y);
+    Press(close.X - 30, close.Y, false);
+    EXPECT_EQ(control->PageCount(), 2);
+}
+
+} // namespace
