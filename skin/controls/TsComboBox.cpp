@@ -220,7 +220,9 @@ void TsComboBox::Loaded() {
     FSkinData->ApplySkin();
 }
 
+// A combo made while a skin is in force takes its colours as a refresh would give them.
 void TsComboBox::CreateWnd() {
     TComboBox::CreateWnd();
     FEditChild.Hook();
+    if (Skinned()) SkinChanged(scSetSkin);
 }

@@ -78,6 +78,18 @@ TEST_F(TsComboBoxTest, UnfocusedTheFaceShowsTheItemFocusedTheEditChildShowsIt) {
     EXPECT_EQ(ClientPixel(*combo, 1, 12), EditSkin::Combo);
 }
 
+TEST_F(TsComboBoxTest, AComboMadeWhileTheSkinIsInForceTakesItsColours) {
+    Manager->SetActive(true);
+    Pump();
+    TsComboBox* combo = Combo();
+    combo->SetFocus();
+    Pump();
+    EXPECT_EQ(combo->Color(), EditSkin::Combo);
+    TRect child;
+    GetWindowRect(EditChild(*combo), &child);
+    EXPECT_EQ(CaptureScreen().Pixel(child.Right - 2, child.Top + 2), EditSkin::Combo);
+}
+
 TEST_F(TsComboBoxTest, TheButtonLooksPressedWhileTheListIsDown) {
     TsComboBox* combo = Combo(csDropDownList);
     Manager->SetActive(true);
