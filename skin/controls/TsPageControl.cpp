@@ -38,7 +38,16 @@ void TsPageControl::PrepareCache() {
     FSkinData->SetCacheInvalid(false);
 }
 
+// A cover put up for a change that then did not happen goes when the message that asked is done.
 void TsPageControl::WndProc(TMessage& message) {
+    std::weak_ptr<int> alive = AliveToken();
+    ++FMessageDepth;
+    HandleMessage(message);
+    if (alive.expired()) return;
+    if (--FMessageDepth == 0) FCover.reset();
+}
+
+void TsPageControl::HandleMessage(TMessage& message) {
     if (Skinned() && BeforeSkinned(message)) return;
     std::weak_ptr<int> alive = AliveToken();
     RouteContainerMessage(*this, *FSkinData, message, [this](TMessage& m) { TPageControl::WndProc(m); });

@@ -59,6 +59,7 @@ protected:
 private:
     bool Skinned() const { return FSkinData->IsSkinned(); }
     bool Updating() const { return FSkinData->UpdateLocked() || FSkinData->IsPaintSuspended(); }
+    void HandleMessage(TMessage& message);
     bool BeforeSkinned(TMessage& message);
     void AfterSkinned(const TMessage& message);
     void Paint(TMessage& message);
@@ -82,5 +83,6 @@ private:
     int FHotTab = -1;
     bool FWasOutside = false;
     std::unique_ptr<TacOutputWindow> FCover;
+    int FMessageDepth = 0;
     Bitmap FCoverPicture;
 };

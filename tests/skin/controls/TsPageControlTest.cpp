@@ -7,6 +7,7 @@
 
 #include "framework/TButton.h"
 #include "platform/controls/TabControlCodes.h"
+#include "skin/data/TacOutputWindow.h"
 
 namespace {
 
@@ -248,6 +249,38 @@ TEST_F(TsPageControlCloseTest, TheHandlerMayRefuseOrHideTheTabInstead) {
     MoveTo(close.X - 30, close.Y);
     Press(close.X - 30, close.Y, false);
     EXPECT_EQ(control->PageCount(), 2);
+}
+
+} // namespace
+
+namespace {
+
+bool OutputWindowShows() {
+    bool shows = false;
+    EnumWindows([&shows](HWND h) {
+        shows = shows || (GetWindowText(h) == TacOutputWindow::Caption && IsWindowVisible(h));
+        return true;
+    });
+    return shows;
+}
+
+TEST_F(TsPageControlTest, ARefusedChangeLeavesNoCoverBehind) {
+    TsPageControl* control = Pages(tsFlatButtons);
+    bool asked = false;
+    control->OnChanging = [&asked](TObject*, bool& allow) {
+        asked = true;
+        allow = false;
+    };
+    const TPoint b = TabCentre(*control, 1);
+    ClickAt(b.X, b.Y);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(control->ActivePageIndex(), 0);
+    EXPECT_FALSE(OutputWindowShows());
+    control->OnChanging = nullptr;
+    Advance(600);
+    ClickAt(b.X, b.Y);
+    EXPECT_EQ(control->ActivePageIndex(), 1);
+    EXPECT_FALSE(OutputWindowShows());
 }
 
 } // namespace
