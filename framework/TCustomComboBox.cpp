@@ -155,7 +155,21 @@ void TCustomComboBox::Dispatch(TMessage& m) {
         CNCommand(m);
         return;
     }
+    if (AsksOwnColours(m)) {
+        m.Result = Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+        return;
+    }
     TWinControl::Dispatch(m);
+}
+
+// The editable field and the list are parts of this control: they are painted in its colours.
+bool TCustomComboBox::AsksOwnColours(const TMessage& m) const {
+    if (m.Msg != WM_CTLCOLOREDIT && m.Msg != WM_CTLCOLORLISTBOX && m.Msg != WM_CTLCOLORSTATIC) return false;
+    if (!FHandle || !m.LParam) return false;
+    COMBOBOXINFO info;
+    SendMessage(FHandle, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    const auto asker = reinterpret_cast<HWND>(m.LParam);
+    return asker != FHandle && (asker == info.hwndItem || asker == info.hwndList);
 }
 
 void TCustomComboBox::CNCommand(TMessage& m) {

@@ -56,6 +56,7 @@ protected:
 
 private:
     void HookEdit();
+    bool AsksOwnColours(const TMessage& message) const;
     LRESULT EditMessage(const WNDPROC& below, HWND edit, UINT msg, WPARAM wParam, LPARAM lParam);
 
     std::unique_ptr<TItemStrings> FItems;

@@ -30,6 +30,7 @@ void TCustomEdit::CreateWnd() {
     TWinControl::CreateWnd();
     SendMessage(FHandle, EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
     SendMessage(FHandle, EM_SETMODIFY, FModified ? TRUE : FALSE, 0);
+    if (FPasswordChar) SendMessage(FHandle, EM_SETPASSWORDCHAR, static_cast<WPARAM>(FPasswordChar), 0);
 }
 
 void TCustomEdit::DestroyWnd() {
@@ -61,6 +62,12 @@ bool TCustomEdit::Modified() const {
 void TCustomEdit::SetModified(bool value) {
     FModified = value;
     if (FHandle) SendMessage(FHandle, EM_SETMODIFY, value ? TRUE : FALSE, 0);
+}
+
+void TCustomEdit::SetPasswordChar(char32_t value) {
+    if (FPasswordChar == value) return;
+    FPasswordChar = value;
+    if (FHandle) SendMessage(FHandle, EM_SETPASSWORDCHAR, static_cast<WPARAM>(value), 0);
 }
 
 void TCustomEdit::SetCharCase(TEditCharCase value) {

@@ -28,6 +28,10 @@ public:
     TEditCharCase CharCase() const { return FCharCase; }
     // Converts the text now and every character typed from then on.
     void SetCharCase(TEditCharCase value);
+    // 0: the text shows as it is; otherwise this character shows once per character, and the
+    // text cannot be copied or cut out of the field (single-line edits).
+    char32_t PasswordChar() const { return FPasswordChar; }
+    void SetPasswordChar(char32_t value);
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle value);
 
@@ -73,4 +77,5 @@ private:
     bool FModified = false; // kept while the window is recreated
     TEditCharCase FCharCase = ecNormal;
     TBorderStyle FBorderStyle = bsSingle;
+    char32_t FPasswordChar = 0;
 };

@@ -73,6 +73,8 @@ LRESULT EditControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case EM_LIMITTEXT: return SetLimit(wParam);
     case EM_GETLIMITTEXT: return FBuffer.Limit();
     case EM_SETREADONLY: return SetReadOnly(wParam);
+    case EM_SETPASSWORDCHAR: return SetPasswordChar(wParam);
+    case EM_GETPASSWORDCHAR: return static_cast<LRESULT>(FPasswordChar);
     case EM_SETMARGINS: return SetMargins(wParam, lParam);
     case EM_GETMARGINS: return MAKELRESULT(FLeftMargin, FRightMargin);
     case EM_GETRECT: *reinterpret_cast<TRect*>(lParam) = TextRect(); return 0;
@@ -110,21 +112,21 @@ int EditControl::VisibleLines() const {
 TPoint EditControl::PosOf(int pos) const {
     TRect r = TextRect();
     int line = FView.LineFromChar(pos);
-    return {r.Left + FView.XOf(FBuffer.Text(), line, pos) - FScrollX, r.Top + (line - FFirstLine) * FView.LineHeight()};
+    return {r.Left + FView.XOf(Shown(), line, pos) - FScrollX, r.Top + (line - FFirstLine) * FView.LineHeight()};
 }
 
 int EditControl::CharAt(TPoint p) const {
     TRect r = TextRect();
     int line = FFirstLine + (p.Y - r.Top) / FView.LineHeight() - (p.Y < r.Top ? 1 : 0);
     line = std::clamp(line, 0, FView.LineCount() - 1);
-    return FView.CharAtX(FBuffer.Text(), line, p.X - r.Left + FScrollX);
+    return FView.CharAtX(Shown(), line, p.X - r.Left + FScrollX);
 }
 
 // ---- change propagation ----
 
 void EditControl::Relayout() {
     bool wrap = Multi() && !(Style() & (WS_HSCROLL | ES_AUTOHSCROLL));
-    FView.Layout(FBuffer.Text(), CurrentFont(), wrap ? TextRect().Width() : 0);
+    FView.Layout(Shown(), CurrentFont(), wrap ? TextRect().Width() : 0);
 }
 
 void EditControl::Changed(bool textChanged) {
@@ -158,7 +160,7 @@ void EditControl::ScrollToCaret() {
         else if (line >= FFirstLine + visible) FFirstLine = line - visible + 1;
         FFirstLine = std::clamp(FFirstLine, 0, std::max(0, FView.LineCount() - 1));
     }
-    int x = FView.XOf(FBuffer.Text(), FView.LineFromChar(caret), caret);
+    int x = FView.XOf(Shown(), FView.LineFromChar(caret), caret);
     int width = std::max(1, r.Width() - 1);
     if (x < FScrollX) FScrollX = std::max(0, x - width / 4);
     else if (x > FScrollX + width) FScrollX = x - width + width / 4;
@@ -226,7 +228,7 @@ void EditControl::Paint(HDC dc) {
     int selStart = showSel ? FBuffer.SelStart() : 0, selEnd = showSel ? FBuffer.SelEnd() : 0;
     int lh = FView.LineHeight();
     for (int line = FFirstLine, y = r.Top; line < FView.LineCount() && y < client.Bottom; ++line, y += lh)
-        FView.PaintLine(dc, FBuffer.Text(), line, r.Left - FScrollX, y, selStart, selEnd, ink, clHighlightText, clHighlight);
+        FView.PaintLine(dc, Shown(), line, r.Left - FScrollX, y, selStart, selEnd, ink, clHighlightText, clHighlight);
     PaintCaret(dc, ink);
     dc->RestoreDC(saved);
     dc->SetBkMode(mode);
@@ -241,8 +243,21 @@ void EditControl::PaintCaret(HDC dc, TColor ink) {
 
 // ---- focus, caret and mouse ----
 
+std::u32string EditControl::Shown() const {
+    return FPasswordChar ? std::u32string(FBuffer.Text().size(), FPasswordChar) : FBuffer.Text();
+}
+
+LRESULT EditControl::SetPasswordChar(WPARAM ch) {
+    if (Multi()) return 0;
+    FPasswordChar = static_cast<char32_t>(ch);
+    Relayout();
+    Redraw();
+    return 0;
+}
+
 LRESULT EditControl::OnCreate(LPARAM lParam) {
     const auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
+    if (!Multi() && (GetWindowLongPtr(FHwnd, GWL_STYLE) & ES_PASSWORD)) FPasswordChar = U'*';
     if (cs) FBuffer.SetText(DecodeUtf8(cs->lpszName));
     Relayout();
     UpdateScrollBars();
@@ -355,10 +370,10 @@ bool EditControl::MoveKey(WPARAM key, bool ctrl, bool shift) {
     }
     if (lineStep != 0) {
         if (!Multi()) return true;
-        if (FDesiredX < 0) FDesiredX = FView.XOf(FBuffer.Text(), line, caret);
+        if (FDesiredX < 0) FDesiredX = FView.XOf(Shown(), line, caret);
         int target = std::clamp(line + lineStep, 0, FView.LineCount() - 1);
         if (key == VK_PRIOR || key == VK_NEXT) FFirstLine = std::clamp(FFirstLine + lineStep, 0, std::max(0, FView.LineCount() - VisibleLines()));
-        to = FView.CharAtX(FBuffer.Text(), target, FDesiredX);
+        to = FView.CharAtX(Shown(), target, FDesiredX);
         int keepX = FDesiredX;
         FBuffer.MoveCaret(to, shift);
         Changed(false);
@@ -479,15 +494,16 @@ LRESULT EditControl::OnSetFont(WPARAM font, LPARAM redraw) {
     return 0;
 }
 
+// A password never leaves the field.
 LRESULT EditControl::Cut() {
-    if (ReadOnly() || !FBuffer.HasSelection()) return 0;
+    if (ReadOnly() || FPasswordChar || !FBuffer.HasSelection()) return 0;
     Copy();
     Replace(U"", true);
     return 0;
 }
 
 LRESULT EditControl::Copy() const {
-    if (FBuffer.HasSelection()) SetClipboardText(EncodeUtf8(FBuffer.Selected()));
+    if (FBuffer.HasSelection() && !FPasswordChar) SetClipboardText(EncodeUtf8(FBuffer.Selected()));
     return 0;
 }
 

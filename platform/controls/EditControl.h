@@ -24,6 +24,9 @@ private:
     DWORD Style() const;
     bool Multi() const;
     bool ReadOnly() const;
+    // The text as it shows: with a password character, that character once per character.
+    std::u32string Shown() const;
+    LRESULT SetPasswordChar(WPARAM ch);
     TRect TextRect() const;
     int VisibleLines() const;
     HFONT CurrentFont() const;
@@ -91,4 +94,5 @@ private:
     bool FCaretOn = false;
     bool FSelecting = false;
     bool FModified = false;
+    char32_t FPasswordChar = 0; // ES_PASSWORD starts it as '*'
 };

@@ -1,15 +1,58 @@
-// The skinned tab sheet's binding and the route of its messages to it and its children.
+// The skinned tab sheet: the page control's image under it, and the route of its messages.
 #include "skin/controls/TsTabSheet.h"
 
+#include "skin/controls/TsPageControl.h"
 #include "skin/paint/ContainerCommands.h"
+#include "skin/paint/ContainerPainting.h"
+#include "skin/paint/ParentQueries.h"
+
+#include "skin/data/SkinCommands.h"
+
+#include "framework/TBitmap.h"
+#include "platform/window/Win.h"
 
 TsTabSheet::TsTabSheet(TComponent* owner)
     : TTabSheet(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode)) {
     FSkinData->ApplySkin();
 }
 
+TsPageControl* TsTabSheet::SkinnedPageControl() const {
+    auto* control = dynamic_cast<TsPageControl*>(PageControl());
+    return control && control->SkinData()->IsSkinned() ? control : nullptr;
+}
+
 void TsTabSheet::WndProc(TMessage& message) {
+    if (SkinnedPageControl() && PaintsFromPageControl(message)) return;
     RouteContainerMessage(*this, *FSkinData, message, [this](TMessage& m) { TTabSheet::WndProc(m); });
+}
+
+// The sheet shows the page control's image; its children ask the page control what lies behind.
+bool TsTabSheet::PaintsFromPageControl(TMessage& message) {
+    switch (message.Msg) {
+    case WM_PAINT: Paint(message); return true;
+    case WM_ERASEBKGND: message.Result = 1; return true;
+    case SM_SKINCMD:
+        if (SkinCmdCode(message.WParam) != scGetCacheInfo) return false;
+        CacheInfoAnswer = CacheInfoOf(*SkinnedPageControl()).Shifted(Left(), Top());
+        return true;
+    default: return false;
+    }
+}
+
+void TsTabSheet::Paint(TMessage& message) {
+    TsPageControl* control = SkinnedPageControl();
+    PAINTSTRUCT ps;
+    auto given = reinterpret_cast<HDC>(message.WParam);
+    HDC dc = given ? given : BeginPaint(Handle(), &ps);
+    const TBitmap* cache = control->SkinData()->CacheBitmap();
+    if (dc && cache && !cache->Empty()) {
+        CopyCacheExcludingChildren(*this, *control->SkinData(), {Left(), Top()}, ClientRect(), dc, false);
+        PaintGraphicChildren(dc, *this);
+    }
+    if (!given) EndPaint(Handle(), &ps);
+    // The sheet shows the page control's image, so its own stands ready for the children asking.
+    FSkinData->SetCacheInvalid(false);
+    NotifyChildrenRepainted(*this);
 }
 
 void TsTabSheet::Loaded() {

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class TsPageControl;
+
 class TsTabSheet : public TTabSheet, public TacSkinnedControl {
 public:
     static constexpr int ControlKindCode = ckTabSheet;
@@ -30,6 +32,11 @@ protected:
     void Loaded() override;
 
 private:
+    // The page control it belongs to while that one is skinned, else nullptr.
+    TsPageControl* SkinnedPageControl() const;
+    bool PaintsFromPageControl(TMessage& message);
+    void Paint(TMessage& message);
+
     std::unique_ptr<TsCommonData> FSkinData;
     std::string FTabSkin;
     std::string FButtonSkin;

@@ -6,14 +6,20 @@
 
 #include "framework/TBitmap.h"
 
-bool PaintFromCache(TacSkinnedControl& control, HDC dc) {
+TBitmap* ReadyCache(TacSkinnedControl& control) {
     TsCommonData* data = control.SkinData();
-    if (!data || !data->IsSkinned()) return false;
-    if (!dc || data->IsPaintSuspended()) return true;
+    if (!data || !data->IsSkinned() || data->IsPaintSuspended()) return nullptr;
     data->SetCacheInvalid(data->CacheInvalid() || data->UsesParentImage());
     data->SetUsesParentImage(data->DependsOnParentImage());
     if (data->CacheInvalid() && !data->UpdateLocked()) control.PrepareCache();
-    if (const TBitmap* cache = data->CacheBitmap(); cache && !cache->Empty())
-        dc->DrawBitmap(0, 0, cache->Image(), cache->Image().BoundsRect());
+    TBitmap* cache = data->CacheBitmap();
+    return cache && !cache->Empty() ? cache : nullptr;
+}
+
+bool PaintFromCache(TacSkinnedControl& control, HDC dc) {
+    TsCommonData* data = control.SkinData();
+    if (!data || !data->IsSkinned()) return false;
+    if (!dc) return true;
+    if (const TBitmap* cache = ReadyCache(control)) dc->DrawBitmap(0, 0, cache->Image(), cache->Image().BoundsRect());
     return true;
 }

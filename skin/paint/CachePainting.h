@@ -3,7 +3,13 @@
 
 #include "platform/gfx/DeviceContext.h"
 
+class TBitmap;
 class TacSkinnedControl;
+
+// The skinned control's image, rebuilt first (PrepareCache) when it is invalid or depended on the
+// parent's image, unless updates are locked; nullptr when the control is not skinned, painting
+// is suspended or there is no image.
+TBitmap* ReadyCache(TacSkinnedControl& control);
 
 // For a skinned control: nothing while painting is suspended; otherwise the image is rebuilt
 // (PrepareCache) when it is invalid or depended on the parent's image, unless updates are locked,

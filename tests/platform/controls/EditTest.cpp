@@ -277,3 +277,37 @@ TEST_F(EditTest, TheCaretBlinksOnlyWhileFocusedAndFocusIsReported) {
     EXPECT_EQ(Codes(EN_KILLFOCUS), 1);
     EXPECT_EQ(Codes(EN_SETFOCUS), 1);
 }
+
+TEST_F(EditTest, APasswordShowsOneCharacterPerCharacterAndNeverLeavesTheField) {
+    HWND secret = Edit(ES_AUTOHSCROLL | ES_PASSWORD, {10, 10, 210, 32});
+    EXPECT_EQ(SendMessage(secret, EM_GETPASSWORDCHAR, 0, 0), '*');
+    Type("пароль");
+    EXPECT_EQ(Text(secret), "пароль") << "the text itself is kept";
+    HWND stars = Edit(ES_AUTOHSCROLL, {10, 40, 210, 62}, "******");
+    HWND plain = Edit(ES_AUTOHSCROLL, {10, 70, 210, 92}, "пароль");
+    SetFocus(nullptr);
+    Pump();
+    const Bitmap screen = CaptureScreen();
+    auto same = [&screen](HWND a, HWND b) {
+        TRect ra, rb;
+        GetWindowRect(a, &ra);
+        GetWindowRect(b, &rb);
+        for (int y = 0; y < ra.Height(); ++y)
+            for (int x = 0; x < ra.Width(); ++x)
+                if (screen.Pixel(ra.Left + x, ra.Top + y) != screen.Pixel(rb.Left + x, rb.Top + y)) return false;
+        return true;
+    };
+    EXPECT_TRUE(same(secret, stars));
+    EXPECT_FALSE(same(secret, plain));
+    SetFocus(secret);
+    Pump();
+    SetClipboardText("before");
+    SendMessage(secret, EM_SETSEL, 0, -1);
+    SendMessage(secret, WM_COPY, 0, 0);
+    SendMessage(secret, WM_CUT, 0, 0);
+    EXPECT_EQ(GetClipboardText(), "before");
+    EXPECT_EQ(Text(secret), "пароль");
+    SendMessage(secret, EM_SETPASSWORDCHAR, 0, 0);
+    SendMessage(secret, WM_COPY, 0, 0);
+    EXPECT_EQ(GetClipboardText(), "пароль");
+}

@@ -1,0 +1,286 @@
+// The skinned page control: page area from its section, tabs from the tab sections with the
+// active one over the page, hot and pressed tabs, page changes shown whole, and the repaint of a
+// control that sticks out of its parent.
+#include "skin/controls/TsPageControl.h"
+#include "skin/controls/TsTabSheet.h"
+#include "tests/skin/controls/EditSkinKit.h"
+
+#include "framework/TButton.h"
+#include "platform/controls/TabControlCodes.h"
+#include "skin/data/TacOutputWindow.h"
+
+namespace {
+
+class TCountingPageControl : public TsPageControl {
+public:
+    using TsPageControl::TsPageControl;
+    void PrepareCache() override {
+        ++Prepared;
+        TsPageControl::PrepareCache();
+    }
+    int Prepared = 0;
+};
+
+class TsPageControlTest : public EditSkinTest {
+protected:
+    TCountingPageControl* Pages(TTabStyle style, bool hotTrack = false) {
+        auto* control = new TCountingPageControl(Form);
+        control->SetParent(Form);
+        control->SetStyle(style);
+        control->SetHotTrack(hotTrack);
+        control->SetBounds(10, 10, 200, 150);
+        control->SetTabWidth(60);
+        for (const char* caption : {"A", "B"}) {
+            auto* sheet = new TsTabSheet(Form);
+            sheet->SetPageControl(control);
+            sheet->SetCaption(caption);
+        }
+        control->SetActivePageIndex(0);
+        Manager->SetActive(true);
+        Pump();
+        return control;
+    }
+    // A pixel inside the tab's frame, away from its caption.
+    TColor TabPixel(const TsPageControl& control, int page, bool active) {
+        const TRect r = control.Geometry().TabRect(page, active);
+        return ClientPixel(control, r.Left + 1, r.Top + 1);
+    }
+    TPoint TabCentre(const TsPageControl& control, int page) {
+        const TRect r = control.Geometry().TabRect(page, false);
+        return At(control, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    }
+};
+
+TEST_F(TsPageControlTest, FlatButtonsAreToolButtonsTheActiveOneInItsActiveState) {
+    TsPageControl* control = Pages(tsFlatButtons);
+    EXPECT_EQ(TabPixel(*control, 0, true), EditSkin::ToolActive);
+    EXPECT_EQ(TabPixel(*control, 1, false), EditSkin::ToolNormal);
+    const TRect page = control->Geometry().PageRect();
+    EXPECT_EQ(ClientPixel(*control, 100, page.Top + 1), EditSkin::Page);
+    // The sheet shows the page control's image under it.
+    const TTabSheet* sheet = control->ActivePage();
+    EXPECT_EQ(ClientPixel(*sheet, sheet->Width() / 2, sheet->Height() / 2), EditSkin::Page);
+}
+
+TEST_F(TsPageControlTest, TheMouseOverAnInactiveTabMakesItHotOnlyWithHotTracking) {
+    TsPageControl* plain = Pages(tsFlatButtons);
+    const TPoint over = TabCentre(*plain, 1);
+    MoveTo(over.X, over.Y);
+    EXPECT_EQ(plain->HotTab(), 1);
+    EXPECT_EQ(TabPixel(*plain, 1, false), EditSkin::ToolNormal);
+    plain->SetVisible(false);
+    TsPageControl* tracking = Pages(tsFlatButtons, true);
+    MoveTo(5, 200);
+    const TPoint there = TabCentre(*tracking, 1);
+    MoveTo(there.X, there.Y);
+    EXPECT_EQ(TabPixel(*tracking, 1, false), EditSkin::ToolHot);
+    // The active tab never looks hot.
+    const TPoint active = TabCentre(*tracking, 0);
+    MoveTo(active.X, active.Y);
+    EXPECT_EQ(tracking->HotTab(), -1);
+    EXPECT_EQ(TabPixel(*tracking, 1, false), EditSkin::ToolNormal);
+    EXPECT_EQ(TabPixel(*tracking, 0, true), EditSkin::ToolActive);
+}
+
+TEST_F(TsPageControlTest, ClickingATabMakesItTheActiveOne) {
+    TsPageControl* control = Pages(tsFlatButtons);
+    const TPoint b = TabCentre(*control, 1);
+    ClickAt(b.X, b.Y);
+    EXPECT_EQ(control->ActivePageIndex(), 1);
+    EXPECT_EQ(TabPixel(*control, 1, true), EditSkin::ToolActive);
+    EXPECT_EQ(TabPixel(*control, 0, false), EditSkin::ToolNormal);
+}
+
+TEST_F(TsPageControlTest, TheActiveTabOverlapsThePageAndInactiveTabsNeverReachIt) {
+    TsPageControl* control = Pages(tsTabs);
+    const TRect page = control->Geometry().PageRect();
+    const TRect active = control->Geometry().TabRect(0, true);
+    const TRect inactive = control->Geometry().TabRect(1, false);
+    ASSERT_GT(active.Bottom, page.Top);
+    ASSERT_GT(inactive.Bottom, page.Top);
+    EXPECT_EQ(ClientPixel(*control, active.Left + 3, page.Top), EditSkin::TabActive);
+    EXPECT_EQ(ClientPixel(*control, inactive.Left + 3, page.Top), EditSkin::Page);
+    EXPECT_EQ(ClientPixel(*control, inactive.Left + 3, inactive.Top + 1), EditSkin::TabNormal);
+}
+
+TEST_F(TsPageControlTest, TabsOfTabStyleGrowWhenActiveAndShrinkWhenNot) {
+    TsPageControl* control = Pages(tsTabs);
+    TRect item;
+    SendMessage(control->Handle(), TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    const TRect inactive = control->Geometry().TabRect(1, false);
+    EXPECT_EQ(inactive, (TRect{item.Left, item.Top, item.Right - 1, item.Bottom + 4}));
+    SendMessage(control->Handle(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    const TRect active = control->Geometry().TabRect(0, true);
+    EXPECT_EQ(active, (TRect{item.Left - 2, item.Top - 2, item.Right + 2, item.Bottom + 2}));
+}
+
+TEST_F(TsPageControlTest, APageChangeShowsNoHalfPaintedState) {
+    TsPageControl* control = Pages(tsFlatButtons);
+    auto* button = new TButton(Form);
+    button->SetParent(control->Pages(1));
+    button->SetBounds(5, 5, 50, 20);
+    const TPoint b = TabCentre(*control, 1);
+    MoveTo(b.X, b.Y);
+    const Bitmap before = CaptureScreen();
+    Bitmap during;
+    // A handler that lets the queued paints run shows what the screen would show meanwhile.
+    control->OnChange = [this, &during](TObject*) {
+        Pump();
+        during = CaptureScreen();
+    };
+    ClickAt(b.X, b.Y);
+    ASSERT_EQ(control->ActivePageIndex(), 1);
+    EXPECT_TRUE(during == before);
+    EXPECT_FALSE(CaptureScreen() == before);
+    EXPECT_EQ(TabPixel(*control, 1, true), EditSkin::ToolActive);
+}
+
+TEST_F(TsPageControlTest, AControlHalfOutsideItsParentRebuildsItsImageAtEveryPaint) {
+    TCountingPageControl* inside = Pages(tsFlatButtons);
+    const int once = inside->Prepared;
+    inside->Invalidate();
+    Pump();
+    EXPECT_EQ(inside->Prepared, once);
+    inside->SetLeft(-50);
+    Pump();
+    const int moved = inside->Prepared;
+    inside->Invalidate();
+    Pump();
+    inside->Invalidate();
+    Pump();
+    EXPECT_EQ(inside->Prepared, moved + 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TsPageControlTest, AnOverflowingRowShowsSkinnedArrowsThatScrollIt) {
+    TsPageControl* control = Pages(tsTabs);
+    for (const char* caption : {"C", "D", "E"}) {
+        auto* sheet = new TsTabSheet(Form);
+        sheet->SetPageControl(control);
+        sheet->SetCaption(caption);
+    }
+    Pump();
+    ASSERT_TRUE(control->Geometry().Overflows());
+    const TRect right = control->Geometry().RightArrow();
+    ASSERT_FALSE(right.IsEmpty());
+    // The row's background around the arrow's triangle, not the platform's grey button.
+    EXPECT_EQ(ClientPixel(*control, right.Left + 1, right.Top + 1), EditSkin::Form);
+    const int d = std::max(2, std::min(right.Width(), right.Height()) / 4);
+    EXPECT_EQ(ClientPixel(*control, right.Left + right.Width() / 2 - d / 2, right.Top + right.Height() / 2),
+              ColorToRGB(clBtnText));
+    const TRect before = control->Geometry().TabRect(1, false);
+    const TPoint at = At(*control, (right.Left + right.Right) / 2, (right.Top + right.Bottom) / 2);
+    ClickAt(at.X, at.Y);
+    EXPECT_LT(control->Geometry().TabRect(1, false).Left, before.Left);
+}
+
+} // namespace
+
+namespace {
+
+class TsPageControlCloseTest : public TsPageControlTest {
+protected:
+    TsPageControl* WithCloseButtons() {
+        TsPageControl* control = Pages(tsFlatButtons);
+        control->SetShowCloseBtns(true);
+        Pump();
+        return control;
+    }
+    TPoint CloseCentre(const TsPageControl& control, int page) {
+        const TRect r = control.Tabs().CloseSquare(page, 0);
+        return At(control, r.Left + 1, r.Top + 1);
+    }
+    TColor ClosePixel(const TsPageControl& control, int page) {
+        const TRect r = control.Tabs().CloseSquare(page, 0);
+        return ClientPixel(control, r.Left + 1, r.Top + 1);
+    }
+};
+
+TEST_F(TsPageControlCloseTest, EachTabThatUsesOneShowsTheSkinsClosePicture) {
+    TsPageControl* control = WithCloseButtons();
+    const TRect tab = control->Geometry().TabRect(1, false);
+    const TRect square = control->Tabs().CloseSquare(1, 0);
+    EXPECT_EQ(square, (TRect{tab.Right - 3 - 1, tab.Top + 1, tab.Right - 1, tab.Top + 3 + 1}));
+    EXPECT_EQ(ClosePixel(*control, 1), EditSkin::CloseNormal);
+    static_cast<TsTabSheet*>(control->Pages(1))->SetUseCloseBtn(false);
+    control->SkinData()->Invalidate();
+    EXPECT_TRUE(control->Tabs().CloseSquare(1, 0).IsEmpty());
+    EXPECT_EQ(ClientPixel(*control, square.Left + 1, square.Top + 1), EditSkin::ToolNormal);
+}
+
+TEST_F(TsPageControlCloseTest, ThePressedButtonClosesItsPageOnReleaseWithoutChoosingIt) {
+    TsPageControl* control = WithCloseButtons();
+    const TPoint close = CloseCentre(*control, 1);
+    MoveTo(close.X, close.Y);
+    EXPECT_EQ(ClosePixel(*control, 1), EditSkin::CloseHot);
+    Press(close.X, close.Y, true);
+    EXPECT_EQ(ClosePixel(*control, 1), EditSkin::ClosePressed);
+    EXPECT_EQ(control->ActivePageIndex(), 0);
+    int asked = -1;
+    control->OnCloseBtnClick = [&asked](TComponent*, int tab, bool&, TacCloseAction&) { asked = tab; };
+    Press(close.X, close.Y, false);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(control->PageCount(), 1);
+    EXPECT_EQ(control->ActivePageIndex(), 0);
+}
+
+TEST_F(TsPageControlCloseTest, TheHandlerMayRefuseOrHideTheTabInstead) {
+    TsPageControl* control = WithCloseButtons();
+    control->OnCloseBtnClick = [](TComponent*, int, bool& canClose, TacCloseAction&) { canClose = false; };
+    TPoint close = CloseCentre(*control, 1);
+    ClickAt(close.X, close.Y);
+    EXPECT_EQ(control->PageCount(), 2);
+    EXPECT_TRUE(control->Pages(1)->TabVisible());
+    control->OnCloseBtnClick = [](TComponent*, int, bool&, TacCloseAction& action) { action = acaHide; };
+    Advance(600); // not a double click
+    ClickAt(close.X, close.Y);
+    EXPECT_EQ(control->PageCount(), 2);
+    EXPECT_FALSE(control->Pages(1)->TabVisible());
+    // A release away from the pressed button closes nothing.
+    control->Pages(1)->SetTabVisible(true);
+    Pump();
+    close = CloseCentre(*control, 1);
+    control->OnCloseBtnClick = nullptr;
+    Advance(600);
+    Press(close.X, close.Y, true);
+    MoveTo(close.X - 30, close.Y);
+    Press(close.X - 30, close.Y, false);
+    EXPECT_EQ(control->PageCount(), 2);
+}
+
+} // namespace
+
+namespace {
+
+bool OutputWindowShows() {
+    bool shows = false;
+    EnumWindows([&shows](HWND h) {
+        shows = shows || (GetWindowText(h) == TacOutputWindow::Caption && IsWindowVisible(h));
+        return true;
+    });
+    return shows;
+}
+
+TEST_F(TsPageControlTest, ARefusedChangeLeavesNoCoverBehind) {
+    TsPageControl* control = Pages(tsFlatButtons);
+    bool asked = false;
+    control->OnChanging = [&asked](TObject*, bool& allow) {
+        asked = true;
+        allow = false;
+    };
+    const TPoint b = TabCentre(*control, 1);
+    ClickAt(b.X, b.Y);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(control->ActivePageIndex(), 0);
+    EXPECT_FALSE(OutputWindowShows());
+    control->OnChanging = nullptr;
+    Advance(600);
+    ClickAt(b.X, b.Y);
+    EXPECT_EQ(control->ActivePageIndex(), 1);
+    EXPECT_FALSE(OutputWindowShows());
+}
+
+} // namespace
