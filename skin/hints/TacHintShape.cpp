@@ -1,0 +1,61 @@
+// Hint outlines.
+#include "skin/hints/TacHintShape.h"
+
+#include <algorithm>
+#include <cmath>
+
+TacHintShape::TacHintShape(THintShapeKind kind, const TRect& body, TPoint tip, int radius)
+    : FKind(kind), FBody(body), FTip(tip), FRadius(radius) {}
+
+void TacHintShape::Fill(DeviceContext& dc, TPoint offset, int shrink, TColor color) const {
+    const TRect body = FBody.Offset(offset.X, offset.Y).Inflate(-shrink, -shrink);
+    if (body.Width() > 0 && body.Height() > 0) {
+        switch (FKind) {
+        case hskRectangle: dc.FillRect(body, color); break;
+        case hskRoundRect: dc.RoundRect(body, 2 * FRadius, 2 * FRadius, color, clNone); break;
+        case hskEllipse:
+        case hskBalloon: dc.Ellipse(body, color, clNone); break;
+        }
+    }
+    if (FKind == hskRoundRect || FKind == hskEllipse) dc.Polygon(Pointer(offset, shrink), color, clNone);
+    if (FKind == hskBalloon)
+        for (const TRect& bubble : Bubbles(offset, shrink)) dc.Ellipse(bubble, color, clNone);
+}
+
+// A shrunk pointer keeps its direction: the tip moves toward the body's centre, the base narrows.
+std::vector<TPoint> TacHintShape::Pointer(TPoint offset, int shrink) const {
+    const int w = FBody.Width();
+    const int cx = FBody.Left + w / 2 + offset.X;
+    const int cy = (FBody.Top + FBody.Bottom) / 2 + offset.Y;
+    const int half = std::max(0, w / 8 - shrink);
+    TPoint tip{FTip.X + offset.X, FTip.Y + offset.Y};
+    const double dx = cx - tip.X, dy = cy - tip.Y;
+    const double length = std::hypot(dx, dy);
+    if (length > 0 && shrink > 0) {
+        const double step = std::min<double>(shrink, length);
+        tip.X += static_cast<int>(std::lround(dx * step / length));
+        tip.Y += static_cast<int>(std::lround(dy * step / length));
+    }
+    return {tip, {cx - half, cy}, {cx + half, cy}};
+}
+
+// Bubble k (1..5) is body/(4k) in size; the trail starts at the ellipse's edge toward the tip
+// and reaches the tip with the smallest bubble.
+std::vector<TRect> TacHintShape::Bubbles(TPoint offset, int shrink) const {
+    const double cx = (FBody.Left + FBody.Right) / 2.0, cy = (FBody.Top + FBody.Bottom) / 2.0;
+    const double rx = FBody.Width() / 2.0, ry = FBody.Height() / 2.0;
+    const double dx = FTip.X - cx, dy = FTip.Y - cy;
+    const double reach = std::hypot(dx / std::max(rx, 1.0), dy / std::max(ry, 1.0));
+    const double edge = reach > 1 ? 1 / reach : 1; // share of the way to the tip inside the ellipse
+    std::vector<TRect> bubbles;
+    for (int k = 1; k <= kBubbleCount; ++k) {
+        const int bw = FBody.Width() / (kBubbleDivisor * k) - 2 * shrink;
+        const int bh = FBody.Height() / (kBubbleDivisor * k) - 2 * shrink;
+        if (bw <= 0 || bh <= 0) continue;
+        const double along = edge + (1 - edge) * (k - 0.5) / kBubbleCount;
+        const int x = static_cast<int>(std::lround(cx + dx * along)) + offset.X;
+        const int y = static_cast<int>(std::lround(cy + dy * along)) + offset.Y;
+        bubbles.push_back({x - bw / 2, y - bh / 2, x - bw / 2 + bw, y - bh / 2 + bh});
+    }
+    return bubbles;
+}
