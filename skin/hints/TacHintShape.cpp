@@ -39,22 +39,39 @@ std::vector<TPoint> TacHintShape::Pointer(TPoint offset, int shrink) const {
     return {tip, {cx - half, cy}, {cx + half, cy}};
 }
 
-// Bubble k (1..5) is body/(4k) in size; the trail starts at the ellipse's edge toward the tip
-// and reaches the tip with the smallest bubble.
+// Bubble k (1..5) is body/(4k) in size. The trail runs from the ellipse's edge toward the tip:
+// the smallest bubble touches the tip, each bigger one lies a gap further back, and a trail too
+// long for the way is pressed together evenly.
 std::vector<TRect> TacHintShape::Bubbles(TPoint offset, int shrink) const {
+    constexpr double kGap = 2;
     const double cx = (FBody.Left + FBody.Right) / 2.0, cy = (FBody.Top + FBody.Bottom) / 2.0;
-    const double rx = FBody.Width() / 2.0, ry = FBody.Height() / 2.0;
+    const double rx = std::max(FBody.Width() / 2.0, 1.0), ry = std::max(FBody.Height() / 2.0, 1.0);
     const double dx = FTip.X - cx, dy = FTip.Y - cy;
-    const double reach = std::hypot(dx / std::max(rx, 1.0), dy / std::max(ry, 1.0));
+    const double reach = std::hypot(dx / rx, dy / ry);
     const double edge = reach > 1 ? 1 / reach : 1; // share of the way to the tip inside the ellipse
+    const double ex = cx + dx * edge, ey = cy + dy * edge;
+    const double way = std::hypot(FTip.X - ex, FTip.Y - ey);
+    const double ux = way > 0 ? (FTip.X - ex) / way : 0, uy = way > 0 ? (FTip.Y - ey) / way : 0;
+    double size[kBubbleCount + 1][2] = {};
+    double reachOf[kBubbleCount + 1] = {};
+    for (int k = 1; k <= kBubbleCount; ++k) {
+        size[k][0] = FBody.Width() / (kBubbleDivisor * k);
+        size[k][1] = FBody.Height() / (kBubbleDivisor * k);
+        reachOf[k] = std::hypot(size[k][0] / 2 * ux, size[k][1] / 2 * uy); // half its extent along the way
+    }
+    double along[kBubbleCount + 1] = {};
+    along[kBubbleCount] = way - reachOf[kBubbleCount];
+    for (int k = kBubbleCount - 1; k >= 1; --k) along[k] = along[k + 1] - reachOf[k + 1] - kGap - reachOf[k];
+    if (const double start = along[1]; start < 0) {
+        const double last = along[kBubbleCount], span = last - start;
+        for (int k = 1; k <= kBubbleCount; ++k) along[k] = span > 0 ? (along[k] - start) * last / span : 0;
+    }
     std::vector<TRect> bubbles;
     for (int k = 1; k <= kBubbleCount; ++k) {
-        const int bw = FBody.Width() / (kBubbleDivisor * k) - 2 * shrink;
-        const int bh = FBody.Height() / (kBubbleDivisor * k) - 2 * shrink;
+        const int bw = static_cast<int>(size[k][0]) - 2 * shrink, bh = static_cast<int>(size[k][1]) - 2 * shrink;
         if (bw <= 0 || bh <= 0) continue;
-        const double along = edge + (1 - edge) * (k - 0.5) / kBubbleCount;
-        const int x = static_cast<int>(std::lround(cx + dx * along)) + offset.X;
-        const int y = static_cast<int>(std::lround(cy + dy * along)) + offset.Y;
+        const int x = static_cast<int>(std::lround(ex + ux * along[k])) + offset.X;
+        const int y = static_cast<int>(std::lround(ey + uy * along[k])) + offset.Y;
         bubbles.push_back({x - bw / 2, y - bh / 2, x - bw / 2 + bw, y - bh / 2 + bh});
     }
     return bubbles;
