@@ -85,6 +85,10 @@ void Compositor::DrawWindow(Bitmap& screen, const Window* w) {
 Bitmap Compositor::Compose(const std::vector<Window*>& windows, int width, int height, TColor desktop) {
     Bitmap screen(width, height);
     screen.Fill(ColorToRGB(desktop));
+    return ComposeOver(std::move(screen), windows);
+}
+
+Bitmap Compositor::ComposeOver(Bitmap screen, const std::vector<Window*>& windows) {
     for (const Window* w : windows) {
         if (!(w->FStyle & WS_VISIBLE) || (w->FStyle & WS_MINIMIZE)) continue;
         if ((w->ClassStyle() & CS_DROPSHADOW) && !w->FShape) DrawShadow(screen, w);

@@ -16,6 +16,8 @@ public:
 
     // windows: bottom to top.
     static Bitmap Compose(const std::vector<Window*>& windows, int width, int height, TColor desktop);
+    // The same over a screen that already shows something (what lies beneath the windows).
+    static Bitmap ComposeOver(Bitmap screen, const std::vector<Window*>& windows);
 
 private:
     static void DrawShadow(Bitmap& screen, const Window* w);

@@ -28,13 +28,7 @@ constexpr unsigned kMeasureFlags = DT_CENTER | DT_NOPREFIX; // the measuring wra
 // The screen's pixels under bounds; parts off the screen stay black.
 Bitmap Cut(const Bitmap& screen, const TRect& bounds) {
     Bitmap out(bounds.Width(), bounds.Height());
-    for (int y = 0; y < bounds.Height(); ++y) {
-        const int sy = bounds.Top + y;
-        if (sy < 0 || sy >= screen.Height()) continue;
-        const int from = std::max(0, -bounds.Left), to = std::min(bounds.Width(), screen.Width() - bounds.Left);
-        if (to > from)
-            std::copy_n(screen.ScanLine(sy) + (bounds.Left + from) * 3, (to - from) * 3, out.ScanLine(y) + from * 3);
-    }
+    DeviceContext(&out).DrawBitmap(-bounds.Left, -bounds.Top, screen, screen.BoundsRect());
     return out;
 }
 } // namespace
@@ -155,17 +149,16 @@ void TsCustomHintWindow::FadeIn(std::uint8_t target) {
     }
 }
 
-bool TsCustomHintWindow::ShowOverCapture() {
+void TsCustomHintWindow::ShowOverCapture() {
     const Bitmap screen = CaptureScreen();
     if (screen.Empty()) {
         Application->MessageBox("GDI error (out of resources)", "Error", MB_OK | MB_ICONERROR);
-        return false;
+        return;
     }
     FCaptured = Cut(screen, BoundsRect());
     WorkBitmap() = FCaptured;
     FVisible = true;
     SetWindowPos(Handle(), HWND_TOPMOST, Left(), Top(), Width(), Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    return true;
 }
 
 // --- painting --------------------------------------------------------------------------------

@@ -71,7 +71,7 @@ private:
     TSize MeasureText(const std::string& text, int maxWidth) const;
     void ShowLayered();
     void FadeIn(std::uint8_t target);
-    bool ShowOverCapture();
+    void ShowOverCapture();
     void PushLayeredImage(const Bitmap* image, std::uint8_t opacity);
 
     TsHintManager* FManager;

@@ -71,6 +71,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* error) {
         return nullptr; // the destructor shuts the video down again
     }
     b->FCompositor = X11Bridge::HasCompositor(b->FAnchor);
+    if (b->FCompositor) b->FArgbVisual = X11Bridge::ArgbVisual(b->FAnchor);
     b->FNoWindowManager = X11Bridge::Active() && !X11Bridge::HasWindowManager(b->FAnchor);
     b->FWindows.SetMinimizeByHiding(b->FNoWindowManager);
     b->ReadDisplay();
@@ -202,7 +203,14 @@ void SdlBackend::KeepBareFocus(HWND shown) {
 }
 
 void SdlBackend::TopLevelChanged(HWND hwnd, TTopLevelChange change, const TTopLevelState& state) {
+    // Whatever change maps the real window (a new z-order may come before the notice of showing),
+    // the screen beneath is taken just before.
+    const SdlWindowTable::TEntry* known = FWindows.Find(hwnd);
+    const bool mapping = state.Visible && !state.Minimized && (!known || !known->Real->Mapped());
+    if (mapping && state.Layered && !FCompositor) CaptureBeneath(hwnd, state.Bounds);
+    if (!state.Visible) FBeneath.erase(hwnd); // a moved window's capture is left unused
     if (!FWindows.Update(hwnd, change, state)) {
+        FBeneath.erase(hwnd);
         FStale.erase(hwnd);
         if (FDesktopActive == hwnd) FDesktopActive = nullptr;
         return;
@@ -245,6 +253,7 @@ void SdlBackend::Present(HWND hwnd, const Bitmap& image, const Region& dirty) {
 void SdlBackend::PresentLayered(HWND hwnd, SdlWindowTable::TEntry& e, const Bitmap* image,
                                 const Region& dirty) {
     FStale.erase(hwnd);
+    if (image && PresentThroughCompositor(hwnd, *image, dirty)) return;
     TColor key = 0;
     BYTE alpha = 255;
     DWORD flags = 0;
@@ -262,11 +271,35 @@ void SdlBackend::PresentLayered(HWND hwnd, SdlWindowTable::TEntry& e, const Bitm
     }
     Bitmap pixels;
     Region solid;
-    if (!SdlLayeredImage::Compose(hwnd, pixels, solid)) return;
+    auto beneath = FBeneath.find(hwnd);
+    if (!SdlLayeredImage::Compose(hwnd, pixels, solid, beneath == FBeneath.end() ? nullptr : &beneath->second)) return;
     if (e.State.Shape) solid.Intersect(*e.State.Shape);
     e.Real->SetOpacity(1.0f);
     e.Real->SetShape(solid);
     e.Real->Present(pixels, Region(pixels.BoundsRect()));
+}
+
+void SdlBackend::CaptureBeneath(HWND hwnd, const TRect& bounds) {
+    TSdlBeneath beneath{{}, bounds};
+    if (X11Bridge::CaptureScreen(FAnchor, beneath.Pixels, &bounds))
+        FBeneath[hwnd] = std::move(beneath);
+    else
+        FBeneath.erase(hwnd);
+}
+
+bool SdlBackend::PresentThroughCompositor(HWND hwnd, const Bitmap& image, const Region& dirty) {
+    BLENDFUNCTION blend;
+    DWORD flags = 0;
+    if (!FArgbVisual || image.Format() != TPixelFormat::pf32bit || !GetLayeredWindowBlend(hwnd, &blend, &flags) ||
+        !(flags & ULW_ALPHA) || (flags & ULW_COLORKEY) || !(blend.AlphaFormat & AC_SRC_ALPHA))
+        return false;
+    if (!FWindows.Find(hwnd)->Real->Argb()) FWindows.Recreate(hwnd, FArgbVisual);
+    SdlWindowTable::TEntry& e = *FWindows.Find(hwnd);
+    if (!e.Real->Argb()) return false;
+    e.Real->SetOpacity(blend.SourceConstantAlpha / 255.0f);
+    e.Real->SetShape(e.State.Shape);
+    e.Real->Present(image, dirty);
+    return true;
 }
 
 // Layered windows we compose show the pixels below them, which just changed.
@@ -303,7 +336,7 @@ void SdlBackend::RecomposeStale() {
         SdlWindowTable::TEntry* e = FWindows.Find(h);
         if (!e || !e->Real->Mapped()) continue;
         // Only what we compose needs it: the desktop blends the others from their own pixels.
-        if (FCompositor && GetLayeredWindowAttributes(h, nullptr, nullptr, nullptr)) continue;
+        if (FCompositor && (GetLayeredWindowAttributes(h, nullptr, nullptr, nullptr) || e->Real->Argb())) continue;
         PresentLayered(h, *e, nullptr, Region());
     }
 }

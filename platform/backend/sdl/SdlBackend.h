@@ -4,11 +4,13 @@
 
 #include "platform/backend/sdl/SdlCursors.h"
 #include "platform/backend/sdl/SdlEventTranslator.h"
+#include "platform/backend/sdl/SdlLayeredImage.h"
 #include "platform/backend/sdl/SdlWindowTable.h"
 #include "platform/backend/sdl/ShellLauncher.h"
 #include "platform/window/Backend.h"
 
 #include <atomic>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -59,7 +61,13 @@ private:
     void KeepBareFocus(HWND shown);
     // image is nullptr when the window is recomposed because what lies below it changed.
     void PresentLayered(HWND hwnd, SdlWindowTable::TEntry& entry, const Bitmap* image, const Region& dirty);
+    // With a compositing manager a per-pixel image goes to a window of an alpha visual, which the
+    // desktop blends; false when that cannot be done here.
+    bool PresentThroughCompositor(HWND hwnd, const Bitmap& image, const Region& dirty);
     void MarkLayeredAbove(HWND hwnd);
+    // Keeps the screen's pixels under a layered window that is about to be shown, so that its
+    // see-through parts can be composed over what really lies there.
+    void CaptureBeneath(HWND hwnd, const TRect& bounds);
     void RecomposeStale();
     void SurfaceLost(HWND hwnd);
 
@@ -78,6 +86,7 @@ private:
     TSize FScreen{1280, 1024};
     TRect FWorkArea{0, 0, 1280, 1024};
     bool FCompositor = false;
+    unsigned long FArgbVisual = 0; // a visual with alpha, while a compositing manager runs
     bool FNoWindowManager = false; // bare X server (Xvfb, kiosks): we give the keyboard focus
     bool FCaptured = false;
     HWND FDesktopActive = nullptr;
@@ -86,4 +95,5 @@ private:
     HWND FFocusAsked = nullptr;
     std::uint64_t FFocusAskedAt = 0;
     std::set<HWND> FStale; // layered windows we compose whose pixels are out of date
+    std::map<HWND, TSdlBeneath> FBeneath; // what lay under the shown layered windows we compose
 };
