@@ -146,14 +146,6 @@ BOOL GetLayeredWindowAttributes(HWND hwnd, TColor* key, BYTE* alpha, DWORD* flag
     return TRUE;
 }
 
-BOOL GetLayeredWindowBlend(HWND hwnd, BLENDFUNCTION* blend, DWORD* flags) {
-    Window* w = Lookup(hwnd);
-    if (!w || !w->FLayered || !w->FLayered->FHasImage) return FALSE;
-    if (blend) *blend = w->FLayered->FBlend;
-    if (flags) *flags = w->FLayered->FImageFlags;
-    return TRUE;
-}
-
 BOOL UpdateLayeredWindow(HWND hwnd, HDC, const TPoint* dstPos, const TSize* size, HDC src, const TPoint* srcPos,
                          TColor key, const BLENDFUNCTION* blend, DWORD flags) {
     WindowSystem* ws = WindowSystem::Current();

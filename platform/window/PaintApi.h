@@ -47,9 +47,5 @@ BOOL GetLayeredWindowAttributes(HWND hwnd, TColor* key, BYTE* alpha, DWORD* flag
 BOOL UpdateLayeredWindow(HWND hwnd, HDC dst, const TPoint* dstPos, const TSize* size, HDC src, const TPoint* srcPos,
                          TColor key, const BLENDFUNCTION* blend, DWORD flags);
 
-// How a window's per-pixel image is blended (ULW_* flags and the blend given with it); FALSE when
-// the window has no such image.
-BOOL GetLayeredWindowBlend(HWND hwnd, BLENDFUNCTION* blend, DWORD* flags);
-
 // The screen as composed from the visible top-level windows (24-bit).
 Bitmap CaptureScreen();

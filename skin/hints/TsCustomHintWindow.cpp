@@ -19,6 +19,7 @@
 #include "platform/window/Win.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -269,16 +270,24 @@ void TsCustomHintWindow::PaintShadow(Bitmap& work) {
 void TsCustomHintWindow::PaintMaskBorder(Bitmap& body) const {
     const int w = std::min(body.Width(), FMask.Width()), h = std::min(body.Height(), FMask.Height());
     const TColor top = ColorToRGB(Kind().ColorBorderTop()), bottom = ColorToRGB(Kind().ColorBorderBottom());
-    auto outside = [this](int x, int y) {
-        const std::uint8_t* p = FMask.ScanLine(y) + x * 3;
-        return p[0] == 255 && p[1] == 255 && p[2] == 255;
+    auto bgr = [](TColor c) {
+        return std::array<std::uint8_t, 3>{static_cast<std::uint8_t>(GetBValue(c)), static_cast<std::uint8_t>(GetGValue(c)),
+                                           static_cast<std::uint8_t>(GetRValue(c))};
     };
-    for (int y = 0; y < h; ++y)
+    const std::array<std::uint8_t, 3> topBgr = bgr(top), bottomBgr = bgr(bottom);
+    auto outside = [](const std::uint8_t* p) { return p[0] == 255 && p[1] == 255 && p[2] == 255; };
+    for (int y = 0; y < h; ++y) {
+        const std::uint8_t* m = FMask.ScanLine(y);
+        const std::uint8_t* above = y > 0 ? FMask.ScanLine(y - 1) : nullptr;
+        const std::uint8_t* below = y + 1 < h ? FMask.ScanLine(y + 1) : nullptr;
+        std::uint8_t* out = body.ScanLine(y);
         for (int x = 0; x < w; ++x) {
-            if (outside(x, y)) continue;
-            if (x == 0 || y == 0 || outside(x - 1, y) || outside(x, y - 1))
-                body.SetPixel(x, y, top);
-            else if (x == w - 1 || y == h - 1 || outside(x + 1, y) || outside(x, y + 1))
-                body.SetPixel(x, y, bottom);
+            const int at = x * 3;
+            if (outside(m + at)) continue;
+            if (x == 0 || !above || outside(m + at - 3) || outside(above + at))
+                std::copy_n(topBgr.data(), 3, out + at);
+            else if (x == w - 1 || !below || outside(m + at + 3) || outside(below + at))
+                std::copy_n(bottomBgr.data(), 3, out + at);
         }
+    }
 }

@@ -71,7 +71,6 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* error) {
         return nullptr; // the destructor shuts the video down again
     }
     b->FCompositor = X11Bridge::HasCompositor(b->FAnchor);
-    if (b->FCompositor) b->FArgbVisual = X11Bridge::ArgbVisual(b->FAnchor);
     b->FNoWindowManager = X11Bridge::Active() && !X11Bridge::HasWindowManager(b->FAnchor);
     b->FWindows.SetMinimizeByHiding(b->FNoWindowManager);
     b->ReadDisplay();
@@ -253,7 +252,6 @@ void SdlBackend::Present(HWND hwnd, const Bitmap& image, const Region& dirty) {
 void SdlBackend::PresentLayered(HWND hwnd, SdlWindowTable::TEntry& e, const Bitmap* image,
                                 const Region& dirty) {
     FStale.erase(hwnd);
-    if (image && PresentThroughCompositor(hwnd, *image, dirty)) return;
     TColor key = 0;
     BYTE alpha = 255;
     DWORD flags = 0;
@@ -285,21 +283,6 @@ void SdlBackend::CaptureBeneath(HWND hwnd, const TRect& bounds) {
         FBeneath[hwnd] = std::move(beneath);
     else
         FBeneath.erase(hwnd);
-}
-
-bool SdlBackend::PresentThroughCompositor(HWND hwnd, const Bitmap& image, const Region& dirty) {
-    BLENDFUNCTION blend;
-    DWORD flags = 0;
-    if (!FArgbVisual || image.Format() != TPixelFormat::pf32bit || !GetLayeredWindowBlend(hwnd, &blend, &flags) ||
-        !(flags & ULW_ALPHA) || (flags & ULW_COLORKEY) || !(blend.AlphaFormat & AC_SRC_ALPHA))
-        return false;
-    if (!FWindows.Find(hwnd)->Real->Argb()) FWindows.Recreate(hwnd, FArgbVisual);
-    SdlWindowTable::TEntry& e = *FWindows.Find(hwnd);
-    if (!e.Real->Argb()) return false;
-    e.Real->SetOpacity(blend.SourceConstantAlpha / 255.0f);
-    e.Real->SetShape(e.State.Shape);
-    e.Real->Present(image, dirty);
-    return true;
 }
 
 // Layered windows we compose show the pixels below them, which just changed.
@@ -336,7 +319,7 @@ void SdlBackend::RecomposeStale() {
         SdlWindowTable::TEntry* e = FWindows.Find(h);
         if (!e || !e->Real->Mapped()) continue;
         // Only what we compose needs it: the desktop blends the others from their own pixels.
-        if (FCompositor && (GetLayeredWindowAttributes(h, nullptr, nullptr, nullptr) || e->Real->Argb())) continue;
+        if (FCompositor && GetLayeredWindowAttributes(h, nullptr, nullptr, nullptr)) continue;
         PresentLayered(h, *e, nullptr, Region());
     }
 }

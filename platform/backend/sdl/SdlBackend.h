@@ -61,9 +61,6 @@ private:
     void KeepBareFocus(HWND shown);
     // image is nullptr when the window is recomposed because what lies below it changed.
     void PresentLayered(HWND hwnd, SdlWindowTable::TEntry& entry, const Bitmap* image, const Region& dirty);
-    // With a compositing manager a per-pixel image goes to a window of an alpha visual, which the
-    // desktop blends; false when that cannot be done here.
-    bool PresentThroughCompositor(HWND hwnd, const Bitmap& image, const Region& dirty);
     void MarkLayeredAbove(HWND hwnd);
     // Keeps the screen's pixels under a layered window that is about to be shown, so that its
     // see-through parts can be composed over what really lies there.
@@ -86,7 +83,6 @@ private:
     TSize FScreen{1280, 1024};
     TRect FWorkArea{0, 0, 1280, 1024};
     bool FCompositor = false;
-    unsigned long FArgbVisual = 0; // a visual with alpha, while a compositing manager runs
     bool FNoWindowManager = false; // bare X server (Xvfb, kiosks): we give the keyboard focus
     bool FCaptured = false;
     HWND FDesktopActive = nullptr;

@@ -5,7 +5,6 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 namespace {
@@ -14,13 +13,6 @@ constexpr std::size_t kMaxUpdateRects = 16;
 
 Uint32 SourceFormat(const Bitmap& image) {
     return image.Format() == TPixelFormat::pf32bit ? SDL_PIXELFORMAT_BGRA32 : SDL_PIXELFORMAT_BGR24;
-}
-
-// A premultiplied 32-bit image goes to an alpha visual as it is: its bytes are that visual's.
-void CopyRaw(const Bitmap& image, SDL_Surface* surface, const TRect& r) {
-    auto* base = static_cast<std::uint8_t*>(surface->pixels);
-    for (int y = r.Top; y < r.Bottom; ++y)
-        std::copy_n(image.ScanLine(y) + r.Left * 4, r.Width() * 4, base + y * surface->pitch + r.Left * 4);
 }
 
 void CopyRect(const Bitmap& image, SDL_Surface* surface, const TRect& r) {
@@ -50,16 +42,11 @@ std::uint32_t SdlTopLevel::CreationFlags(const TTopLevelState& state, bool capti
     return flags;
 }
 
-SdlTopLevel::SdlTopLevel(const TTopLevelState& state, std::uint32_t flags, bool minimizeByHiding,
-                         unsigned long argbVisual)
+SdlTopLevel::SdlTopLevel(const TTopLevelState& state, std::uint32_t flags, bool minimizeByHiding)
     : FBounds(state.Bounds), FMinimizeByHiding(minimizeByHiding), FTopMost(state.TopMost),
       FTitle(state.Text) {
-    if (argbVisual) SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(argbVisual).c_str());
     FWindow = SDL_CreateWindow(state.Text.c_str(), state.Bounds.Left, state.Bounds.Top,
                                std::max(1, state.Bounds.Width()), std::max(1, state.Bounds.Height()), flags);
-    if (argbVisual) SDL_ResetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID);
-    SDL_Surface* surface = FWindow && argbVisual ? SDL_GetWindowSurface(FWindow) : nullptr;
-    FArgb = surface && surface->format->BytesPerPixel == 4;
 }
 
 SdlTopLevel::~SdlTopLevel() {
@@ -140,8 +127,7 @@ void SdlTopLevel::Present(const Bitmap& image, const Region& dirty) {
     std::vector<TRect> rects = area.Rects();
     if (rects.size() > kMaxUpdateRects) rects = {area.BoundingBox()};
     if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
-    const bool raw = FArgb && image.Format() == TPixelFormat::pf32bit;
-    for (const TRect& r : rects) (raw ? CopyRaw : CopyRect)(image, surface, r);
+    for (const TRect& r : rects) CopyRect(image, surface, r);
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
     std::vector<SDL_Rect> updates;
     updates.reserve(rects.size());

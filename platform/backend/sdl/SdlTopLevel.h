@@ -18,17 +18,13 @@ public:
     static std::uint32_t CreationFlags(const TTopLevelState& state, bool captioned, bool owned);
 
     // minimizeByHiding: no window manager keeps minimised windows (nor a task bar to restore them
-    // from), so minimised windows are simply taken off the screen. argbVisual (X11 only): the
-    // window gets that visual and shows 32-bit premultiplied images with their alpha.
-    SdlTopLevel(const TTopLevelState& state, std::uint32_t flags, bool minimizeByHiding = false,
-                unsigned long argbVisual = 0);
+    // from), so minimised windows are simply taken off the screen.
+    SdlTopLevel(const TTopLevelState& state, std::uint32_t flags, bool minimizeByHiding = false);
     ~SdlTopLevel();
     SdlTopLevel(const SdlTopLevel&) = delete;
     SdlTopLevel& operator=(const SdlTopLevel&) = delete;
 
     bool Valid() const { return FWindow != nullptr; }
-    // The desktop blends this window's pixels by their alpha.
-    bool Argb() const { return FArgb; }
     SDL_Window* Handle() const { return FWindow; }
     std::uint32_t Id() const;
     // Shown on the desktop: visible and not minimised.
@@ -61,5 +57,4 @@ private:
     bool FShapeApplied = false;
     float FOpacity = 1.0f;
     bool FSurfaceLost = true;
-    bool FArgb = false;
 };

@@ -37,17 +37,6 @@ bool SdlWindowTable::Update(HWND hwnd, TTopLevelChange change, const TTopLevelSt
     return true;
 }
 
-void SdlWindowTable::Recreate(HWND hwnd, unsigned long argbVisual) {
-    TEntry* e = Find(hwnd);
-    if (!e) return;
-    auto real = std::make_unique<SdlTopLevel>(e->State, FFlags(hwnd, e->State), FMinimizeByHiding, argbVisual);
-    if (!real->Valid()) return;
-    e->Real = std::move(real);
-    e->Real->Apply(e->State);
-    FStacked.erase(std::remove(FStacked.begin(), FStacked.end(), hwnd), FStacked.end());
-    Restack();
-}
-
 SdlWindowTable::TEntry* SdlWindowTable::Find(HWND hwnd) {
     auto it = FEntries.find(hwnd);
     return it == FEntries.end() ? nullptr : &it->second;

@@ -27,8 +27,6 @@ public:
 
     // Creates, updates or removes the real window; true when it exists afterwards.
     bool Update(HWND hwnd, TTopLevelChange change, const TTopLevelState& state);
-    // Makes the real window anew with an alpha visual (see SdlTopLevel), in the same state.
-    void Recreate(HWND hwnd, unsigned long argbVisual);
     TEntry* Find(HWND hwnd);
     const TEntry* Find(HWND hwnd) const;
     HWND FindById(std::uint32_t id) const;

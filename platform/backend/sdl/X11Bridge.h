@@ -26,9 +26,6 @@ public:
     static bool CaptureScreen(SDL_Window* anyWindow, Bitmap& out, const TRect* area = nullptr);
     // A compositing manager draws windows with their opacity.
     static bool HasCompositor(SDL_Window* anyWindow);
-    // The id of a 32-bit visual whose fourth byte is alpha, for windows whose pixels the
-    // compositing manager blends one by one; 0 when the screen has none.
-    static unsigned long ArgbVisual(SDL_Window* anyWindow);
     // A window manager runs (it hands out the keyboard focus; without one, we do).
     static bool HasWindowManager(SDL_Window* anyWindow);
 };
