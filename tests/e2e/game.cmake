@@ -49,3 +49,12 @@ endif()
 # no screen can show.
 add_test(NAME e2e.game_hostile_files COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/hostile_files.sh $<TARGET_FILE:tavik-sudoku>)
 set_tests_properties(e2e.game_hostile_files PROPERTIES LABELS e2e TIMEOUT 120)
+
+# The game's hint looks on the headless screen, one screenshot each (written to the build's tests
+# folder): the ellipse the game uses and every other predefinition.
+add_executable(game_hint_shots ${CMAKE_CURRENT_LIST_DIR}/GameHintShots.cpp)
+target_link_libraries(game_hint_shots PRIVATE app_lib)
+target_include_directories(game_hint_shots PRIVATE ${PROJECT_SOURCE_DIR})
+set_target_properties(game_hint_shots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
+add_test(NAME e2e.game_hint_shots COMMAND game_hint_shots ${PROJECT_BINARY_DIR}/tests)
+set_tests_properties(e2e.game_hint_shots PROPERTIES LABELS e2e TIMEOUT 120)

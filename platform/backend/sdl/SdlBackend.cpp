@@ -202,7 +202,14 @@ void SdlBackend::KeepBareFocus(HWND shown) {
 }
 
 void SdlBackend::TopLevelChanged(HWND hwnd, TTopLevelChange change, const TTopLevelState& state) {
+    // Whatever change maps the real window (a new z-order may come before the notice of showing),
+    // the screen beneath is taken just before.
+    const SdlWindowTable::TEntry* known = FWindows.Find(hwnd);
+    const bool mapping = state.Visible && !state.Minimized && (!known || !known->Real->Mapped());
+    if (mapping && state.Layered && !FCompositor) CaptureBeneath(hwnd, state.Bounds);
+    if (!state.Visible) FBeneath.erase(hwnd); // a moved window's capture is left unused
     if (!FWindows.Update(hwnd, change, state)) {
+        FBeneath.erase(hwnd);
         FStale.erase(hwnd);
         if (FDesktopActive == hwnd) FDesktopActive = nullptr;
         return;
@@ -262,11 +269,20 @@ void SdlBackend::PresentLayered(HWND hwnd, SdlWindowTable::TEntry& e, const Bitm
     }
     Bitmap pixels;
     Region solid;
-    if (!SdlLayeredImage::Compose(hwnd, pixels, solid)) return;
+    auto beneath = FBeneath.find(hwnd);
+    if (!SdlLayeredImage::Compose(hwnd, pixels, solid, beneath == FBeneath.end() ? nullptr : &beneath->second)) return;
     if (e.State.Shape) solid.Intersect(*e.State.Shape);
     e.Real->SetOpacity(1.0f);
     e.Real->SetShape(solid);
     e.Real->Present(pixels, Region(pixels.BoundsRect()));
+}
+
+void SdlBackend::CaptureBeneath(HWND hwnd, const TRect& bounds) {
+    TSdlBeneath beneath{{}, bounds};
+    if (X11Bridge::CaptureScreen(FAnchor, beneath.Pixels, &bounds))
+        FBeneath[hwnd] = std::move(beneath);
+    else
+        FBeneath.erase(hwnd);
 }
 
 // Layered windows we compose show the pixels below them, which just changed.

@@ -4,11 +4,13 @@
 
 #include "platform/backend/sdl/SdlCursors.h"
 #include "platform/backend/sdl/SdlEventTranslator.h"
+#include "platform/backend/sdl/SdlLayeredImage.h"
 #include "platform/backend/sdl/SdlWindowTable.h"
 #include "platform/system/ShellLauncher.h"
 #include "platform/window/Backend.h"
 
 #include <atomic>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -60,6 +62,9 @@ private:
     // image is nullptr when the window is recomposed because what lies below it changed.
     void PresentLayered(HWND hwnd, SdlWindowTable::TEntry& entry, const Bitmap* image, const Region& dirty);
     void MarkLayeredAbove(HWND hwnd);
+    // Keeps the screen's pixels under a layered window that is about to be shown, so that its
+    // see-through parts can be composed over what really lies there.
+    void CaptureBeneath(HWND hwnd, const TRect& bounds);
     void RecomposeStale();
     void SurfaceLost(HWND hwnd);
 
@@ -86,4 +91,5 @@ private:
     HWND FFocusAsked = nullptr;
     std::uint64_t FFocusAskedAt = 0;
     std::set<HWND> FStale; // layered windows we compose whose pixels are out of date
+    std::map<HWND, TSdlBeneath> FBeneath; // what lay under the shown layered windows we compose
 };

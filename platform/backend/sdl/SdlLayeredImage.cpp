@@ -1,26 +1,30 @@
 // Composing layered windows for the desktop.
 #include "platform/backend/sdl/SdlLayeredImage.h"
 #include "platform/window/Compositor.h"
+#include "platform/window/Window.h"
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowSystem.h"
 
 #include <algorithm>
 
 namespace {
-// The window's part of a screen-sized composition (off-screen parts stay black).
-Bitmap Cut(const Bitmap& screen, const TRect& r) {
-    Bitmap out(r.Width(), r.Height());
-    for (int y = std::max(0, -r.Top); y < r.Height() && r.Top + y < screen.Height(); ++y) {
-        const std::uint8_t* s = screen.ScanLine(r.Top + y);
-        std::uint8_t* d = out.ScanLine(y);
-        for (int x = std::max(0, -r.Left); x < r.Width() && r.Left + x < screen.Width(); ++x)
-            std::copy_n(s + (r.Left + x) * 3, 3, d + x * 3);
-    }
-    return out;
+// The window's part of the screen in one colour.
+Bitmap Plain(const TRect& r, TColor color) {
+    Bitmap area(r.Width(), r.Height());
+    area.Fill(ColorToRGB(color));
+    return area;
+}
+
+// The capture is the window's part of the screen; the layered windows below are in it already,
+// so only our opaque windows are drawn again (they may have changed since).
+Bitmap CapturedArea(const TSdlBeneath& beneath, std::vector<Window*>& bottomUp) {
+    Window* self = bottomUp.back();
+    std::erase_if(bottomUp, [self](const Window* w) { return w != self && (w->FExStyle & WS_EX_LAYERED); });
+    return beneath.Pixels;
 }
 } // namespace
 
-bool SdlLayeredImage::Compose(HWND hwnd, Bitmap& pixels, Region& solid) {
+bool SdlLayeredImage::Compose(HWND hwnd, Bitmap& pixels, Region& solid, const TSdlBeneath* beneath) {
     WindowSystem* ws = WindowSystem::Current();
     Window* self = ws ? ws->Find(hwnd) : nullptr;
     TRect r;
@@ -30,12 +34,13 @@ bool SdlLayeredImage::Compose(HWND hwnd, Bitmap& pixels, Region& solid) {
     auto at = std::find(tops.begin(), tops.end(), self);
     if (at == tops.end()) return false;
     std::vector<Window*> bottomUp(tops.rbegin(), std::make_reverse_iterator(at));
-    // Only the screen up to the window's far corner is needed.
-    int width = std::max(1, r.Right), height = std::max(1, r.Bottom);
-    pixels = Cut(Compositor::Compose(bottomUp, width, height, GetSysColor(COLOR_BACKGROUND)), r);
+    // Only the window's part of the screen is composed.
+    const bool captured = beneath && beneath->Bounds == r && beneath->Pixels.Size() == r.Size();
+    Bitmap below = captured ? CapturedArea(*beneath, bottomUp) : Plain(r, GetSysColor(COLOR_BACKGROUND));
+    pixels = Compositor::ComposeOver(std::move(below), bottomUp, r.TopLeft());
     // A pixel is see-through when the window alone leaves both black and white unchanged.
-    Bitmap overBlack = Cut(Compositor::Compose({self}, width, height, RGB(0, 0, 0)), r);
-    Bitmap overWhite = Cut(Compositor::Compose({self}, width, height, RGB(255, 255, 255)), r);
+    Bitmap overBlack = Compositor::ComposeOver(Plain(r, RGB(0, 0, 0)), {self}, r.TopLeft());
+    Bitmap overWhite = Compositor::ComposeOver(Plain(r, RGB(255, 255, 255)), {self}, r.TopLeft());
     solid = Region::FromBitmapExceptKey(overBlack, RGB(0, 0, 0));
     solid.Unite(Region::FromBitmapExceptKey(overWhite, RGB(255, 255, 255)));
     return true;

@@ -94,3 +94,28 @@ TEST_F(SdlLayeredImageTest, APauseInsideACallShowsWhatWasDrawnBeforeIt) {
     Sleep(8); // an animation's frame pause
     EXPECT_EQ(FBackend.Presents(), before + 1);
 }
+
+TEST_F(SdlLayeredImageTest, APerPixelWindowIsComposedOverTheScreenCapturedBeneathIt) {
+    HWND upper = CreateWindowEx(WS_EX_LAYERED, "Blue", "", WS_POPUP | WS_VISIBLE, 80, 70, 40, 40, nullptr, nullptr);
+    Bitmap image(40, 40, TPixelFormat::pf32bit);
+    image.Fill(RGB(0, 0, 0), 128); // black at half alpha, premultiplied
+    DeviceContext source(&image);
+    const TPoint origin{0, 0};
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    ASSERT_TRUE(UpdateLayeredWindow(upper, nullptr, nullptr, nullptr, &source, &origin, 0, &blend, ULW_ALPHA));
+    Paint();
+    TSdlBeneath beneath{Bitmap(40, 40), {80, 70, 120, 110}};
+    beneath.Pixels.Fill(RGB(0, 255, 0)); // another program's window under ours
+    Bitmap pixels;
+    Region solid;
+    ASSERT_TRUE(SdlLayeredImage::Compose(upper, pixels, solid, &beneath));
+    EXPECT_EQ(pixels.Pixel(5, 5), RGB(Compositor::Mul255(255, 127), 0, 0)) << "our window below, drawn anew";
+    EXPECT_EQ(pixels.Pixel(30, 35), RGB(0, Compositor::Mul255(255, 127), 0)) << "the captured screen";
+    EXPECT_EQ(solid, Region(TRect{0, 0, 40, 40}));
+
+    beneath.Bounds = {0, 0, 40, 40}; // captured for another place: not used
+    ASSERT_TRUE(SdlLayeredImage::Compose(upper, pixels, solid, &beneath));
+    TColor desk = ColorToRGB(GetSysColor(COLOR_BACKGROUND));
+    EXPECT_EQ(pixels.Pixel(30, 35), RGB(Compositor::Mul255(GetRValue(desk), 127), Compositor::Mul255(GetGValue(desk), 127),
+                                        Compositor::Mul255(GetBValue(desk), 127)));
+}
