@@ -12,7 +12,7 @@ TacHintShape TsBalloonHintWindow::Shape() {
 }
 
 void TsBalloonHintWindow::PaintShadow(Bitmap& work) {
-    if (!Kind().ShadowEnabled()) return;
+    if (!ShadowOn()) return;
     TacHintShadow::PaintShaped(work, Shape(), Kind().ShadowOffset(), Kind().ShadowBlur(),
                                TacHintShadow::Darkest(Kind(), 256));
 }

@@ -9,9 +9,12 @@
 #include "skin/hints/TacHintShadow.h"
 #include "skin/hints/TsHintManager.h"
 #include "skin/hints/TsHtml.h"
+#include "skin/paint/CacheInfoAnswer.h"
+#include "skin/paint/RegionFromKeyColor.h"
 
 #include "framework/TApplication.h"
 #include "framework/TCanvas.h"
+#include "framework/TScreen.h"
 #include "framework/TextBlock.h"
 
 #include "platform/controls/DialogCodes.h"
@@ -46,22 +49,41 @@ TsHintKind& TsCustomHintWindow::Kind() const {
     return *FManager->HintKind();
 }
 
+bool TsCustomHintWindow::ShadowOn() const {
+    return !FLook && Kind().ShadowEnabled();
+}
+
 int TsCustomHintWindow::ShadowShift() const {
-    return Kind().ShadowEnabled() ? Kind().ShadowOffset() : 0;
+    return ShadowOn() ? Kind().ShadowOffset() : 0;
+}
+
+int TsCustomHintWindow::Transparency() const {
+    return FLook ? FLook->Transparency() : Kind().Transparency();
 }
 
 void TsCustomHintWindow::CreateParams(TCreateParams& params) {
     THintWindow::CreateParams(params);
     params.Style = WS_POPUP;
-    params.WindowClassStyle &= ~CS_DROPSHADOW; // the hint draws its own shadow
+    params.WindowClassStyle &= ~CS_DROPSHADOW; // the kinds draw their own shadow
+}
+
+// The skin's look leaves its shadow to the platform where windows are layered.
+void TsCustomHintWindow::ChooseDropShadow() {
+    const UINT style = GetClassStyle(Handle());
+    const bool shadow = FLook && TsHintManager::LayeredWindows();
+    SetClassStyle(Handle(), shadow ? style | CS_DROPSHADOW : style & ~CS_DROPSHADOW);
 }
 
 // --- sizing ----------------------------------------------------------------------------------
 
+TFont* TsCustomHintWindow::TextFont() const {
+    return FLook && Screen ? Screen->HintFont() : Kind().Font();
+}
+
 TSize TsCustomHintWindow::MeasureText(const std::string& text, int maxWidth) const {
-    if (!FManager->HTMLMode()) return MeasureTextBlock(Kind().Font(), text, maxWidth, kMeasureFlags);
+    if (!FManager->HTMLMode()) return MeasureTextBlock(TextFont(), text, maxWidth, kMeasureFlags);
     TBitmap scratch(1, 1);
-    scratch.Canvas()->Font()->Assign(Kind().Font());
+    scratch.Canvas()->Font()->Assign(TextFont());
     TsHtml html;
     html.Prepare(&scratch, text, {0, 0, maxWidth, 0});
     const TRect used = html.Render();
@@ -69,16 +91,26 @@ TSize TsCustomHintWindow::MeasureText(const std::string& text, int maxWidth) con
 }
 
 TRect TsCustomHintWindow::CalcHintRect(int, const std::string& hint, void*) {
-    const TsHintKind& kind = Kind();
-    TSize size = MeasureText(hint, kind.MaxWidth());
+    FLook = TacHintSkinLook::Find(*FManager);
+    TSize size = MeasureText(hint, Kind().MaxWidth());
     size.cx = std::max(size.cx, MinTextWidth());
-    size.cx += (kind.MarginH() + kind.BevelWidth()) * 2;
-    size.cy += (kind.MarginV() + kind.BevelWidth()) * 2;
-    size.cx += ShadowShift();
-    size.cy += ShadowShift();
-    FExtraWidth = FExtraHeight = 0;
-    AddShapeRoom(size);
+    AddFrame(size);
     return {0, 0, size.cx, size.cy};
+}
+
+// The skin's frame and 4 pixels inside it, or the kind's margins, border, shadow and shape room.
+void TsCustomHintWindow::AddFrame(TSize& size) {
+    FExtraWidth = FExtraHeight = 0;
+    if (FLook) {
+        const TRect frame = FLook->FrameWidths();
+        size.cx += frame.Left + frame.Right + 8;
+        size.cy += frame.Top + frame.Bottom + 8;
+        return;
+    }
+    const TsHintKind& kind = Kind();
+    size.cx += (kind.MarginH() + kind.BevelWidth()) * 2 + ShadowShift();
+    size.cy += (kind.MarginV() + kind.BevelWidth()) * 2 + ShadowShift();
+    AddShapeRoom(size);
 }
 
 void TsCustomHintWindow::AddShapeRoom(TSize&) {}
@@ -97,12 +129,14 @@ void TsCustomHintWindow::ActivateHint(const TRect& rect, const std::string& hint
         TsHintManager::ForgetRecordedPos();
         return;
     }
+    FLook = TacHintSkinLook::Find(*FManager);
     SetText(hint);
     TRect desktop;
     SystemParametersInfo(SPI_GETWORKAREA, 0, &desktop, 0);
     const THintPlace place = TacHintPlacement::Place(rect.Size(), GetHintPos(), FManager->DefaultMousePos(), desktop);
     FCorner = place.Corner;
     SetBounds(place.Bounds.Left, place.Bounds.Top, place.Bounds.Width(), place.Bounds.Height());
+    ChooseDropShadow();
     WorkBitmap() = Bitmap(Width(), Height());
     FLayered = TsHintManager::LayeredWindows();
     if (FLayered)
@@ -116,13 +150,16 @@ void TsCustomHintWindow::ShowLayered() {
     HWND h = Handle();
     SetWindowPos(h, HWND_TOPMOST, Left(), Top(), Width(), Height(), SWP_NOACTIVATE);
     MakeMask();
+    // The skin's look cuts the window to its outline (the platform's drop shadow follows it).
+    const Region outline = RegionFromKeyColor(FMask, clWhite);
+    SetWindowRgn(h, FLook ? &outline : nullptr, FALSE);
     MakeBody();
     Bitmap& work = WorkBitmap();
     work.Fill(clWhite);
     PaintShadow(work);
     const Bitmap image = TacHintComposer::LayeredImage(FBody.Image(), FMask, work);
     SetWindowLongPtr(h, GWL_EXSTYLE, GetWindowLongPtr(h, GWL_EXSTYLE) | WS_EX_LAYERED);
-    const std::uint8_t opacity = HintOpacity(Kind().Transparency());
+    const std::uint8_t opacity = HintOpacity(Transparency());
     PushLayeredImage(&image, FManager->Animated() ? 0 : opacity);
     FVisible = true;
     ShowWindow(h, SW_SHOWNOACTIVATE);
@@ -188,11 +225,21 @@ void TsCustomHintWindow::Dispatch(TMessage& m) {
             m.Result = 1; // gradient, shape and shadow: never one plain colour
             return;
         }
+        if (SkinCmdCode(m.WParam) == scGetCacheInfo) {
+            AnswerCacheInfo();
+            return;
+        }
         break;
     default:
         break;
     }
     THintWindow::Dispatch(m);
+}
+
+// What lies behind a control shown in the hint is the hint's body.
+void TsCustomHintWindow::AnswerCacheInfo() const {
+    const Bitmap& body = FBody.Image();
+    CacheInfoAnswer = {&body, 0, 0, !body.Empty()};
 }
 
 TRect TsCustomHintWindow::GetBodyRect() {
@@ -218,6 +265,10 @@ int TsCustomHintWindow::ShapeLevel() const {
 }
 
 void TsCustomHintWindow::MakeMask() {
+    if (FLook) {
+        FMask = FLook->Mask({Width(), Height()}, ShapeLevel());
+        return;
+    }
     FMask = Bitmap(Width(), Height());
     FMask.Fill(clWhite);
     DeviceContext dc(&FMask);
@@ -228,6 +279,11 @@ void TsCustomHintWindow::MakeMask() {
 // The pointer lies outside the body rectangle; it takes the plain colour.
 void TsCustomHintWindow::MakeBody() {
     FBody.SetSize(Width(), Height());
+    if (FLook) {
+        FLook->PaintBody(FBody.Image());
+        PaintText(FBody.Image());
+        return;
+    }
     FBody.Image().Fill(ColorToRGB(Kind().Color()));
     PaintBackground(FBody.Image(), GetBodyRect());
     PaintText(FBody.Image());
@@ -238,24 +294,35 @@ void TsCustomHintWindow::PaintBackground(Bitmap& body, const TRect& rect) {
     TacHintBackground::Paint(Kind(), body, rect);
 }
 
-void TsCustomHintWindow::PaintText(Bitmap&) {
+TRect TsCustomHintWindow::TextRect() {
+    if (FLook) {
+        const TRect f = FLook->FrameWidths();
+        return {f.Left + 4, f.Top + 4, Width() - f.Right - 4, Height() - f.Bottom - 4};
+    }
     const TsHintKind& kind = Kind();
-    TRect r = GetBodyRect().Inflate(-(kind.MarginH() + kind.BevelWidth() + FExtraWidth / 2),
-                                    -(kind.MarginV() + kind.BevelWidth() + FExtraHeight / 2));
+    return GetBodyRect().Inflate(-(kind.MarginH() + kind.BevelWidth() + FExtraWidth / 2),
+                                 -(kind.MarginV() + kind.BevelWidth() + FExtraHeight / 2));
+}
+
+void TsCustomHintWindow::PaintText(Bitmap&) {
+    TRect r = TextRect();
     TCanvas* canvas = FBody.Canvas();
-    canvas->Font()->Assign(kind.Font());
+    canvas->Font()->Assign(TextFont());
+    if (FLook) canvas->Font()->SetColor(FLook->FontColor());
     canvas->Brush()->SetStyle(bsClear);
     if (FManager->HTMLMode()) {
         TsHtml html;
         html.Prepare(&FBody, Text(), r);
         html.Render();
-        return;
+    } else if (FLook) {
+        FLook->PaintText(*canvas, Text(), r);
+    } else {
+        HDC dc = canvas->Handle();
+        dc->SelectFont(TextFont()->Handle());
+        dc->SetTextColor(ColorToRGB(TextFont()->Color()));
+        dc->SetBkMode(TRANSPARENT);
+        DrawText(dc, Text(), &r, kTextFlags);
     }
-    HDC dc = canvas->Handle();
-    dc->SelectFont(kind.Font()->Handle());
-    dc->SetTextColor(ColorToRGB(kind.Font()->Color()));
-    dc->SetBkMode(TRANSPARENT);
-    DrawText(dc, Text(), &r, kTextFlags);
 }
 
 void TsCustomHintWindow::PaintBorder(Bitmap& body) {
@@ -263,7 +330,7 @@ void TsCustomHintWindow::PaintBorder(Bitmap& body) {
 }
 
 void TsCustomHintWindow::PaintShadow(Bitmap& work) {
-    if (!Kind().ShadowEnabled()) return;
+    if (!ShadowOn()) return;
     TacHintShadow::PaintShaped(work, Shape(), Kind().ShadowOffset(), Kind().ShadowBlur(), TacHintShadow::Darkest(Kind()));
 }
 

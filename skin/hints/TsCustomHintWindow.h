@@ -5,11 +5,14 @@
 #pragma once
 
 #include "skin/hints/TacHintShape.h"
+#include "skin/hints/TacHintSkinLook.h"
 
 #include "framework/TBitmap.h"
 #include "framework/THintWindow.h"
 
 #include "platform/gfx/Bitmap.h"
+
+#include <optional>
 
 class TsHintKind;
 class TsHintManager;
@@ -55,6 +58,10 @@ protected:
 
     TsHintKind& Kind() const;
     TsHintManager* Manager() const { return FManager; }
+    // The skin's look when the hint takes it (then there is no kind's shadow, shape or border).
+    const TacHintSkinLook* Look() const { return FLook ? &*FLook : nullptr; }
+    // The kind's shadow is drawn: enabled, and not in the skin's look.
+    bool ShadowOn() const;
     // The shadow's offset when the shadow is drawn, else 0.
     int ShadowShift() const;
     // The grey level of the inside of the mask.
@@ -68,13 +75,22 @@ protected:
     int FExtraHeight = 0;
 
 private:
+    // The platform's hint font in the skin's look, else the kind's font.
+    TFont* TextFont() const;
     TSize MeasureText(const std::string& text, int maxWidth) const;
+    void AddFrame(TSize& size);
+    int Transparency() const;
+    void AnswerCacheInfo() const;
+    void ChooseDropShadow();
+    // Where the text goes: inside the skin's frame, or the kind's margins and border.
+    TRect TextRect();
     void ShowLayered();
     void FadeIn(std::uint8_t target);
     void ShowOverCapture();
     void PushLayeredImage(const Bitmap* image, std::uint8_t opacity);
 
     TsHintManager* FManager;
+    std::optional<TacHintSkinLook> FLook;
     TBitmap FBody;
     Bitmap FMask;
     bool FLayered = false; // shown through the layered image, which the window does not paint

@@ -8,11 +8,12 @@
 
 TPoint TsSimplyHintWindow::GetHintPos() {
     const TPoint p = TsCustomHintWindow::GetHintPos();
+    if (Look()) return p;
     return {p.X, p.Y + kBelowPointer};
 }
 
 void TsSimplyHintWindow::PaintShadow(Bitmap& work) {
-    if (!Kind().ShadowEnabled()) return;
+    if (!ShadowOn()) return;
     TacHintShadow::PaintRectangle(work, Kind().ShadowOffset(), Kind().ShadowBlur(), TacHintShadow::Darkest(Kind()));
 }
 

@@ -1,0 +1,4 @@
+// Storage of the cache-info answer.
+#include "skin/paint/CacheInfoAnswer.h"
+
+TParentImageInfo CacheInfoAnswer;
