@@ -132,6 +132,14 @@ bool X11Bridge::HasCompositor(SDL_Window* anyWindow) {
     return XGetSelectionOwner(x.Dpy, selection) != None;
 }
 
+unsigned long X11Bridge::AlphaVisual(SDL_Window* anyWindow) {
+    TX11Window x;
+    if (!Lookup(anyWindow, x)) return 0;
+    XVisualInfo info;
+    if (!XMatchVisualInfo(x.Dpy, DefaultScreen(x.Dpy), 32, TrueColor, &info)) return 0;
+    return info.visualid;
+}
+
 bool X11Bridge::HasWindowManager(SDL_Window* anyWindow) {
     TX11Window x;
     if (!Lookup(anyWindow, x)) return false;

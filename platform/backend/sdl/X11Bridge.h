@@ -26,6 +26,9 @@ public:
     static bool CaptureScreen(SDL_Window* anyWindow, Bitmap& out, const TRect* area = nullptr);
     // A compositing manager draws windows with their opacity.
     static bool HasCompositor(SDL_Window* anyWindow);
+    // The id of a 32-bit true-colour visual, whose windows a compositing manager blends by their
+    // per-pixel alpha; 0 when the display has none.
+    static unsigned long AlphaVisual(SDL_Window* anyWindow);
     // A window manager runs (it hands out the keyboard focus; without one, we do).
     static bool HasWindowManager(SDL_Window* anyWindow);
 };

@@ -119,3 +119,31 @@ TEST_F(SdlLayeredImageTest, APerPixelWindowIsComposedOverTheScreenCapturedBeneat
     EXPECT_EQ(pixels.Pixel(30, 35), RGB(Compositor::Mul255(GetRValue(desk), 127), Compositor::Mul255(GetGValue(desk), 127),
                                         Compositor::Mul255(GetBValue(desk), 127)));
 }
+
+TEST_F(SdlLayeredImageTest, AFadeStepBlendsTheWindowAgainOverWhatWasKeptAndKeepsTheFullOutline) {
+    HWND upper = CreateWindowEx(WS_EX_LAYERED, "Blue", "", WS_POPUP | WS_VISIBLE, 80, 70, 40, 40, nullptr, nullptr);
+    Bitmap image(40, 40, TPixelFormat::pf32bit);
+    image.Fill(RGB(0, 0, 0), 0);                 // see-through everywhere ...
+    image.FillRect({10, 10, 30, 30}, RGB(0, 0, 200)); // ... but an opaque blue square
+    DeviceContext source(&image);
+    const TPoint origin{0, 0};
+    const BLENDFUNCTION faded{AC_SRC_OVER, 0, 0, AC_SRC_ALPHA};
+    ASSERT_TRUE(UpdateLayeredWindow(upper, nullptr, nullptr, nullptr, &source, &origin, 0, &faded, ULW_ALPHA));
+    Paint();
+    TSdlBeneath beneath{Bitmap(40, 40), {80, 70, 120, 110}};
+    beneath.Pixels.Fill(RGB(0, 255, 0));
+    SdlLayeredImage composed;
+    ASSERT_TRUE(composed.Compose(upper, &beneath));
+    EXPECT_EQ(composed.Solid(), Region(TRect{10, 10, 30, 30})) << "the outline at full strength, though at opacity 0";
+    EXPECT_EQ(composed.Pixels().Pixel(20, 20), RGB(0, 255, 0)) << "nothing of the window shows yet";
+
+    beneath.Pixels.Fill(RGB(9, 9, 9)); // kept: a fade step does not look at the screen again
+    const BLENDFUNCTION half{AC_SRC_OVER, 0, 200, AC_SRC_ALPHA};
+    ASSERT_TRUE(UpdateLayeredWindow(upper, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &half, ULW_ALPHA));
+    ASSERT_TRUE(composed.Reblend(upper));
+    EXPECT_EQ(composed.Pixels().Pixel(20, 20), RGB(0, Blend(0, 255, 200), Blend(200, 0, 200)));
+    EXPECT_EQ(composed.Pixels().Pixel(35, 35), RGB(0, 255, 0));
+
+    SetWindowPos(upper, nullptr, 60, 70, 40, 40, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_FALSE(composed.Reblend(upper)) << "moved: what was kept lay elsewhere";
+}
