@@ -4,6 +4,8 @@
 #include "app/TForm1.h"
 #include "app/TMyButton.h"
 #include "framework/TComponentDump.h"
+#include "skin/controls/TsColorSelect.h"
+#include "skin/controls/TsPanel.h"
 #include "skin/data/TsSkinManager.h"
 
 namespace {
@@ -15,6 +17,13 @@ void WriteGameState(TControl* control, TDumpRecord& record) {
         record.Set("Marks", std::int64_t{cell->Marks});
         record.Set("Opened", cell->Opened);
         record.Set("Down", cell->Down());
+        record.Set("FontColor", std::int64_t{static_cast<std::int32_t>(cell->Font()->Color())});
+    } else if (auto* swatch = dynamic_cast<TsColorSelect*>(control)) {
+        record.Set("ColorValue", std::int64_t{static_cast<std::int32_t>(swatch->ColorValue())});
+    } else if (auto* panel = dynamic_cast<TsPanel*>(control)) {
+        // Colours as the settings file stores them: signed, system colours negative.
+        record.Set("Color", std::int64_t{static_cast<std::int32_t>(panel->Color())});
+        record.Set("CustomColor", panel->SkinData()->CustomColor());
     } else if (auto* form = dynamic_cast<TForm1*>(control)) {
         record.Set("Difficulty", std::int64_t{form->Difficulty});
         record.Set("Training", form->Training);

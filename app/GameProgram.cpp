@@ -29,7 +29,7 @@ void SwitchOnAfterFirstShow(const std::string& skin) {
 
 } // namespace
 
-int RunGame(const std::string& startSkin) {
+int RunGame(const std::string& startSkin, const std::function<void()>& beforeRun) {
     TApplication application;
     application.Initialize();
     application.SetTitle(TForm1::CaptionText);
@@ -42,6 +42,7 @@ int RunGame(const std::string& startSkin) {
     application.CreateForm(AboutF);
     application.CreateForm(RecordsListF);
     if (!startSkin.empty()) SwitchOnAfterFirstShow(startSkin);
+    if (beforeRun) beforeRun();
     application.Run();
     // The windows go with the application; the next run opens the settings file afresh.
     CloseSettingsIni();

@@ -11,19 +11,23 @@
 #include "app/TRecordsListF.h"
 #include "app/TSetValueF.h"
 #include "app/TSettingsF.h"
-#include "app/logic/FitToWorkArea.h"
+#include "app/WindowGeometry.h"
 #include "app/logic/FormatGameTime.h"
 #include "app/logic/TRecordsTable.h"
+#include "framework/Consts.h"
 #include "framework/Exception.h"
+#include "framework/SysUtils.h"
 #include "framework/TApplication.h"
+#include "framework/TCheckBox.h"
 #include "framework/TLabel.h"
 #include "framework/TMainMenu.h"
 #include "framework/TScreen.h"
 #include "framework/TTimer.h"
-#include "platform/window/SystemApi.h"
 #include "puzzle/EElementCount.h"
 #include "resources/InternalSkins.h"
 #include "skin/controls/TsCheckBox.h"
+#include "skin/controls/TsColorSelect.h"
+#include "skin/controls/TsEdit.h"
 #include "skin/controls/TsLabel.h"
 #include "skin/controls/TsPanel.h"
 #include "skin/controls/TsTrackBar.h"
@@ -200,8 +204,7 @@ void TForm1::FormCreate(TObject*) {
     const int storedGap = StoredGap();
     RestoreStoredBounds();
     Panel->SetBounds(6, 26, ClientWidth() - 12, ClientHeight() - 32);
-    // A larger gap would leave cells of no size, or positions past 32 bits.
-    Sectw = std::min(storedGap, MaxBoardGap(Panel->Width(), Panel->Height()));
+    Sectw = LimitedGap(storedGap);
     PlaceTopBar();
 }
 
@@ -209,9 +212,19 @@ int TForm1::StoredGap() {
     const int gap = SettingsIni().ReadInteger("settings", "sectw", 10);
     if (gap >= 0) return gap;
     // The gap is never negative: the stored value is refused and the default used.
-    ERangeError error("Range check error");
+    ERangeError error(SRangeError);
     Application->HandleException(this, &error);
     return 10;
+}
+
+// A larger gap would leave cells of no size, or positions past 32 bits.
+int TForm1::LimitedGap(int gap) const {
+    return std::min(gap, MaxBoardGap(Panel->Width(), Panel->Height()));
+}
+
+void TForm1::SetGap(int gap) {
+    Sectw = LimitedGap(gap);
+    PanelResize(Panel);
 }
 
 void TForm1::CreateCells() {
@@ -231,7 +244,7 @@ void TForm1::CreateCells() {
 }
 
 void TForm1::RestoreStoredBounds() {
-    TIniFile& ini = SettingsIni();
+    const TIniFile& ini = SettingsIni();
     int left = Left(), top = Top(), width = Width(), height = Height();
     if (ini.ReadBool("settings", "savesize", false)) {
         width = ini.ReadInteger("global", "form_width", width);
@@ -243,8 +256,7 @@ void TForm1::RestoreStoredBounds() {
     }
     // Whatever the file holds (another screen's geometry, or nonsense), the window fits the work
     // area with its title bar in reach, and its back buffer stays the size of a screen.
-    const TSize smallest{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-    SetBoundsRect(FitToWorkArea(left, top, width, height, Screen->WorkAreaRect(), smallest));
+    PlaceOnWorkArea(*this, left, top, width, height);
 }
 
 // Against the outer width; the anchors keep these distances from the right edge afterwards.
@@ -259,24 +271,78 @@ void TForm1::PlaceTopBar() {
 }
 
 void TForm1::FormShow(TObject*) {
-    TIniFile& ini = SettingsIni();
+    const TIniFile& ini = SettingsIni();
     // Each may start a game through its change handler; the game of the last step replaces it.
     DifficultTB->SetPosition(ini.ReadInteger("global", "difficult", 5));
     TreningChb->SetChecked(ini.ReadBool("global", "trening", false));
     LoadSettings();
     SettingsF->FontCOlorCSChange(SettingsF);
+    RestoreWindowGeometry(ini, SettingsF->SaveSizeChb->Checked(), SettingsF->SavePosChb->Checked());
     StartGame(GetHiddenCount());
     PanelResize(Panel);
 }
 
-void TForm1::LoadSettings() {}
+// Each control change raises that control's handler only when the value really changes; the
+// colour buttons and the list's selection raise nothing.
+void TForm1::LoadSettings() {
+    const TIniFile& ini = SettingsIni();
+    TSettingsF& dialog = *SettingsF;
+    dialog.FillSkinList();
+    dialog.SelectSkin(ini.ReadString("settings", "skinname", sSkinManager1->SkinName()));
+    dialog.UseSkinChb->SetChecked(ini.ReadBool("settings", "useskin", false));
+    dialog.HueOffsetTb->SetPosition(ini.ReadInteger("settings", "hueoffset", 0));
+    dialog.SaturationTb->SetPosition(ini.ReadInteger("settings", "saturation", 0));
+    dialog.SectwE->SetText(std::to_string(StoredGap()));
+    dialog.ColorPanelCS->SetColorValue(static_cast<TColor>(ini.ReadInteger("settings", "colorpanel", 0)));
+    dialog.UseColorPanelChb->SetChecked(ini.ReadBool("settings", "usecolorpanel", false));
+    dialog.SaveSizeChb->SetChecked(ini.ReadBool("settings", "savesize", false));
+    dialog.SavePosChb->SetChecked(ini.ReadBool("settings", "savepos", false));
+    dialog.SaveDiffTrenChb->SetChecked(ini.ReadBool("settings", "savedifftren", false));
+    dialog.FontCOlorCS->SetColorValue(static_cast<TColor>(ini.ReadInteger("settings", "fontcolor", 0)));
+    Sectw = LimitedGap(StrToInt(dialog.SectwE->Text()));
+}
 
-void TForm1::SaveSettings() {}
+void TForm1::SaveSettings() {
+    try {
+        WriteLookSettings();
+    } catch (const std::exception& error) {
+        Application->HandleException(this, &error);
+    }
+}
 
-// Closing writes neither the geometry nor the difficulty and training switch; the file is opened
-// here all the same, as the first use may be here.
+void TForm1::WriteLookSettings() {
+    TIniFile& ini = SettingsIni();
+    const TSettingsF& dialog = *SettingsF;
+    ini.WriteBool("settings", "useskin", dialog.UseSkinChb->Checked());
+    ini.WriteString("settings", "skinname", dialog.SelectedSkin());
+    ini.WriteInteger("settings", "hueoffset", dialog.HueOffsetTb->Position());
+    ini.WriteInteger("settings", "saturation", dialog.SaturationTb->Position());
+    ini.WriteString("settings", "sectw", dialog.SectwE->Text());
+    ini.WriteBool("settings", "usecolorpanel", dialog.UseColorPanelChb->Checked());
+    ini.WriteInteger("settings", "colorpanel", static_cast<int>(dialog.ColorPanelCS->ColorValue()));
+    ini.WriteBool("settings", "savesize", dialog.SaveSizeChb->Checked());
+    ini.WriteBool("settings", "savepos", dialog.SavePosChb->Checked());
+    ini.WriteBool("settings", "savedifftren", dialog.SaveDiffTrenChb->Checked());
+    ini.WriteInteger("settings", "fontcolor", static_cast<int>(dialog.FontCOlorCS->ColorValue()));
+}
+
+// A write that fails is reported and the rest skipped; the close itself goes on.
 void TForm1::FormClose(TObject*, TCloseAction&) {
-    SettingsIni();
+    try {
+        WriteClosingState();
+    } catch (const std::exception& error) {
+        Application->HandleException(this, &error);
+    }
+}
+
+void TForm1::WriteClosingState() {
+    TIniFile& ini = SettingsIni();
+    const TSettingsF& dialog = *SettingsF;
+    if (dialog.SaveDiffTrenChb->Checked()) {
+        ini.WriteInteger("global", "difficult", DifficultTB->Position());
+        ini.WriteBool("global", "trening", TreningChb->Checked());
+    }
+    StoreWindowGeometry(ini, dialog.SaveSizeChb->Checked(), dialog.SavePosChb->Checked());
 }
 
 void TForm1::FormDestroy(TObject*) {

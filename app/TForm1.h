@@ -70,14 +70,19 @@ public:
     void AddError();
     // Lays the 81 cells out in the panel with Sectw around and between the blocks.
     void PanelResize(TObject* sender);
+    // A new gap, limited to one the panel can lay out with cells of a playable size, laid out at
+    // once.
+    void SetGap(int gap);
     // Where the chooser opens for a cell: beside it, toward the board's middle.
     int GetLeftPopup(const TMyButton& cell) const;
     int GetTopPopup(const TMyButton& cell) const;
 
-    // --- settings seams ------------------------------------------------------------------
-    // Moving the settings between the file and the settings dialog: the dialog keeps its design
-    // values and nothing is saved.
+    // --- settings ------------------------------------------------------------------------
+    // The settings dialog's controls take the file's look settings and switches; their change
+    // handlers apply what changes.
     void LoadSettings();
+    // The dialog's eleven look settings and switches into the file. A write that fails is
+    // reported and the writes after it are skipped.
     void SaveSettings();
 
     // --- handlers ------------------------------------------------------------------------
@@ -106,7 +111,11 @@ private:
     void PlaceTopBar();
     // The stored gap; a negative one is reported and the default 10 used.
     int StoredGap();
+    int LimitedGap(int gap) const;
     void RestoreStoredBounds();
+    void WriteLookSettings();
+    // FormClose's writes: difficulty and training, sizes and places, as the dialog's boxes allow.
+    void WriteClosingState();
     // The chooser's answer for a cell that is not opened.
     void AnswerCell(TMyButton& cell, std::uint8_t digit, std::uint16_t marks);
     // The information dialog of a finished or lost game; OK starts a new game.

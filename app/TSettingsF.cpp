@@ -1,11 +1,17 @@
-// The settings dialog's controls, layout and closing.
+// The settings dialog's controls, layout, live effects and closing.
 #include "app/TSettingsF.h"
 
 #include "app/DesignHelpers.h"
 #include "app/TForm1.h"
 #include "app/TSetValueF.h"
+#include "framework/Consts.h"
+#include "framework/Exception.h"
+#include "framework/SysUtils.h"
 #include "framework/TCheckBox.h"
 #include "framework/TScreen.h"
+#include "platform/controls/ComboBoxCodes.h"
+#include "platform/window/MessageApi.h"
+#include "platform/window/VirtualKeys.h"
 #include "skin/controls/TsButton.h"
 #include "skin/controls/TsCheckBox.h"
 #include "skin/controls/TsColorSelect.h"
@@ -15,6 +21,7 @@
 #include "skin/controls/TsPanel.h"
 #include "skin/controls/TsSpeedButton.h"
 #include "skin/controls/TsTrackBar.h"
+#include "skin/data/TsSkinManager.h"
 #include "skin/windows/TsSkinProvider.h"
 
 #include <cmath>
@@ -22,6 +29,8 @@
 TSettingsF* SettingsF = nullptr;
 
 namespace {
+
+constexpr const char* NoSkinText = "Скин не выбран";
 
 TsTrackBar* TrackBar(TForm* form, const std::string& name, int top, int max, int step, const std::string& hint) {
     auto* bar = PlacedControl<TsTrackBar>(form, name, 0, top);
@@ -55,8 +64,7 @@ TSettingsF::TSettingsF(TComponent* owner) : TForm(owner) {
     CreateStoreControls();
     CreateButtons();
     SetTabOrder();
-    OnCreate = [this](TObject* s) { FormCreate(s); };
-    OnKeyPress = [this](TObject* s, char32_t& key) { FormKeyPress(s, key); };
+    ConnectHandlers();
 }
 
 TSettingsF::~TSettingsF() {
@@ -96,7 +104,6 @@ void TSettingsF::CreateBoardControls() {
     SectwE->SetHeight(21);
     SectwE->SetText("10");
     ShowHintOf(SectwE, "Ширина между блоками 3х3");
-    SectwE->OnKeyPress = [this](TObject* s, char32_t& key) { SectwEKeyPress(s, key); };
 
     UseColorPanelChb = PlacedControl<TsCheckBox>(this, "UseColorPanelChb", 192, 138);
     UseColorPanelChb->SkinData()->SetSkinSection("CHECKBOX");
@@ -117,7 +124,6 @@ void TSettingsF::CreateBoardControls() {
     FontCOlorCS->SetBounds(256, 136, 23, 22);
     FontCOlorCS->SetColorValue(clBlack);
     ShowHintOf(FontCOlorCS, "Цвет шрифта (только не для скина)");
-    FontCOlorCS->OnChange = [this](TObject* s) { FontCOlorCSChange(s); };
 }
 
 void TSettingsF::CreateStoreControls() {
@@ -147,16 +153,37 @@ void TSettingsF::CreateButtons() {
     DefaultB->SetAnchors({akLeft, akBottom});
     SaveB = button("SaveB", 164, 75, "Сохранить", "Сохранить изменения и закрыть окно");
     SaveB->SetAnchors({akRight, akBottom});
-    SaveB->OnClick = [this](TObject* s) { SaveBClick(s); };
     CancelB = button("CancelB", 244, 75, "Отмена", "Закрыть окно (без сохранения настроек)");
     CancelB->SetAnchors({akRight, akBottom});
-    CancelB->OnClick = [this](TObject* s) { CancelBClick(s); };
 }
 
 void TSettingsF::SetTabOrder() {
     const TWinControl* order[] = {SkinNameCb, UseSkinChb, HueOffsetTb, SaveB, CancelB, DefaultB,
                                   SaturationTb, SectwE, UseColorPanelChb, SaveSizeChb, SavePosChb, SaveDiffTrenChb};
     for (int i = 0; i < static_cast<int>(std::size(order)); ++i) const_cast<TWinControl*>(order[i])->SetTabOrder(i);
+}
+
+void TSettingsF::ConnectHandlers() {
+    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnShow = [this](TObject* s) { FormShow(s); };
+    OnKeyDown = [this](TObject* s, WORD& key, TShiftState shift) { FormKeyDown(s, key, shift); };
+    OnKeyPress = [this](TObject* s, char32_t& key) { FormKeyPress(s, key); };
+    UseSkinChb->OnClick = [this](TObject* s) { UseSkinChbClick(s); };
+    SkinNameCb->OnChange = [this](TObject* s) { SkinNameCbChange(s); };
+    HueOffsetTb->OnChange = [this](TObject* s) { HueOffsetTbChange(s); };
+    SaturationTb->OnChange = [this](TObject* s) { SaturationTbChange(s); };
+    SectwE->OnKeyPress = [this](TObject* s, char32_t& key) { SectwEKeyPress(s, key); };
+    SectwE->OnChange = [this](TObject* s) { SectwEChange(s); };
+    UseColorPanelChb->OnClick = [this](TObject* s) { UseColorPanelChbClick(s); };
+    ColorPanelCS->OnChange = [this](TObject* s) { ColorPanelCSChange(s); };
+    FontCOlorCS->OnChange = [this](TObject* s) { FontCOlorCSChange(s); };
+    SaveB->OnClick = [this](TObject* s) { SaveBClick(s); };
+    CancelB->OnClick = [this](TObject* s) { CancelBClick(s); };
+    DefaultB->OnClick = [this](TObject* s) { DefaultBClick(s); };
+}
+
+TsSkinManager& TSettingsF::Skins() {
+    return *Form1->sSkinManager1;
 }
 
 void TSettingsF::FormCreate(TObject*) {
@@ -173,13 +200,126 @@ void TSettingsF::FormCreate(TObject*) {
     SetTop(static_cast<int>(std::floor(Screen->Height() / 2.0 - Height() / 2.0)));
 }
 
+void TSettingsF::FormShow(TObject*) {
+    FillSkinList();
+}
+
+void TSettingsF::FormKeyDown(TObject*, WORD& key, TShiftState) {
+    // The form sees the key before the list does, so the list is still open here.
+    FEscapeClosesList = key == VK_ESCAPE && SkinNameCb->DroppedDown();
+}
+
 void TSettingsF::FormKeyPress(TObject*, char32_t& key) {
-    if (key == 27) CancelB->Click();
+    if (key != 27) return;
+    if (!FEscapeClosesList) CancelB->Click();
+    FEscapeClosesList = false;
+}
+
+// --- the skin list -----------------------------------------------------------------------------
+
+void TSettingsF::FillSkinList() {
+    SkinNameCb->Clear();
+    std::string first;
+    Skins().ListSkinNames(*SkinNameCb->Items(), slAll, first);
+    const int index = ListedSkin(Skins().SkinName(), false);
+    if (index >= 0) SkinNameCb->SetItemIndex(index);
+    else SkinNameCb->SetText(NoSkinText);
+}
+
+void TSettingsF::SelectSkin(const std::string& name) {
+    const int index = ListedSkin(name, false);
+    if (index >= 0) {
+        SkinNameCb->SetItemIndex(index);
+    } else if (SkinNameCb->ItemIndex() >= 0) {
+        SkinNameCb->SetItemIndex(-1);
+        SkinNameCb->SetText("");
+    }
+}
+
+std::string TSettingsF::SelectedSkin() const {
+    const int index = SkinNameCb->ItemIndex();
+    return index >= 0 ? SkinNameCb->Items()->Strings(index) : std::string();
+}
+
+int TSettingsF::ListedSkin(const std::string& text, bool anyCase) const {
+    const TStrings& names = *SkinNameCb->Items();
+    for (int i = 0; i < names.Count(); ++i)
+        if (anyCase ? AnsiSameText(names[i], text) : names[i] == text) return i;
+    return -1;
+}
+
+// Typing leaves the list's selection where it was; the typed skin is the one in force, so it is
+// made the selection (the one that is saved), spelt as listed, and the caret stays put.
+void TSettingsF::FollowTypedSkin(int index) {
+    if (SkinNameCb->ItemIndex() == index) return;
+    if (!SkinNameCb->HandleAllocated()) {
+        SkinNameCb->SetItemIndex(index);
+        return;
+    }
+    const LRESULT caret = SendMessage(SkinNameCb->Handle(), CB_GETEDITSEL, 0, 0);
+    SkinNameCb->SetItemIndex(index);
+    SendMessage(SkinNameCb->Handle(), CB_SETEDITSEL, 0, caret);
+}
+
+// --- the live effects --------------------------------------------------------------------------
+
+void TSettingsF::UseSkinChbClick(TObject*) {
+    Skins().SetHueOffset(HueOffsetTb->Position());
+    Skins().SetSkinName(SkinNameCb->Text());
+    Skins().SetActive(UseSkinChb->Checked());
+}
+
+void TSettingsF::SkinNameCbChange(TObject*) {
+    const int index = ListedSkin(SkinNameCb->Text(), true);
+    if (index < 0) return;
+    FollowTypedSkin(index);
+    Skins().SetSkinName(SkinNameCb->Items()->Strings(index));
+    HueOffsetTb->SetPosition(Skins().HueOffset());
+    SaturationTb->SetPosition(Skins().Saturation());
+    UseSkinChb->SetChecked(true);
+}
+
+void TSettingsF::HueOffsetTbChange(TObject*) {
+    Skins().SetHueOffset(HueOffsetTb->Position());
+}
+
+void TSettingsF::SaturationTbChange(TObject*) {
+    Skins().SetSaturation(SaturationTb->Position());
 }
 
 void TSettingsF::SectwEKeyPress(TObject*, char32_t& key) {
     if ((key < U'0' || key > U'9') && key != 8) key = 0;
 }
+
+void TSettingsF::SectwEChange(TObject*) {
+    const std::string text = Trim(SectwE->Text());
+    if (text.empty()) return;
+    const int gap = StrToInt(text);
+    if (gap < 0) throw ERangeError(SRangeError);
+    Form1->SetGap(gap);
+}
+
+void TSettingsF::UseColorPanelChbClick(TObject*) {
+    const bool own = UseColorPanelChb->Checked();
+    ColorPanelCS->SetEnabled(own);
+    Form1->Panel->SetColor(own ? ColorPanelCS->ColorValue() : clBtnFace);
+    Form1->Panel->SkinData()->SetCustomColor(own);
+    if (UseSkinChb->Checked()) Skins().BroadcastRefresh();
+}
+
+void TSettingsF::ColorPanelCSChange(TObject*) {
+    Form1->Panel->SetColor(ColorPanelCS->ColorValue());
+}
+
+void TSettingsF::FontCOlorCSChange(TObject*) {
+    const TColor color = FontCOlorCS->ColorValue();
+    TWinControl* board = Form1->Panel;
+    for (int i = 0; i < board->ControlCount(); ++i) board->Controls(i)->Font()->SetColor(color);
+    for (TsButton* digit : SetValueF->DigitButtons) digit->Font()->SetColor(color);
+    for (TsSpeedButton* mark : SetValueF->MarkButtons) mark->Font()->SetColor(color);
+}
+
+// --- closing -----------------------------------------------------------------------------------
 
 void TSettingsF::SaveBClick(TObject*) {
     SetModalResult(mrOk);
@@ -189,10 +329,12 @@ void TSettingsF::CancelBClick(TObject*) {
     SetModalResult(mrCancel);
 }
 
-void TSettingsF::FontCOlorCSChange(TObject*) {
-    const TColor color = FontCOlorCS->ColorValue();
-    TWinControl* board = Form1->Panel;
-    for (int i = 0; i < board->ControlCount(); ++i) board->Controls(i)->Font()->SetColor(color);
-    for (TsButton* digit : SetValueF->DigitButtons) digit->Font()->SetColor(color);
-    for (TsSpeedButton* mark : SetValueF->MarkButtons) mark->Font()->SetColor(color);
+// Loading the file raises only the handlers of the controls it changes; the two colours are
+// applied here as well, so that a colour changed since is not left in effect behind a button
+// that shows the stored one.
+void TSettingsF::DefaultBClick(TObject*) {
+    Form1->LoadSettings();
+    UseSkinChbClick(this);
+    if (UseColorPanelChb->Checked()) ColorPanelCSChange(this);
+    FontCOlorCSChange(this);
 }

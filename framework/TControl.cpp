@@ -52,6 +52,7 @@ void TControl::SetAlignedBounds(int left, int top, int width, int height) {
 
 void TControl::ApplyBounds(int left, int top, int width, int height) {
     if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
+    const bool moved = left != FLeft || top != FTop;
     const bool resized = width != FWidth || height != FHeight;
     InvalidateControl(FVisible, false);
     FLeft = left;
@@ -60,7 +61,15 @@ void TControl::ApplyBounds(int left, int top, int width, int height) {
     FHeight = height;
     InvalidateControl(FVisible, false);
     BoundsChanged();
+    if (!dynamic_cast<TWinControl*>(this)) NotifyGraphicBounds(moved, resized);
     if (resized) Resize();
+}
+
+// A control without a window hears its own moves and sizes as a windowed one hears them from
+// the platform, so code in front of its procedure (skinning) handles both kinds alike.
+void TControl::NotifyGraphicBounds(bool moved, bool resized) {
+    if (moved) Perform(WM_MOVE, 0, MAKELPARAM(FLeft, FTop));
+    if (resized) Perform(WM_SIZE, SIZE_RESTORED, MAKELPARAM(FWidth, FHeight));
 }
 
 void TControl::SetClientSize(int width, int height) {

@@ -208,6 +208,7 @@ protected:
     // Applies new bounds to the platform (a windowed control moves its window).
     virtual void BoundsChanged() {}
     void ApplyBounds(int left, int top, int width, int height);
+    void NotifyGraphicBounds(bool moved, bool resized);
     virtual void SetParentComponent(TWinControl* parent);
     virtual void VisibleChanging() {}
     virtual void FontChanged();

@@ -1,15 +1,7 @@
 # libFuzzer targets for skin archives and skin option texts (`make fuzz`, clang only).
-# The libraries they reach are instrumented too, or the fuzzer would see no coverage inside them.
 foreach(library skin_data platform_gfx)
     target_compile_options(${library} PRIVATE -fsanitize=fuzzer-no-link,address)
 endforeach()
 foreach(format archive options)
-    set(target fuzz_skin_${format})
-    add_executable(${target} ${CMAKE_CURRENT_LIST_DIR}/skin/${format}_fuzzer.cpp)
-    target_link_libraries(${target} PRIVATE skin_data)
-    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
-    target_compile_options(${target} PRIVATE -fsanitize=fuzzer,address)
-    target_link_options(${target} PRIVATE -fsanitize=fuzzer,address)
-    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/fuzz)
-    add_dependencies(fuzzers ${target})
+    tavik_fuzzer(fuzz_skin_${format} SOURCE ${CMAKE_CURRENT_LIST_DIR}/skin/${format}_fuzzer.cpp DEPS skin_data)
 endforeach()

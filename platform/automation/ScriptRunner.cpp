@@ -21,6 +21,11 @@ bool AsInteger(const std::string& s, long long& v) {
 
 using TFilter = std::vector<std::pair<std::string, std::string>>;
 
+bool Field(const TDumpRecord& r, const char* key, long long& value) {
+    const TDumpValue* v = r.Get(key);
+    return v && AsInteger(TDumpRecord::ToText(*v), value);
+}
+
 TFilter ParseFilter(const std::string& text) {
     TFilter f;
     if (text == "*" || text == "all") return f;
@@ -190,9 +195,32 @@ bool ScriptRunner::CheckFinishedCommands() {
 
 void ScriptRunner::Click(const ScriptCall& call) {
     std::vector<std::string> a = call.Args();
-    if (a.size() != 2 && a.size() != 3) throw ScriptError("usage: click X Y [left|right|middle]");
+    const bool named = !a.empty() && a[0].find('=') != std::string::npos;
+    if (named && (a.size() == 1 || a.size() == 2)) {
+        const TPoint at = CentreOf(a[0]);
+        FDriver.Click(at.X, at.Y, a.size() == 2 ? ButtonNamed(a[1]) : TMouseButton::mbLeft);
+        return;
+    }
+    if (a.size() != 2 && a.size() != 3) throw ScriptError("usage: click X Y [left|right|middle] or click FILTER [left|right|middle]");
     TMouseButton b = a.size() == 3 ? ButtonNamed(a[2]) : TMouseButton::mbLeft;
     FDriver.Click(ScriptCall::Integer(a[0], "x"), ScriptCall::Integer(a[1], "y"), b);
+}
+
+// The one shown record the filter matches that has a place on the screen.
+TPoint ScriptRunner::CentreOf(const std::string& filterText) {
+    const TFilter f = ParseFilter(filterText);
+    std::vector<TPoint> centres;
+    for (const TDumpRecord& r : Records()) {
+        const TDumpValue* visible = r.Get("visible");
+        long long left = 0, top = 0, width = 0, height = 0;
+        if (!Matches(r, f) || (visible && TDumpRecord::ToText(*visible) != "true")) continue;
+        if (!Field(r, "left", left) || !Field(r, "top", top) || !Field(r, "width", width) || !Field(r, "height", height))
+            continue;
+        centres.push_back({static_cast<int>(left + width / 2), static_cast<int>(top + height / 2)});
+    }
+    if (centres.size() != 1)
+        throw ScriptError(std::to_string(centres.size()) + " shown records match " + filterText + " (want one)");
+    return centres.front();
 }
 
 void ScriptRunner::Key(const ScriptCall& call) {

@@ -1,6 +1,7 @@
-// Runs automation scripts line by line over a UI driver: click, move, drag, key, type, wait,
-// shot, dump, expect and quit, plus the commands the program adds; "#" starts a comment. The first
-// bad line or failing expect stops the run with an error naming its line.
+// Runs automation scripts line by line over a UI driver: click (at X Y, or at the centre of the
+// one shown dump record a filter matches), move, drag, key, type, wait, shot, dump, expect and
+// quit, plus the commands the program adds; "#" starts a comment. The first bad line or failing
+// expect stops the run with an error naming its line.
 #pragma once
 
 #include "platform/automation/DumpRecord.h"
@@ -49,6 +50,7 @@ private:
     bool CheckFinishedCommands();
     void RunOnUi(const TCommand& command, const ScriptCall& call, int line);
     void Click(const ScriptCall& call);
+    TPoint CentreOf(const std::string& filterText);
     void Key(const ScriptCall& call);
     void Wait(const ScriptCall& call);
     void Shot(const std::string& path);

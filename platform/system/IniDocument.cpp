@@ -69,7 +69,9 @@ IniDocument::IniDocument(std::string_view text) {
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        // Every carriage return before a break belongs to it: one left on the last line of a
+        // line-feed file would come back as "\r\n" and make the written file a CRLF one.
+        while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         FLines.emplace_back(line);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }

@@ -16,13 +16,21 @@ constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
 
 IniFile::IniFile(std::string fileName) : FFileName(std::move(fileName)) {}
 
+IniFile::TContent IniFile::Decode(std::string_view bytes) {
+    if (bytes.starts_with(Utf8Mark)) return TContent{IniDocument(bytes.substr(Utf8Mark.size())), true};
+    return TContent{IniDocument(Cp1251ToUtf8(bytes)), false};
+}
+
+std::string IniFile::Encode(const TContent& content) {
+    const std::string text = content.Document.Text();
+    return content.Utf8 ? std::string(Utf8Mark) + text : Utf8ToCp1251(text);
+}
+
 std::optional<IniFile::TContent> IniFile::Load(std::string& error) const {
     if (!FileExists(FFileName)) return TContent{};
     std::string bytes;
     if (!ReadWholeFile(FFileName, MaxFileSize, bytes, error)) return std::nullopt;
-    if (std::string_view(bytes).starts_with(Utf8Mark))
-        return TContent{IniDocument(std::string_view(bytes).substr(Utf8Mark.size())), true};
-    return TContent{IniDocument(Cp1251ToUtf8(bytes)), false};
+    return Decode(bytes);
 }
 
 IniDocument IniFile::LoadForReading() const {
@@ -32,10 +40,8 @@ IniDocument IniFile::LoadForReading() const {
 }
 
 bool IniFile::Store(const TContent& content) {
-    const std::string text = content.Document.Text();
-    const std::string bytes = content.Utf8 ? std::string(Utf8Mark) + text : Utf8ToCp1251(text);
     std::string error;
-    return WriteFileAtomically(FFileName, bytes, error) || Fail(error);
+    return WriteFileAtomically(FFileName, Encode(content), error) || Fail(error);
 }
 
 bool IniFile::Fail(std::string reason) {

@@ -46,12 +46,15 @@ public:
 
     const std::string& LastError() const { return FLastError; }
 
-private:
+    // A file's bytes as a document and back: Windows-1251, or UTF-8 after a byte order mark.
     struct TContent {
         IniDocument Document;
         bool Utf8 = false;
     };
+    static TContent Decode(std::string_view bytes);
+    static std::string Encode(const TContent& content);
 
+private:
     std::optional<TContent> Load(std::string& error) const;
     IniDocument LoadForReading() const;
     bool Store(const TContent& content);

@@ -78,6 +78,7 @@ constexpr unsigned WM_MENUSELECT = 0x011F;
 constexpr unsigned WM_MENUCHAR = 0x0120;
 constexpr unsigned WM_ENTERIDLE = 0x0121;
 constexpr unsigned WM_UNINITMENUPOPUP = 0x0125;
+constexpr unsigned WM_UPDATEUISTATE = 0x0128;
 constexpr unsigned WM_CTLCOLORMSGBOX = 0x0132;
 constexpr unsigned WM_CTLCOLOREDIT = 0x0133;
 constexpr unsigned WM_CTLCOLORLISTBOX = 0x0134;

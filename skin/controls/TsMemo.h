@@ -3,23 +3,35 @@
 #pragma once
 
 #include "framework/TMemo.h"
-#include "skin/controls/SkinControlTypes.h"
-#include "skin/controls/TsCommonData.h"
+#include "skin/controls/TsBoundLabel.h"
+#include "skin/paint/ControlKinds.h"
+#include "skin/paint/SkinControlTypes.h"
+#include "skin/paint/TacSkinnedControl.h"
+#include "skin/paint/TsCommonData.h"
 
 #include <memory>
 
-class TsMemo : public TMemo {
+class TsMemo : public TMemo, public TacSkinnedControl {
 public:
-    static constexpr int ControlKindCode = 7;
+    static constexpr int ControlKindCode = ckMemo;
 
     explicit TsMemo(TComponent* owner);
     std::string ClassName() const override { return "TsMemo"; }
 
-    TsCommonData* SkinData() const { return FSkinData.get(); }
+    TsCommonData* SkinData() const override { return FSkinData.get(); }
+    TsDisabledKind SkinDisabledKind() const override { return FDisabledKind; }
     TsDisabledKind DisabledKind() const { return FDisabledKind; }
+    // The caption label kept beside the control; inactive unless switched on.
+    TsBoundLabel* BoundLabel() const { return FBoundLabel.get(); }
     void SetDisabledKind(TsDisabledKind value) { FDisabledKind = value; }
+
+protected:
+    // Skin commands and the binding's platform messages go through the binding.
+    void WndProc(TMessage& message) override;
+    void Loaded() override;
 
 private:
     std::unique_ptr<TsCommonData> FSkinData;
+    std::unique_ptr<TsBoundLabel> FBoundLabel;
     TsDisabledKind FDisabledKind = DefaultDisabledKind;
 };

@@ -1,17 +1,21 @@
-// A page of the skinned page control: the framework's tab sheet with its skin properties.
+// A page of the skinned page control: the framework's tab sheet with its skin binding.
 #pragma once
 
 #include "framework/TTabSheet.h"
-#include "skin/controls/TsCommonData.h"
+#include "skin/paint/ControlKinds.h"
+#include "skin/paint/TacSkinnedControl.h"
+#include "skin/paint/TsCommonData.h"
 
 #include <memory>
 
-class TsTabSheet : public TTabSheet {
+class TsTabSheet : public TTabSheet, public TacSkinnedControl {
 public:
+    static constexpr int ControlKindCode = ckTabSheet;
+
     explicit TsTabSheet(TComponent* owner);
     std::string ClassName() const override { return "TsTabSheet"; }
 
-    TsCommonData* SkinData() const { return FSkinData.get(); }
+    TsCommonData* SkinData() const override { return FSkinData.get(); }
     // The section of this sheet's tab, overriding the page control's default.
     const std::string& TabSkin() const { return FTabSkin; }
     void SetTabSkin(const std::string& section) { FTabSkin = section; }
@@ -19,6 +23,11 @@ public:
     void SetButtonSkin(const std::string& section) { FButtonSkin = section; }
     bool UseCloseBtn() const { return FUseCloseBtn; }
     void SetUseCloseBtn(bool value) { FUseCloseBtn = value; }
+
+protected:
+    // Skin commands and the binding's platform messages go through the binding.
+    void WndProc(TMessage& message) override;
+    void Loaded() override;
 
 private:
     std::unique_ptr<TsCommonData> FSkinData;

@@ -1,27 +1,35 @@
-// The skinned track bar (difficulty, hue, saturation): the framework's track bar plus its stored
-// skin properties; it draws in the plain look.
+// The skinned track bar (difficulty, hue, saturation): the framework's track bar plus its skin
+// binding; it draws in the plain look.
 #pragma once
 
 #include "framework/TTrackBar.h"
-#include "skin/controls/SkinControlTypes.h"
-#include "skin/controls/TsCommonData.h"
+#include "skin/paint/ControlKinds.h"
+#include "skin/paint/SkinControlTypes.h"
+#include "skin/paint/TacSkinnedControl.h"
+#include "skin/paint/TsCommonData.h"
 
 #include <memory>
 
-class TsTrackBar : public TTrackBar {
+class TsTrackBar : public TTrackBar, public TacSkinnedControl {
 public:
-    static constexpr int ControlKindCode = 165;
+    static constexpr int ControlKindCode = ckTrackBar;
 
     explicit TsTrackBar(TComponent* owner);
     std::string ClassName() const override { return "TsTrackBar"; }
 
-    TsCommonData* SkinData() const { return FSkinData.get(); }
+    TsCommonData* SkinData() const override { return FSkinData.get(); }
+    TsDisabledKind SkinDisabledKind() const override { return FDisabledKind; }
     TsDisabledKind DisabledKind() const { return FDisabledKind; }
     void SetDisabledKind(TsDisabledKind value) { FDisabledKind = value; }
     TacAnimatEvents AnimatEvents() const { return FAnimatEvents; }
     void SetAnimatEvents(TacAnimatEvents value) { FAnimatEvents = value; }
     bool ShowFocus() const { return FShowFocus; }
     void SetShowFocus(bool value) { FShowFocus = value; }
+
+protected:
+    // Skin commands and the binding's platform messages go through the binding.
+    void WndProc(TMessage& message) override;
+    void Loaded() override;
 
 private:
     std::unique_ptr<TsCommonData> FSkinData;

@@ -46,13 +46,13 @@ LRESULT SendSkinCommand(HWND window, std::uint16_t code, LPARAM lParam) {
     return SendMessage(window, SM_SKINCMD, MakeSkinCmdWParam(code), lParam);
 }
 
-LRESULT SkinCommandToControl(TControl* control, std::uint16_t code, LPARAM lParam) {
+LRESULT SkinCommandToControl(TControl* control, std::uint16_t code, LPARAM lParam, std::uint16_t argument) {
     if (!control) return 0;
     if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
         if (BeingDestroyed(windowed) || !windowed->HandleAllocated()) return 0;
-        return SendSkinCommand(windowed->Handle(), code, lParam);
+        return SendMessage(windowed->Handle(), SM_SKINCMD, MakeSkinCmdWParam(code, argument), lParam);
     }
-    return DirectCall(control, MakeSkinCommand(code, lParam));
+    return DirectCall(control, MakeSkinCommand(code, lParam, argument));
 }
 
 bool IsSkinnedControl(TControl* control) {

@@ -16,7 +16,7 @@ TMessage MakeSkinCommand(std::uint16_t code, LPARAM lParam = 0, std::uint16_t ar
 LRESULT SendSkinCommand(HWND window, std::uint16_t code, LPARAM lParam);
 // A windowed control gets the command by its window (nothing, and 0, while it is being destroyed
 // or has no window); a graphic control by a direct call, which may answer in the record.
-LRESULT SkinCommandToControl(TControl* control, std::uint16_t code, LPARAM lParam);
+LRESULT SkinCommandToControl(TControl* control, std::uint16_t code, LPARAM lParam, std::uint16_t argument = 0);
 // The is-skinned question: a direct call first (a graphic control answers in the record), then,
 // when the control has a window, a send whose result must be 1.
 bool IsSkinnedControl(TControl* control);

@@ -41,6 +41,13 @@ bool SameTextAscii(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::size_t TCaseBlindHash::operator()(std::string_view text) const {
+    // FNV-1a over the upper-cased bytes.
+    std::size_t hash = 14695981039346656037ull;
+    for (char c : text) hash = (hash ^ static_cast<unsigned char>(UpperAscii(c))) * 1099511628211ull;
+    return hash;
+}
+
 std::string_view TrimBlanks(std::string_view text) {
     auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);

@@ -10,6 +10,15 @@
 std::string UpperCaseAscii(std::string_view text);
 bool SameTextAscii(std::string_view a, std::string_view b);
 
+// Hashing and equality with ASCII letter case ignored, for maps keyed by names as they are
+// stored, so that no upper-cased copy is made per name.
+struct TCaseBlindHash {
+    std::size_t operator()(std::string_view text) const;
+};
+struct TCaseBlindEqual {
+    bool operator()(std::string_view a, std::string_view b) const { return SameTextAscii(a, b); }
+};
+
 // Removes leading and trailing control characters and blanks (every byte up to ' ').
 std::string_view TrimBlanks(std::string_view text);
 

@@ -2,6 +2,7 @@
 // a layer above it.
 #pragma once
 
+class TCustomForm;
 class TsSkinManager;
 
 // A form's skinning component answers the get-provider request with itself (as a TComponent);
@@ -13,4 +14,6 @@ public:
     virtual TsSkinManager* FormSkinManager() const = 0;
     // The window region must be built again before the form is painted next.
     virtual void SetRegionChanged(bool changed) = 0;
+    // The form the component skins, nullptr when it is attached to none.
+    virtual TCustomForm* SkinnedForm() const = 0;
 };

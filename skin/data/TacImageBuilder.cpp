@@ -52,8 +52,11 @@ void TacImageBuilder::AddValue(const std::string& section, const std::string& ke
     if (image.Form == ifNone) return;
     if (!image.Error.empty()) return Problem(section, key, "\"" + value + "\" makes no image: " + image.Error);
     if (commonSections && image.Form == ifLegacy && FModel.MasterBitmap.Empty()) return;
+    if (!image.Flaw.empty()) Problem(section, key, "\"" + value + "\": " + image.Flaw);
     if (image.UsesMaster() && !FitsMaster(image.Mask)) {
-        return Problem(section, key, "\"" + value + "\" lies outside the master bitmap");
+        Problem(section, key,
+                "\"" + value + "\" reaches past the " + std::to_string(FModel.MasterBitmap.Width()) + " x " +
+                    std::to_string(FModel.MasterBitmap.Height()) + " master bitmap");
     }
     if ((image.Form == ifSeparate || image.Form == ifPlainFile) && !LoadOwnBitmap(image, images)) return;
     image.Mask.Manager = &FModel;

@@ -17,7 +17,8 @@ public:
     // is missing or unreadable).
     void LoadMaster(const TacSkinOptions& options, const TacSkinImageSource& images);
     // One entry per accepted image value, sections and keys in file order. Common sections skip
-    // GLOBALINFO and take the "#" form only when there is a master bitmap.
+    // GLOBALINFO and take the "#" form only when there is a master bitmap. A rectangle that is
+    // empty, inverted or reaches past the master bitmap is reported but still makes its entry.
     void AddImages(const TacSkinOptions& options, const TacSkinImageSource& images, bool commonSections = false);
 
 private:

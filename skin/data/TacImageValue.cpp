@@ -23,10 +23,15 @@ bool WordNumber(const std::vector<std::string_view>& words, std::size_t index, i
     return false;
 }
 
+// Such a rectangle shows nothing, but the entry stands: a lookup of its key finds it rather than
+// falling through to a parent's image.
 void CheckRect(TacImageValue& image) {
     const TRect& r = image.Mask.R;
-    if (image.Error.empty() && (r.Left < 0 || r.Top < 0 || r.Right <= r.Left || r.Bottom <= r.Top)) {
-        image.Error = "the rectangle is empty or inverted";
+    if (!image.Error.empty()) return;
+    if (r.Right <= r.Left || r.Bottom <= r.Top) {
+        image.Flaw = "the rectangle is empty or inverted";
+    } else if (r.Left < 0 || r.Top < 0) {
+        image.Flaw = "the rectangle starts left of or above the master bitmap";
     }
 }
 

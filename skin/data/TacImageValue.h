@@ -22,6 +22,7 @@ struct TacImageValue {
     std::string FileName;    // the bitmap to load for the file forms
     bool ExplicitWidths = false; // the "!" form gave WL, WT, WR, WB
     std::string Error;       // why a value of an image form makes no entry; empty when it is sound
+    std::string Flaw;        // what is wrong with a value that makes an entry all the same
 
     bool Usable() const { return Form != ifNone && Error.empty(); }
     bool UsesMaster() const { return Form == ifBorders || Form == ifGlyph || Form == ifTexture || Form == ifLegacy; }

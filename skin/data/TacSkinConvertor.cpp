@@ -4,12 +4,11 @@
 #include "skin/data/SkinFiles.h"
 #include "skin/data/SkinText.h"
 #include "skin/data/SkinWarning.h"
-
-#include <zlib.h>
+#include "skin/data/TacZlibInflater.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
+#include <new>
 #include <utility>
 
 namespace {
@@ -17,7 +16,6 @@ namespace {
 // Deflate cannot expand data more than about 1032 times; a member claiming more than that for the
 // bytes left in the archive is forged, and is refused before anything is allocated.
 constexpr std::uint64_t MaxInflateRatio = 1032;
-constexpr std::size_t InflateChunk = 65536;
 
 class ByteCursor {
 public:
@@ -49,41 +47,27 @@ private:
     std::size_t FPos = 0;
 };
 
-// Inflates the zlib stream at the start of input into exactly size bytes. consumed is the
-// stream's length, Adler-32 trailer included. Returns an error text, empty on success.
-std::string InflateMember(std::span<const std::uint8_t> input, std::size_t size, std::vector<std::uint8_t>& out,
-                          std::size_t& consumed) {
-    z_stream z{};
-    if (inflateInit(&z) != Z_OK) return "the inflater could not start";
-    z.next_in = const_cast<Bytef*>(input.data());
-    z.avail_in = static_cast<uInt>(std::min<std::size_t>(input.size(), UINT_MAX));
-    // One byte beyond the stated size is room to notice a stream that inflates past it.
-    const std::size_t limit = size + 1;
-    out.resize(std::min(limit, InflateChunk));
-    std::size_t produced = 0;
-    std::string error;
-    for (;;) {
-        z.next_out = out.data() + produced;
-        z.avail_out = static_cast<uInt>(out.size() - produced);
-        int status = inflate(&z, Z_NO_FLUSH);
-        produced = out.size() - z.avail_out;
-        if (produced > size) { error = "inflates past its stated size"; break; }
-        if (status == Z_STREAM_END) {
-            if (produced != size) error = "inflates to fewer bytes than its stated size";
-            break;
-        }
-        if (status != Z_OK && status != Z_BUF_ERROR) { error = "holds a broken zlib stream"; break; }
-        if (z.avail_out == 0) {
-            out.resize(std::min(limit, out.size() * 2));
-        } else if (z.avail_in == 0 || status == Z_BUF_ERROR) {
-            error = "is cut short";
-            break;
-        }
+struct TMemberHeader {
+    std::string Name;
+    std::int32_t Size = 0;
+};
+
+// Name length, name and stated size; an error text, empty when they are there and plausible.
+std::string ReadMemberHeader(ByteCursor& cursor, int index, TMemberHeader& header) {
+    std::int32_t nameLength = 0;
+    if (!cursor.ReadInt32(nameLength) || nameLength < 0 ||
+        !cursor.ReadText(static_cast<std::size_t>(nameLength), header.Name)) {
+        return "member " + std::to_string(index + 1) + " has no valid name";
     }
-    consumed = z.total_in;
-    inflateEnd(&z);
-    out.resize(std::min(produced, size));
-    return error;
+    if (!cursor.ReadInt32(header.Size) || header.Size < 0 || header.Size > TacSkinConvertor::MaxMemberSize ||
+        static_cast<std::uint64_t>(header.Size) > cursor.Remaining() * MaxInflateRatio) {
+        return "member \"" + header.Name + "\" has an impossible size";
+    }
+    return {};
+}
+
+std::span<std::uint8_t> AsBytes(std::string& text) {
+    return {reinterpret_cast<std::uint8_t*>(text.data()), text.size()};
 }
 
 bool IsOptionsName(std::string_view name) { return SameTextAscii(name, "Options.dat"); }
@@ -113,35 +97,62 @@ void TacSkinConvertor::DetachSource() {
     FHasSource = false;
 }
 
-void TacSkinConvertor::Clear() {
+bool TacSkinConvertor::IsPlainMemberName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+}
+
+void TacSkinConvertor::ForgetMembers() {
+    FFirstItem.clear();
     FImageItems.clear();
     FMembers.clear();
     FOptions.clear();
     FHasOptions = false;
     FError.clear();
+}
+
+void TacSkinConvertor::Clear() {
+    ForgetMembers();
     DetachSource();
 }
 
+void TacSkinConvertor::IndexImageItems() {
+    FFirstItem.clear();
+    FFirstItem.reserve(FImageItems.size());
+    for (std::size_t i = 0; i < FImageItems.size(); ++i) FFirstItem.try_emplace(FImageItems[i].Name, i);
+}
+
 const TacImageItem* TacSkinConvertor::FindImageItem(std::string_view name) const {
-    for (const TacImageItem& item : FImageItems) {
-        if (SameTextAscii(item.Name, name)) return &item;
+    auto found = FFirstItem.find(name);
+    return found == FFirstItem.end() ? nullptr : &FImageItems[found->second];
+}
+
+std::vector<std::string> TacSkinConvertor::DuplicateNames() const {
+    std::unordered_map<std::string_view, std::pair<int, std::size_t>, TCaseBlindHash, TCaseBlindEqual> seen;
+    seen.reserve(FMembers.size());
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < FMembers.size(); ++i) {
+        auto& [count, first] = seen.try_emplace(FMembers[i].Name, 0, i).first->second; // count, first member
+        if (++count == 2) names.push_back(FMembers[first].Name);
     }
-    return nullptr;
+    return names;
 }
 
 bool TacSkinConvertor::ReadPackedData() {
-    FImageItems.clear();
-    FMembers.clear();
-    FOptions.clear();
-    FHasOptions = false;
-    FError.clear();
+    ForgetMembers();
     if (FSource.size() < Magic.size() || std::memcmp(FSource.data(), Magic.data(), Magic.size()) != 0) {
         Clear();
         FError = "not a packed skin file";
         ShowSkinWarning("Warning", "Loaded data is not a packed skin file");
         return false;
     }
-    return ReadMembers();
+    try {
+        const bool sound = ReadMembers();
+        IndexImageItems();
+        return sound;
+    } catch (const std::bad_alloc&) {
+        return Refuse("there is not enough memory to unpack it");
+    }
 }
 
 bool TacSkinConvertor::ReadMembers() {
@@ -149,40 +160,62 @@ bool TacSkinConvertor::ReadMembers() {
     cursor.Skip(Magic.size());
     std::int32_t count = 0;
     if (!cursor.ReadInt32(count) || count < 0) return Fail("the member count is missing or negative");
+    TacZlibInflater inflater;
+    std::uint64_t unpacked = 0;
     // A forged count needs no check of its own: every member takes bytes, so the loop ends at the
     // end of the data.
     for (std::int32_t i = 0; i < count; ++i) {
-        std::int32_t nameLength = 0;
-        std::string name;
-        if (!cursor.ReadInt32(nameLength) || nameLength < 0 ||
-            !cursor.ReadText(static_cast<std::size_t>(nameLength), name)) {
-            return Fail("member " + std::to_string(i + 1) + " has no valid name");
+        TMemberHeader header;
+        if (std::string error = ReadMemberHeader(cursor, i, header); !error.empty()) return Fail(error);
+        // Sizes are added up before anything is allocated for them, so a refused archive never
+        // holds more than the cap.
+        unpacked += MemberCost(header.Name.size(), static_cast<std::uint64_t>(header.Size));
+        if (unpacked > MaxUnpackedSize) {
+            return Refuse("its members unpack to more than " + std::to_string(MaxUnpackedSize >> 20) +
+                          " MiB");
         }
-        std::int32_t size = 0;
-        if (!cursor.ReadInt32(size) || size < 0 || size > MaxMemberSize ||
-            static_cast<std::uint64_t>(size) > cursor.Remaining() * MaxInflateRatio) {
-            return Fail("member \"" + name + "\" has an impossible size");
-        }
-        std::vector<std::uint8_t> data;
+        std::string name = header.Name;
         std::size_t consumed = 0;
-        std::string error = InflateMember(cursor.Rest(), static_cast<std::size_t>(size), data, consumed);
+        std::string error = TakeMember(std::move(header.Name), static_cast<std::size_t>(header.Size),
+                                       cursor.Rest(), inflater, consumed);
         if (!error.empty()) return Fail("member \"" + name + "\" " + error);
         cursor.Skip(consumed);
-        FMembers.push_back({name, data.size(), consumed});
-        if (IsOptionsName(name)) {
-            FOptions.assign(data.begin(), data.end());
-            FHasOptions = true;
-        } else {
-            bool isBitmap = HasBitmapExtension(name);
-            FImageItems.push_back({std::move(name), isBitmap, std::move(data)});
-        }
     }
     return true;
+}
+
+std::string TacSkinConvertor::TakeMember(std::string name, std::size_t size,
+                                         std::span<const std::uint8_t> input, TacZlibInflater& inflater,
+                                         std::size_t& consumed) {
+    if (IsOptionsName(name)) {
+        // Inflated straight into a text: a copy would hold the options twice.
+        std::string text(size, '\0');
+        std::string error = inflater.Inflate(input, AsBytes(text), consumed);
+        if (!error.empty()) return error;
+        FMembers.push_back({std::move(name), size, consumed});
+        FOptions = std::move(text);
+        FHasOptions = true;
+        return {};
+    }
+    std::vector<std::uint8_t> data(size);
+    std::string error = inflater.Inflate(input, data, consumed);
+    if (!error.empty()) return error;
+    FMembers.push_back({name, size, consumed});
+    bool isBitmap = HasBitmapExtension(name);
+    FImageItems.push_back({std::move(name), isBitmap, std::move(data)});
+    return {};
 }
 
 bool TacSkinConvertor::Fail(const std::string& reason) {
     FError = reason;
     ShowSkinWarning("Warning", "The packed skin file is damaged: " + reason + ".");
+    return false;
+}
+
+bool TacSkinConvertor::Refuse(const std::string& reason) {
+    ForgetMembers();
+    FError = reason;
+    ShowSkinWarning("Warning", "The packed skin file cannot be loaded: " + reason + ".");
     return false;
 }
 

@@ -29,11 +29,15 @@ void TacSkinOptions::AddLine(std::string_view line) {
         FSections.push_back({std::move(name), {}});
         return;
     }
+    if (FSections.empty()) return;
+    // A line without "=" is a key of its own with an empty value; being first, it hides a later
+    // line of the same key.
     std::size_t equals = line.find('=');
-    if (FSections.empty() || equals == std::string_view::npos) return;
     std::string key(TrimBlanks(line.substr(0, equals)));
+    std::string value(equals == std::string_view::npos ? std::string_view()
+                                                       : TrimBlanks(line.substr(equals + 1)));
     std::string upper = UpperCaseAscii(key);
-    FSections.back().Keys.push_back({std::move(key), std::move(upper), std::string(TrimBlanks(line.substr(equals + 1)))});
+    FSections.back().Keys.push_back({std::move(key), std::move(upper), std::move(value)});
 }
 
 int TacSkinOptions::FindSection(std::string_view name) const {

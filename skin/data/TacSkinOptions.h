@@ -18,10 +18,10 @@ struct TacOptionsSection {
 };
 
 // Lines are trimmed; empty lines and ";" comments are skipped, "[name]" opens a section and
-// "key=value" lines before the first section are ignored. Lines without "=" carry no value and
-// are dropped. Names and keys match without regard to letter case; the first section and the
-// first key of a name win, but every section is kept in order (two sections of one name make two
-// entries in the skin model).
+// lines before the first section are ignored. A line without "=" is kept as a key whose value is
+// empty. Names and keys match without regard to letter case; the first section and the first key
+// of a name win, but every section is kept in order (two sections of one name make two entries
+// in the skin model).
 class TacSkinOptions {
 public:
     TacSkinOptions() = default;

@@ -2,6 +2,7 @@
 #include "skin/data/TacSkinPacker.h"
 
 #include "skin/data/SkinText.h"
+#include "skin/data/TacSkinConvertor.h"
 
 #include <zlib.h>
 
@@ -27,7 +28,27 @@ void PutCompressed(std::vector<std::uint8_t>& out, const std::vector<std::uint8_
 
 } // namespace
 
+std::string TacSkinPacker::Refusal(std::string_view name, std::uint64_t size) const {
+    if (!TacSkinConvertor::IsPlainMemberName(name)) return "its name is not a plain file name";
+    if (FUpperNames.contains(UpperCaseAscii(name)))
+        return "a member of that name (letter case ignored) is already packed";
+    if (size > static_cast<std::uint64_t>(TacSkinConvertor::MaxMemberSize)) {
+        return "it is larger than " + std::to_string(TacSkinConvertor::MaxMemberSize >> 20) + " MiB";
+    }
+    if (FUnpackedSize + TacSkinConvertor::MemberCost(name.size(), size) > TacSkinConvertor::MaxUnpackedSize) {
+        return "the members would unpack to more than " +
+               std::to_string(TacSkinConvertor::MaxUnpackedSize >> 20) + " MiB";
+    }
+    return {};
+}
+
+void TacSkinPacker::Plan(std::string_view name, std::uint64_t size) {
+    FUpperNames.insert(UpperCaseAscii(name));
+    FUnpackedSize += TacSkinConvertor::MemberCost(name.size(), size);
+}
+
 void TacSkinPacker::Add(std::string name, std::vector<std::uint8_t> data) {
+    Plan(name, data.size());
     TacPackMember member{std::move(name), std::move(data)};
     if (SameTextAscii(member.Name, "Options.dat")) {
         FMembers.insert(FMembers.begin(), std::move(member));

@@ -3,11 +3,14 @@
 
 #include "skin/data/SkinFiles.h"
 #include "skin/data/SkinPaths.h"
+#include "skin/data/SkinWarning.h"
 #include "skin/data/TacSkinConvertor.h"
 
 #include "platform/system/Paths.h"
 
 #include <memory>
+#include <new>
+#include <utility>
 
 namespace {
 
@@ -51,8 +54,10 @@ TacSkinSource FindSkinSource(std::string_view skinName, std::string_view skinDir
     return source;
 }
 
-bool LoadSkinFromSource(TsSkinModel& model, const TacSkinSource& source, const TsStoredSkins& internalSkins,
-                        TacSkinBuildSettings settings, std::vector<std::string>* problems) {
+namespace {
+
+bool LoadFrom(TsSkinModel& model, const TacSkinSource& source, const TsStoredSkins& internalSkins,
+              TacSkinBuildSettings settings, std::vector<std::string>* problems) {
     settings.SkinPath = source.FolderPath;
     std::unique_ptr<TacSkinConvertor> convertor;
     switch (source.Kind) {
@@ -81,6 +86,23 @@ bool LoadSkinFromSource(TsSkinModel& model, const TacSkinSource& source, const T
     }
     model.Clear();
     return false;
+}
+
+} // namespace
+
+bool LoadSkinFromSource(TsSkinModel& model, const TacSkinSource& source, const TsStoredSkins& internalSkins,
+                        TacSkinBuildSettings settings, std::vector<std::string>* problems) {
+    try {
+        return LoadFrom(model, source, internalSkins, std::move(settings), problems);
+    } catch (const std::bad_alloc&) {
+        // A small file can name huge images (a 1-bit bitmap of 16384 x 16384 pixels is 32 MB
+        // and decodes to 768 MB); running out of memory for them ends this load, not the program.
+        model.Clear();
+        ShowSkinWarning("Warning", "The skin \"" + source.SkinName +
+                                       "\" cannot be loaded: there is not enough memory "
+                                       "for its images.");
+        return false;
+    }
 }
 
 std::optional<std::string> LoadNamedSkin(TsSkinModel& model, const TacSkinRequest& request, std::vector<std::string>* problems) {

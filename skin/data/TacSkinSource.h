@@ -34,7 +34,8 @@ TacSkinSource FindSkinSource(std::string_view skinName, std::string_view skinDir
 
 // Reads the source and builds the model from it (settings.SkinPath is taken from the source).
 // False when the source gave no options text (a rejected or damaged archive without options, an
-// unreadable options file, no source): the model is then empty.
+// unreadable options file, no source) or its images need more memory than there is (shown as a
+// warning): the model is then empty.
 bool LoadSkinFromSource(TsSkinModel& model, const TacSkinSource& source, const TsStoredSkins& internalSkins,
                         TacSkinBuildSettings settings, std::vector<std::string>* problems = nullptr);
 

@@ -9,7 +9,7 @@
 #include "skin/hints/TacHintShadow.h"
 #include "skin/hints/TsHintManager.h"
 #include "skin/hints/TsHtml.h"
-#include "skin/paint/CacheInfoAnswer.h"
+#include "skin/paint/ParentQueries.h"
 #include "skin/paint/RegionFromKeyColor.h"
 
 #include "framework/TApplication.h"

@@ -24,6 +24,11 @@ inline std::uint8_t Clamp255(int v) {
     return static_cast<std::uint8_t>(std::clamp(v, 0, 255));
 }
 
+// The alpha byte of a transparency or share in percent: what of 255 the destination keeps.
+inline std::uint8_t PercentToAlpha(int percent) {
+    return Clamp255(percent * 255 / 100);
+}
+
 // Image s over destination d through mask byte m: black (0) shows the image, white keeps d.
 inline std::uint8_t ThroughMask(int d, int s, int m) {
     return Clamp255(((d - s) * m + s * 256) / 256);

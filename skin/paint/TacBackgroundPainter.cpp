@@ -42,7 +42,7 @@ void TacBackgroundPainter::Paint(const TacBackgroundTarget& t, TColor customColo
         Bitmap layers = CreateWorkBitmap(t.Rect.Width(), t.Rect.Height());
         PaintLayers(layers, layers.BoundsRect(), t.Parent.Shifted(t.Pos.X, t.Pos.Y), look, pattern);
         ShowParent(t);
-        BlendBitmapAt(t.Bmp, layers, PixelMath::Clamp255(transparency * 255 / 100), t.Rect.TopLeft(),
+        BlendBitmapAt(t.Bmp, layers, PixelMath::PercentToAlpha(transparency), t.Rect.TopLeft(),
                       layers.BoundsRect());
     } else {
         PaintLayers(t.Bmp, t.Rect, direct, look, pattern);

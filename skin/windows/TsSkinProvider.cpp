@@ -23,6 +23,7 @@ bool HasOtherProvider(const TCustomForm& form, const TsSkinProvider* provider) {
 TsSkinProvider::TsSkinProvider(TComponent* owner)
     : TComponent(owner), FForm(dynamic_cast<TCustomForm*>(owner)), FSkinData(std::make_unique<TsCommonData>(this, 0)) {
     FSkinData->SetSkinSection("FORM");
+    FSkinData->ApplySkin();
     if (FForm && HasOtherProvider(*FForm, this)) FForm = nullptr;
     if (!FForm) return;
     FFormHook = FForm->PushWindowProc([this](TMessage& m, const TWndMethod& next) { FormMessage(m, next); });
@@ -35,16 +36,16 @@ TsSkinProvider::~TsSkinProvider() {
     FForm->RemoveWindowProc(FFormHook);
 }
 
-TsSkinManager* TsSkinProvider::FormSkinManager() const { return TsSkinManager::DefaultManager(); }
+TsSkinManager* TsSkinProvider::FormSkinManager() const { return FSkinData->SkinManager(); }
 
 void TsSkinProvider::FormMessage(TMessage& message, const TWndMethod& next) {
-    if (message.Msg != SM_SKINCMD) return next(message);
+    if (message.Msg != SM_SKINCMD) return FSkinData->RouteMessage(message, next);
     switch (SkinCmdCode(message.WParam)) {
     case scIsSkinned:
         message.LParam = 1;
         message.Result = 1;
         break;
     case scGetProvider: message.Result = reinterpret_cast<LRESULT>(static_cast<TComponent*>(this)); break;
-    default: next(message); break;
+    default: FSkinData->HandleSkinMessage(message); break;
     }
 }

@@ -1,13 +1,13 @@
 // The form skinning component: put on a form, it holds the form's binding and stored options,
-// registers the form with the skin managers and answers their questions; the form keeps its plain
-// frame and title bar.
+// registers the form with the skin managers, answers their questions and hands the skin commands
+// to its binding; the form keeps its plain frame and title bar.
 #pragma once
 
 #include "framework/ControlTypes.h"
 #include "framework/TComponent.h"
 #include "framework/TControl.h"
-#include "skin/controls/TsCommonData.h"
 #include "skin/data/TacFormSkinner.h"
+#include "skin/paint/TsCommonData.h"
 
 #include <memory>
 
@@ -39,13 +39,15 @@ public:
     bool UseGlobalColor() const { return FUseGlobalColor; }
     void SetUseGlobalColor(bool value) { FUseGlobalColor = value; }
 
-    // Every control's binding uses the default manager.
+    // The binding's manager.
     TsSkinManager* FormSkinManager() const override;
     bool RegionChanged() const { return FRegionChanged; }
     void SetRegionChanged(bool changed) override { FRegionChanged = changed; }
+    TCustomForm* SkinnedForm() const override { return FForm; }
 
 private:
-    // In front of the form's procedure: the skin questions a provider answers in any state.
+    // In front of the form's procedure: the skin questions a provider answers in any state, the
+    // other skin commands to the binding, and the platform messages past the binding after the form.
     void FormMessage(TMessage& message, const TWndMethod& next);
 
     TCustomForm* FForm = nullptr;

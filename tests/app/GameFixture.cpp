@@ -108,3 +108,12 @@ void GameTest::ClickMenu(int position) {
     FDriver->Advance(DoubleClickGap);
     FDriver->Click((item.Left + item.Right) / 2, (item.Top + item.Bottom) / 2);
 }
+
+void GameTest::ClickOn(const std::function<TControl*()>& control) {
+    const TPoint at = Ui([&] {
+        TControl* c = control();
+        return c->ClientToScreen({c->Width() / 2, c->Height() / 2});
+    });
+    FDriver->Advance(DoubleClickGap);
+    FDriver->Click(at.X, at.Y);
+}

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -39,10 +40,12 @@ protected:
     std::string SettingsPath() const { return FFolder.Path("settings.ini"); }
 
     // Starts the program and waits until its main window is shown with the first game (and the
-    // start skin switched on, when one is named).
-    void Start(std::uint64_t seed = 20240611, TSize screen = {1280, 1024}, const std::string& skin = {}) {
+    // start skin switched on, when one is named). beforeRun runs on the UI thread once the five
+    // windows exist, before the main window shows.
+    void Start(std::uint64_t seed = 20240611, TSize screen = {1280, 1024}, const std::string& skin = {},
+               std::function<void()> beforeRun = {}) {
         RandSeed(seed);
-        FDriver = std::make_unique<HeadlessDriver>([skin] { return RunGame(skin); }, screen);
+        FDriver = std::make_unique<HeadlessDriver>([skin, beforeRun] { return RunGame(skin, beforeRun); }, screen);
         FDriver->WaitIdle();
     }
     // Ends the program as the player would (closing the main window) and waits for it.
@@ -138,6 +141,8 @@ protected:
     void PressEscape() { FDriver->PressKey(VK_ESCAPE); }
     // Clicks the close box of the active window.
     void ClickCloseBox();
+    // Clicks the middle of a control, which control() gives on the UI thread.
+    void ClickOn(const std::function<TControl*()>& control);
 
     static constexpr std::uint64_t DoubleClickGap = 600;
 

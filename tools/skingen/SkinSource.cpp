@@ -140,7 +140,8 @@ ImageSpec SkinSource::MakeImage(const std::string& name, const std::map<std::str
     spec.SeparateType = ToInt(take("type", "0"), where);
     spec.DrawMode = ToInt(take("mode", "0"), where);
     spec.BorderWidth = ToInt(take("border", "0"), where);
-    std::vector<std::string_view> frame = SplitWords(take("frame", "0,0,0,0"), ", ");
+    const std::string frameText = take("frame", "0,0,0,0"); // the words below point into it
+    std::vector<std::string_view> frame = SplitWords(frameText, ", ");
     if (frame.size() != 4) throw std::runtime_error(where + ": frame needs four widths (left, top, right, bottom)");
     for (int i = 0; i < 4; ++i) spec.Frame[static_cast<std::size_t>(i)] = ToInt(std::string(frame[static_cast<std::size_t>(i)]), where);
     if (spec.States < 1 || spec.States > 9) throw std::runtime_error(where + ": states must be 1..9");

@@ -97,6 +97,21 @@ TEST(ScriptRunnerTest, ErrorsNameTheLineAndStopTheRun) {
     EXPECT_TRUE(ok.Run("move 5 5\nwait 10\n"));
 }
 
+TEST(ScriptRunnerTest, AClickByFilterHitsTheCentreOfTheOneShownRecordItMatches) {
+    TProgram program;
+    HeadlessDriver driver([&] { return program.Run(); });
+    ScriptRunner runner(driver);
+    EXPECT_TRUE(runner.Run("click class=Button\nexpect count class=Modal == 1\n")) << runner.Error();
+    EXPECT_EQ(program.Clicks, 1);
+    ScriptRunner missing(driver);
+    EXPECT_FALSE(missing.Run("wait 500\nclick class=Nothing\n"));
+    EXPECT_EQ(missing.Error(), "line 2: 0 shown records match class=Nothing (want one)");
+    ScriptRunner badButton(driver);
+    EXPECT_FALSE(badButton.Run("click class=Button sideways\n"));
+    EXPECT_EQ(badButton.Error().rfind("line 1: bad button", 0), 0u) << badButton.Error();
+    EXPECT_EQ(program.Clicks, 1);
+}
+
 TEST(ScriptRunnerTest, DumpProvidersAddFieldsAndRecords) {
     TProgram program;
     HeadlessDriver driver([&] { return program.Run(); });

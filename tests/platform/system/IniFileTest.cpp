@@ -130,6 +130,13 @@ TEST_F(IniFileTest, LineFeedFilesStayLineFeedAndAMissingFinalBreakIsMended) {
     IniFile ini(Path());
     ASSERT_TRUE(ini.WriteString("b", "y", "2"));
     EXPECT_EQ(Disk(), "[a]\nx=1\n\n[b]\ny=2\n");
+    // Stray carriage returns at the end of a line go with its break; kept, they would make the
+    // written file a CRLF one, and its next write would change every line.
+    Put("[a]\nx=1\r\r");
+    ASSERT_TRUE(ini.WriteString("a", "y", "2"));
+    EXPECT_EQ(Disk(), "[a]\nx=1\ny=2\n");
+    ASSERT_TRUE(ini.WriteString("a", "y", "3"));
+    EXPECT_EQ(Disk(), "[a]\nx=1\ny=3\n");
 }
 
 TEST_F(IniFileTest, ValuesThatReadingWouldAlterComeBackUnchanged) {

@@ -2,14 +2,20 @@
 #include "tests/skin/data/SkinTestKit.h"
 
 #include "platform/gfx/ImageFiles.h"
+#include "skin/data/TacSkinConvertor.h"
 #include "skin/data/TacSkinPacker.h"
 
 #include <zlib.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <cstdlib>
 #include <stdexcept>
 
 std::vector<std::uint8_t> BytesOf(const std::string& text) { return {text.begin(), text.end()}; }
@@ -28,6 +34,34 @@ std::vector<std::uint8_t> ZlibStream(const std::vector<std::uint8_t>& data) {
     }
     out.resize(length);
     return out;
+}
+
+std::vector<std::uint8_t> ZerosStream(std::size_t size) {
+    z_stream z{};
+    if (deflateInit(&z, Z_DEFAULT_COMPRESSION) != Z_OK) throw std::runtime_error("deflateInit failed");
+    const std::vector<std::uint8_t> zeros(65536);
+    std::vector<std::uint8_t> out, chunk(65536);
+    int status = Z_OK;
+    while (status == Z_OK) {
+        const std::size_t piece = std::min(zeros.size(), size - z.total_in);
+        z.next_in = const_cast<Bytef*>(zeros.data());
+        z.avail_in = static_cast<uInt>(piece);
+        do {
+            z.next_out = chunk.data();
+            z.avail_out = static_cast<uInt>(chunk.size());
+            status = deflate(&z, z.total_in + z.avail_in == size ? Z_FINISH : Z_NO_FLUSH);
+            out.insert(out.end(), chunk.begin(), chunk.end() - z.avail_out);
+        } while (status == Z_OK && z.avail_out == 0);
+    }
+    deflateEnd(&z);
+    if (status != Z_STREAM_END) throw std::runtime_error("deflate failed");
+    return out;
+}
+
+std::int32_t LargestMemberOfTwo(std::size_t nameLength) {
+    std::uint64_t size = TacSkinConvertor::MaxUnpackedSize / 2;
+    while (2 * TacSkinConvertor::MemberCost(nameLength, size) > TacSkinConvertor::MaxUnpackedSize) size -= 1;
+    return static_cast<std::int32_t>(size);
 }
 
 TRawArchive& TRawArchive::Magic(const std::string& magic) { return Text(magic); }
@@ -51,6 +85,12 @@ TRawArchive& TRawArchive::Raw(const std::vector<std::uint8_t>& bytes) {
 TRawArchive& TRawArchive::Member(const std::string& name, const std::vector<std::uint8_t>& data) {
     Int32(static_cast<std::int32_t>(name.size())).Text(name).Int32(static_cast<std::int32_t>(data.size()));
     return Raw(ZlibStream(data));
+}
+
+TRawArchive& TRawArchive::Member(const std::string& name, std::int32_t size,
+                                 const std::vector<std::uint8_t>& stream) {
+    Int32(static_cast<std::int32_t>(name.size())).Text(name).Int32(size);
+    return Raw(stream);
 }
 
 TWarningRecorder::TWarningRecorder() {
@@ -148,4 +188,47 @@ std::vector<std::uint8_t> ShippedSizeSkinArchive(int variant) {
     packer.Add("Master.bmp", EncodeBmp8(PatternBitmap(400, 400, variant)));
     packer.Add("BG.JPG", SolidJpeg(64, 64, RGB(120, 90, 60)));
     return packer.Pack();
+}
+
+namespace {
+
+// The address space the process holds now, from /proc/self/statm (in pages).
+rlim_t AddressSpaceInUse() {
+    std::ifstream statm("/proc/self/statm");
+    rlim_t pages = 0;
+    statm >> pages;
+    return pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+}
+
+} // namespace
+
+int RunUnderMemoryLimit(std::size_t headroom, const std::function<bool()>& body) {
+    const pid_t child = fork();
+    if (child == 0) {
+        rlimit limit{AddressSpaceInUse() + headroom, RLIM_INFINITY};
+        setrlimit(RLIMIT_AS, &limit);
+        int code = 2;
+        try {
+            code = body() ? 0 : 1;
+        } catch (...) {
+        }
+        _exit(code);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+bool BuiltWithAddressSanitizer() {
+#if defined(__SANITIZE_ADDRESS__)
+    return true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    return true;
+#else
+    return false;
+#endif
+#else
+    return false;
+#endif
 }

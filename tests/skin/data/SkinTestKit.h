@@ -4,7 +4,9 @@
 #include "platform/gfx/Bitmap.h"
 #include "skin/data/SkinWarning.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +15,11 @@ std::vector<std::uint8_t> BytesOf(const std::string& text);
 // Writes the bytes to a file, making its folders first.
 void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> ZlibStream(const std::vector<std::uint8_t>& data);
+// The zlib stream of size zero bytes, deflated piecewise so the zeros are never held in memory.
+std::vector<std::uint8_t> ZerosStream(std::size_t size);
+
+// The largest member of which two with names of the given length fit under the archive limit.
+std::int32_t LargestMemberOfTwo(std::size_t nameLength);
 
 // Archive bytes written field by field, so tests can forge any count, length or stream.
 class TRawArchive {
@@ -23,6 +30,8 @@ public:
     TRawArchive& Raw(const std::vector<std::uint8_t>& bytes);
     // A whole member record: name length, name, size, zlib stream of the data.
     TRawArchive& Member(const std::string& name, const std::vector<std::uint8_t>& data);
+    // A member record with a stream made elsewhere, stated to inflate to size bytes.
+    TRawArchive& Member(const std::string& name, std::int32_t size, const std::vector<std::uint8_t>& stream);
     const std::vector<std::uint8_t>& Bytes() const { return FBytes; }
 
 private:
@@ -56,3 +65,10 @@ Bitmap TinySkinMaster();
 // bitmap and a button bitmap as 8-bit BMPs, and one small JPEG texture. Returns the archive;
 // variants differ in their colours and pixels, not in their size.
 std::vector<std::uint8_t> ShippedSizeSkinArchive(int variant = 0);
+
+// Runs body in a child process whose address space may grow by only headroom bytes. Returns 0
+// when body returned true, 1 when it returned false, 2 when an exception escaped it, and 128 plus
+// the signal when the child was killed.
+int RunUnderMemoryLimit(std::size_t headroom, const std::function<bool()>& body);
+// An address-space limit starves the sanitizer's shadow memory, so such tests are skipped there.
+bool BuiltWithAddressSanitizer();

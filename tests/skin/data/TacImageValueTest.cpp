@@ -109,12 +109,30 @@ TEST(TacImageValue, OtherValuesAndMalformedOnes) {
         EXPECT_EQ(ParseImageValue("A", "B", value).Form, ifNone) << value;
     }
     for (const char* value : {"^0270^0021", "^02x0^0021^0297^0039^0000^0000^0000^0000^3^1^5^0",
-                              "^0297^0021^0270^0039^0000^0000^0000^0000^3^1^5^0", "@-001@0154@0195@0190@3@1",
                               "@0147@0154@0195@0190@3", "~0514~0084~0653~0207~0"}) {
         TacImageValue v = ParseImageValue("A", "B", value);
         EXPECT_NE(v.Form, ifNone) << value;
         EXPECT_FALSE(v.Usable()) << value;
     }
+}
+
+TEST(TacImageValue, RectanglesThatShowNothingStillMakeEntries) {
+    struct TCase {
+        const char* Value;
+        const char* Flaw;
+    } cases[] = {
+        {"^0297^0021^0270^0039^0000^0000^0000^0000^3^1^5^0", "empty or inverted"},
+        {"@0147@0154@0147@0190@3@1", "empty or inverted"},
+        {"~0514~0207~0653~0084~00", "empty or inverted"},
+        {"#M (40,20,10,50) (3,1)", "empty or inverted"},
+        {"@-001@0154@0195@0190@3@1", "left of or above"},
+    };
+    for (const TCase& c : cases) {
+        TacImageValue v = ParseImageValue("A", "B", c.Value);
+        EXPECT_TRUE(v.Usable()) << c.Value << ": " << v.Error;
+        EXPECT_NE(v.Flaw.find(c.Flaw), std::string::npos) << c.Value << ": " << v.Flaw;
+    }
+    EXPECT_TRUE(ParseImageValue("A", "B", "@0147@0154@0195@0190@3@1").Flaw.empty());
 }
 
 TEST(TsMaskData, FrameWidthFallbacksAndZeroStates) {

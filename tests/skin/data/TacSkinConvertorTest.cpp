@@ -242,3 +242,108 @@ TEST(TacSkinConvertor, LoadPackedFileReadsExistingFilesAndReusesTheConvertor) {
     EXPECT_TRUE(convertor->HasSource());
     std::filesystem::remove_all(dir);
 }
+
+namespace {
+
+const std::int32_t BigMember = LargestMemberOfTwo(8);
+
+// Its stream is made once: deflating 64 MiB takes a while.
+
+const std::vector<std::uint8_t>& BigZeros() {
+    static const std::vector<std::uint8_t> stream = ZerosStream(static_cast<std::size_t>(BigMember));
+    return stream;
+}
+
+bool RefusedAsTooLarge(const TReadResult& result) {
+    return !result.Sound && result.Recorder.Warnings.size() == 1 &&
+           result.Recorder.Warnings[0].first == "Warning" &&
+           result.Recorder.Warnings[0].second.find("more than 128 MiB") != std::string::npos;
+}
+
+} // namespace
+
+TEST(TacSkinConvertor, ArchiveUnpackingPastTheTotalCapIsRefusedAndLeftEmpty) {
+    // Three members of almost 64 MiB of zeros each: every one is within the member limit, the
+    // archive is under 200 KB, but together they would unpack to 192 MiB.
+    TRawArchive archive;
+    archive.Magic().Int32(4).Member("Options.dat", BytesOf("[GLOBALINFO]"));
+    for (const char* name : {"aaaa.bmp", "bbbb.bmp", "cccc.bmp"}) archive.Member(name, BigMember, BigZeros());
+    TReadResult result;
+    ReadArchive(archive.Bytes(), result);
+    EXPECT_TRUE(RefusedAsTooLarge(result));
+    EXPECT_FALSE(result.Convertor.HasOptions());
+    EXPECT_TRUE(result.Convertor.ImageItems().empty());
+    EXPECT_TRUE(result.Convertor.Members().empty());
+    EXPECT_NE(result.Convertor.Error().find("128 MiB"), std::string::npos);
+}
+
+TEST(TacSkinConvertor, ArchiveJustUnderTheTotalCapIsRead) {
+    // Names count too: two members that come to within a few bytes of 128 MiB are read; a first
+    // name four letters longer passes the limit.
+    for (const char* name : {"aaaa.bmp", "aaaaaaaa.bmp"}) {
+        TRawArchive archive;
+        archive.Magic()
+            .Int32(2)
+            .Member(name, BigMember, BigZeros())
+            .Member("bbbb.bmp", BigMember, BigZeros());
+        TReadResult result;
+        ReadArchive(archive.Bytes(), result);
+        if (std::string(name).size() == 8) {
+            EXPECT_TRUE(result.Sound) << result.Convertor.Error();
+            ASSERT_EQ(result.Convertor.ImageItems().size(), 2u);
+            EXPECT_EQ(result.Convertor.ImageItems()[1].Data.size(), static_cast<std::size_t>(BigMember));
+        } else {
+            EXPECT_TRUE(RefusedAsTooLarge(result));
+        }
+    }
+}
+
+TEST(TacSkinConvertor, MillionsOfEmptyMembersArePastTheCapToo) {
+    // Each empty member takes 20 bytes of archive but a list record and an index entry in memory.
+    const std::vector<std::uint8_t> empty = ZlibStream({});
+    TRawArchive archive;
+    const int count = 300000;
+    archive.Magic().Int32(count);
+    for (int i = 0; i < count; ++i) archive.Member("e", 0, empty);
+    TReadResult result;
+    ReadArchive(archive.Bytes(), result);
+    EXPECT_TRUE(RefusedAsTooLarge(result));
+    EXPECT_TRUE(result.Convertor.ImageItems().empty());
+}
+
+TEST(TacSkinConvertor, SharedNamesAreListedAndTheFirstImageWins) {
+    TRawArchive archive;
+    archive.Magic().Int32(7).Member("Options.dat", BytesOf("[ONE]")).Member("a.bmp", BytesOf("first"));
+    archive.Member("b.jpg", BytesOf("b"))
+        .Member("A.BMP", BytesOf("second"))
+        .Member("OPTIONS.DAT", BytesOf("[TWO]"));
+    archive.Member("a.Bmp", BytesOf("third")).Member("c", BytesOf("c"));
+    TReadResult result;
+    ReadArchive(archive.Bytes(), result);
+    EXPECT_TRUE(result.Sound);
+    EXPECT_EQ(result.Convertor.DuplicateNames(), (std::vector<std::string>{"a.bmp", "Options.dat"}));
+    EXPECT_EQ(result.Convertor.Options(), "[TWO]");
+    ASSERT_NE(result.Convertor.FindImageItem("A.bMp"), nullptr);
+    EXPECT_EQ(result.Convertor.FindImageItem("A.bMp")->Data, BytesOf("first"));
+}
+
+namespace {
+
+// True when reading the archive ended in a refusal for want of memory.
+bool RefusedUnderMemoryLimit(const std::vector<std::uint8_t>& bytes) {
+    TReadResult result;
+    ReadArchive(bytes, result);
+    return !result.Sound && result.Convertor.ImageItems().empty() && result.Recorder.Warnings.size() == 1 &&
+           result.Recorder.Warnings[0].second.find("not enough memory") != std::string::npos;
+}
+
+} // namespace
+
+TEST(TacSkinConvertor, MemoryRunningOutIsARefusalNotACrash) {
+    if (BuiltWithAddressSanitizer()) GTEST_SKIP() << "the sanitizer's shadow memory needs more address space";
+    TRawArchive archive;
+    archive.Magic().Int32(2).Member("Options.dat", BytesOf("[A]"));
+    archive.Member("big.bmp", BigMember, BigZeros());
+    EXPECT_EQ(RunUnderMemoryLimit(32 * 1024 * 1024, [&] { return RefusedUnderMemoryLimit(archive.Bytes()); }),
+              0);
+}

@@ -47,6 +47,8 @@ std::vector<std::uint8_t> ImageSkin() {
         "[BUTTON]\nBORDERSMASK=^0270^0021^0297^0039^0000^0000^0000^0000^3^1^5^0\nHOTPATTERN=!BTN.BMP!3!1!1\n"
         "GLYPHMASK=!BTN.BMP!3!1!2\nCOLOR=123\n"
         "[PANEL]\nBORDERSMASK=Frame.bmp\nOUTSIDE=^0290^0021^0310^0039^0000^0000^0000^0000^3^1^5^0\n"
+        "INVERTED=^0297^0021^0270^0039^0000^0000^0000^0000^3^1^5^0\n"
+        "EMPTY=@0010@0010@0010@0030@1@0\n"
         "BROKEN=@01x7@0154@0195@0190@3@1\nGHOST=!MISSING.BMP!3!1!0\nFAKE=!FAKE.BMP!3!1!0\nPATTERN=SMALL.JPG\n"
         "[FORM]\nPATTERN=big.jpeg\nIMGTOPLEFT=#M (0,0,10,10) (1,0)\n"));
     packer.Add("Master.bmp", EncodeBmp8(MasterPicture()));
@@ -81,12 +83,23 @@ TEST(TacSkinLoader, EveryImageFormBecomesAnEntryAndBadOnesAreSkipped) {
     EXPECT_EQ(plain.WT, 6);
     EXPECT_GE(skin.Model.MaskIndexExact("FORM", "IMGTOPLEFT"), 0);
 
-    for (const char* key : {"OUTSIDE", "BROKEN", "GHOST", "FAKE"}) {
+    auto reported = [&](const std::string& key, const std::string& what) {
+        for (const std::string& p : skin.Problems) {
+            if (p.find(key) != std::string::npos && p.find(what) != std::string::npos) return true;
+        }
+        return false;
+    };
+    for (const char* key : {"BROKEN", "GHOST", "FAKE"}) {
         EXPECT_EQ(skin.Model.MaskIndexExact("PANEL", key), -1) << key;
-        bool reported = false;
-        for (const std::string& p : skin.Problems) reported = reported || p.find(key) != std::string::npos;
-        EXPECT_TRUE(reported) << key;
+        EXPECT_TRUE(reported(key, "")) << key;
     }
+    // Rectangles that show nothing or reach past the master are still entries, and reported.
+    EXPECT_EQ(skin.Mask("PANEL", "OUTSIDE").R, (TRect{290, 21, 310, 39}));
+    EXPECT_TRUE(reported("OUTSIDE", "past the 300 x 200 master bitmap"));
+    EXPECT_EQ(skin.Mask("PANEL", "INVERTED").R, (TRect{297, 21, 270, 39}));
+    EXPECT_TRUE(reported("INVERTED", "empty or inverted"));
+    EXPECT_EQ(skin.Mask("PANEL", "EMPTY").R, (TRect{10, 10, 10, 30}));
+    EXPECT_TRUE(reported("EMPTY", "empty or inverted"));
     // The rest of the skin is there all the same.
     EXPECT_EQ(skin.Model.GeneralData.size(), 4u);
     EXPECT_EQ(skin.Model.GeneralData[1].Color, 123);

@@ -5,6 +5,10 @@
 #include "skin/data/HueSaturation.h"
 #include "skin/data/TacSkinConvertor.h"
 #include "skin/data/TacSkinLoader.h"
+#include "skin/data/TacSkinPacker.h"
+#include "tests/skin/data/SkinTestKit.h"
+
+#include "platform/gfx/ImageFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -36,9 +40,44 @@ TEST(TacSkinOptions, ReadsSectionsKeysAndValuesAsIniText) {
     EXPECT_EQ(options.ReadString("BUTTON", "SHADOWBLUR", "none"), "none");
     EXPECT_EQ(options.ReadString("PANEL", "EMPTY", "x"), "");
     EXPECT_EQ(options.ReadString("PANEL", "MISSING", "x"), "x");
-    EXPECT_EQ(options.ReadString("Button", "no equals sign here", "x"), "x");
-    ASSERT_EQ(options.Sections()[0].Keys.size(), 3u);
-    EXPECT_EQ(options.Sections()[0].Keys[2].Key, "color");
+    ASSERT_EQ(options.Sections()[0].Keys.size(), 4u);
+    EXPECT_EQ(options.Sections()[0].Keys[3].Key, "color");
+}
+
+TEST(TacSkinOptions, LineWithoutEqualsSignIsAKeyWithNoValue) {
+    const std::string text =
+        "LOOSE LINE BEFORE ANY SECTION\n"
+        "[A]\n"
+        "  BORDERSMASK  \n"
+        "BORDERSMASK=@0000@0000@0010@0010@1@0\n"
+        "COLOR\n"
+        "COLOR=255\n"
+        "GLYPHMASK=@0000@0000@0010@0010@1@0\n"
+        "PARENTCLASS=B\n"
+        "[B]\n"
+        "COLOR=77\n";
+    TacSkinOptions options(text);
+    ASSERT_EQ(options.Sections().size(), 2u);
+    ASSERT_EQ(options.Sections()[0].Keys.size(), 6u);
+    EXPECT_EQ(options.Sections()[0].Keys[0].Key, "BORDERSMASK");
+    ASSERT_NE(options.FindValue("A", "BORDERSMASK"), nullptr);
+    EXPECT_EQ(*options.FindValue("A", "BORDERSMASK"), "");
+    EXPECT_EQ(options.ReadString("A", "COLOR", "x"), "");
+
+    TacSkinPacker packer;
+    packer.Add("Master.bmp", EncodeBmp24(SolidBitmap(16, 16, clRed)));
+    const std::vector<std::uint8_t> archive = packer.Pack();
+    TacSkinConvertor images;
+    images.BorrowSource(archive);
+    images.ReadPackedData();
+    TacSkinOptions withMaster("[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n" + text);
+    TsSkinModel model;
+    BuildSkin(model, withMaster, TacSkinImageSource::FromArchive(&images), {});
+    // The empty first key hides the image and the colour below it: no image entry, and the
+    // colour comes from the parent as for a key that gives no number.
+    EXPECT_EQ(model.MaskIndexExact("A", "BORDERSMASK"), -1);
+    EXPECT_GE(model.MaskIndexExact("A", "GLYPHMASK"), 0);
+    EXPECT_EQ(model.GeneralData.at(1).Color, 77);
 }
 
 TEST(TacSkinOptions, MegabytesOfGarbageParseWithoutTrouble) {

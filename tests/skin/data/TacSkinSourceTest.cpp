@@ -116,3 +116,46 @@ TEST_F(TacSkinSourceTest, FolderSkinFindsFilesWhateverTheirLetterCase) {
     EXPECT_GE(model.MaskIndexExact("BUTTON", "PATTERN"), 0);
     EXPECT_GE(model.MaskIndexExact("BUTTON", "HOTPATTERN"), 0);
 }
+
+namespace {
+
+// A 1-bit bitmap of 16384 x 16384 pixels: 32 MB in the archive (a few KB packed), 768 MB decoded.
+std::vector<std::uint8_t> HugeOneBitBitmap() {
+    const std::uint32_t side = 16384, rowBytes = side / 8, offset = 14 + 40 + 8;
+    std::vector<std::uint8_t> bmp(offset + static_cast<std::size_t>(rowBytes) * side, 0);
+    auto put32 = [&](std::size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            bmp[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+    };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put32(2, static_cast<std::uint32_t>(bmp.size()));
+    put32(10, offset);
+    put32(14, 40);
+    put32(18, side);
+    put32(22, side);
+    bmp[26] = 1;           // planes
+    bmp[28] = 1;           // bits per pixel
+    put32(58, 0x00FFFFFF); // palette: black, white
+    return bmp;
+}
+
+} // namespace
+
+TEST_F(TacSkinSourceTest, ImagesTooLargeForMemoryEndTheLoadWithAWarning) {
+    if (BuiltWithAddressSanitizer()) GTEST_SKIP() << "the sanitizer's shadow memory needs more address space";
+    TacSkinPacker packer;
+    packer.Add("Options.dat", std::string("[GLOBALINFO]\nMASTERBITMAP=HUGE.BMP\n[BUTTON]\nCOLOR=1\n"));
+    packer.Add("Huge.bmp", HugeOneBitBitmap());
+    WriteFileBytes((FRoot / "Skins" / "Huge.asz").string(), packer.Pack());
+    const TacSkinSource source = Find("Huge");
+    ASSERT_EQ(source.Kind, skPackedFile);
+    const int outcome = RunUnderMemoryLimit(256u * 1024 * 1024, [&] {
+        TWarningRecorder warnings;
+        TsSkinModel model;
+        const bool loaded = LoadSkinFromSource(model, source, FInternal, {});
+        return !loaded && model.GeneralData.empty() && warnings.Warnings.size() == 1 &&
+               warnings.Warnings[0].second.find("not enough memory") != std::string::npos;
+    });
+    EXPECT_EQ(outcome, 0);
+}

@@ -7,7 +7,7 @@
 #include "skin/data/SkinCommands.h"
 #include "skin/data/TsSkinManager.h"
 #include "skin/hints/HintOpacity.h"
-#include "skin/paint/CacheInfoAnswer.h"
+#include "skin/paint/ParentQueries.h"
 
 #include "framework/TScreen.h"
 #include "framework/TextBlock.h"

@@ -24,13 +24,18 @@ Bitmap Numbered(int width, int height) {
     return b;
 }
 
-void LoadTestSkin(TsSkinModel& model, const std::string& options, const Bitmap& master,
-                  const std::vector<std::pair<std::string, Bitmap>>& files) {
+std::vector<std::uint8_t> PackTestSkin(const std::string& options, const Bitmap& master,
+                                       const std::vector<std::pair<std::string, Bitmap>>& files) {
     TacSkinPacker packer;
     packer.Add("Options.dat", options);
     packer.Add("MASTER.BMP", EncodeBmp24(master));
     for (const auto& [name, bitmap] : files) packer.Add(name, EncodeBmp24(bitmap));
-    const std::vector<std::uint8_t> archive = packer.Pack();
+    return packer.Pack();
+}
+
+void LoadTestSkin(TsSkinModel& model, const std::string& options, const Bitmap& master,
+                  const std::vector<std::pair<std::string, Bitmap>>& files) {
+    const std::vector<std::uint8_t> archive = PackTestSkin(options, master, files);
     TacSkinConvertor convertor;
     convertor.BorrowSource(archive);
     if (!convertor.ReadPackedData()) throw std::runtime_error("test archive unreadable");

@@ -6,6 +6,7 @@
 #include "platform/gfx/Bitmap.h"
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,8 +15,11 @@ Bitmap Solid(int width, int height, TColor color);
 // Every pixel a different colour, so misplaced copies show.
 Bitmap Numbered(int width, int height);
 
-// Builds the model through the real loader from an archive holding the options text, the master
-// bitmap as MASTER.BMP and the further named bitmaps.
+// A packed skin archive holding the options text, the master bitmap as MASTER.BMP and the further
+// named bitmaps.
+std::vector<std::uint8_t> PackTestSkin(const std::string& options, const Bitmap& master,
+                                       const std::vector<std::pair<std::string, Bitmap>>& files = {});
+// Builds the model through the real loader from such an archive.
 void LoadTestSkin(TsSkinModel& model, const std::string& options, const Bitmap& master,
                   const std::vector<std::pair<std::string, Bitmap>>& files = {});
 
