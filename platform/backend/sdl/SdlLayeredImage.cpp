@@ -73,7 +73,8 @@ bool SdlLayeredImage::Compose(HWND hwnd, const TSdlBeneath* beneath) {
 bool SdlLayeredImage::Reblend(HWND hwnd) {
     TRect r;
     Window* self = TopLevel(hwnd, r);
-    if (!self || r != FBounds || FBelow.Empty()) return false;
+    // An outline of nothing was taken before the window showed: it is composed anew.
+    if (!self || r != FBounds || FBelow.Empty() || FSolid.IsEmpty()) return false;
     FPixels = Compositor::ComposeOver(FBelow, {self}, r.TopLeft());
     return true;
 }

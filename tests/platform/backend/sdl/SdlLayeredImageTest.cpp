@@ -147,3 +147,25 @@ TEST_F(SdlLayeredImageTest, AFadeStepBlendsTheWindowAgainOverWhatWasKeptAndKeeps
     SetWindowPos(upper, nullptr, 60, 70, 40, 40, SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_FALSE(composed.Reblend(upper)) << "moved: what was kept lay elsewhere";
 }
+
+TEST_F(SdlLayeredImageTest, AnOutlineTakenBeforeTheWindowShowedIsNotKeptForTheFade) {
+    HWND upper = CreateWindowEx(WS_EX_LAYERED, "Blue", "", WS_POPUP, 80, 70, 40, 40, nullptr, nullptr);
+    Bitmap image(40, 40, TPixelFormat::pf32bit);
+    image.Fill(RGB(0, 0, 0), 0);
+    image.FillRect({10, 10, 30, 30}, RGB(0, 0, 200));
+    DeviceContext source(&image);
+    const TPoint origin{0, 0};
+    const BLENDFUNCTION faded{AC_SRC_OVER, 0, 0, AC_SRC_ALPHA};
+    ASSERT_TRUE(UpdateLayeredWindow(upper, nullptr, nullptr, nullptr, &source, &origin, 0, &faded, ULW_ALPHA));
+    SdlLayeredImage composed;
+    ASSERT_TRUE(composed.Compose(upper, nullptr));
+    ASSERT_TRUE(composed.Solid().IsEmpty()) << "hidden, the window shows nothing yet";
+
+    ShowWindow(upper, SW_SHOWNOACTIVATE);
+    Paint();
+    const BLENDFUNCTION half{AC_SRC_OVER, 0, 200, AC_SRC_ALPHA};
+    ASSERT_TRUE(UpdateLayeredWindow(upper, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &half, ULW_ALPHA));
+    EXPECT_FALSE(composed.Reblend(upper)) << "an empty outline would keep the fading window cut away";
+    ASSERT_TRUE(composed.Compose(upper, nullptr));
+    EXPECT_EQ(composed.Solid(), Region(TRect{10, 10, 30, 30}));
+}
