@@ -50,7 +50,8 @@ if(TAVIK_XVFB_RUN AND TAVIK_XDOTOOL)
         add_test(NAME e2e.game_desktop_shots_composited COMMAND ${TAVIK_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
                  sh ${CMAKE_CURRENT_LIST_DIR}/with_compositor.sh $<TARGET_FILE:game_desktop_shots>
                  ${PROJECT_BINARY_DIR}/tests/composited)
-        # Two servers started at once by xvfb-run -a can pick the same display number.
+        # Two servers started at once by xvfb-run -a can pick the same display number (the other
+        # desktop tests hold the same lock).
         set_tests_properties(e2e.game_desktop_shots_composited PROPERTIES LABELS e2e TIMEOUT 180)
         set_tests_properties(e2e.game_desktop_shots e2e.game_desktop_shots_composited PROPERTIES RESOURCE_LOCK xvfb)
     endif()
