@@ -85,9 +85,12 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     }
     sSkinManager1->SetSkinName("Desert (internal)");
     sSkinManager1->EndLoading();
+    // Stored values of the hint manager; its loading applies the ellipse predefinition.
     sHintManager1 = new TsHintManager(this);
+    sHintManager1->BeginLoading();
     sHintManager1->SetName("sHintManager1");
     sHintManager1->SetSkinSection("HINT");
+    sHintManager1->EndLoading();
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnShow = [this](TObject* s) { FormShow(s); };
     OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };

@@ -42,7 +42,7 @@ TApplication::TApplication(TComponent* owner)
     Application = this;
     Screen = FScreen.get();
     Mouse = FMouse.get();
-    HintWindowClass = [](TComponent* hintOwner) { return new THintWindow(hintOwner); };
+    FHintWindowClass = [](TComponent* hintOwner) { return new THintWindow(hintOwner); };
 }
 
 TApplication::~TApplication() {
@@ -309,7 +309,12 @@ void TApplication::StopHintTimers() {
 }
 
 void TApplication::HideHintWindow() {
-    if (FHintWindow) FHintWindow->ReleaseHandle();
+    delete std::exchange(FHintWindow, nullptr);
+}
+
+void TApplication::SetHintWindowClass(THintWindowFactory factory) {
+    CancelHint();
+    FHintWindowClass = std::move(factory);
 }
 
 void TApplication::CancelHint() {
@@ -331,7 +336,8 @@ void TApplication::ActivateHint(TPoint cursorPos) {
     bool canShow = FHintControl->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) == 0;
     if (canShow && OnShowHint) OnShowHint(hint, canShow, info);
     if (!canShow || hint.empty()) return;
-    if (!FHintWindow) FHintWindow = HintWindowClass ? HintWindowClass(this) : new THintWindow(this);
+    HideHintWindow();
+    FHintWindow = FHintWindowClass ? FHintWindowClass(this) : new THintWindow(this);
     FHintWindow->SetColor(info.HintColor);
     TRect rect = FHintWindow->CalcHintRect(info.HintMaxWidth, hint, info.HintData).Offset(info.HintPos.X, info.HintPos.Y);
     FHintWindow->ActivateHint(rect, hint);

@@ -93,8 +93,10 @@ public:
     void SetShowHint(bool value);
     // The hint of the control under the mouse (OnHint fires when it changes).
     const std::string& Hint() const { return FHint; }
-    // Makes the hint window; replaceable so that another kind of window shows the hints.
-    THintWindowFactory HintWindowClass;
+    // Makes the hint windows; replaceable so that another kind of window shows the hints. A
+    // window is made for each hint and freed when the hint hides.
+    const THintWindowFactory& HintWindowClass() const { return FHintWindowClass; }
+    void SetHintWindowClass(THintWindowFactory factory);
     THintWindow* HintWindow() const { return FHintWindow; }
     // Hides a shown hint and stops a pending one.
     void CancelHint();
@@ -163,6 +165,7 @@ private:
     TColor FHintColor = clInfoBk;
     bool FShowHint = true;
     std::string FHint;
+    THintWindowFactory FHintWindowClass;
     THintWindow* FHintWindow = nullptr;
     TControl* FHintControl = nullptr;
     bool FHintShown = false; // a hint is up (a new control's hint then follows after the short pause)

@@ -11,7 +11,13 @@
 
 TScreen* Screen = nullptr;
 
-TScreen::TScreen(TComponent* owner) : TComponent(owner), FDefaultFont(std::make_unique<TFont>()) {}
+TScreen::TScreen(TComponent* owner)
+    : TComponent(owner), FDefaultFont(std::make_unique<TFont>()), FHintFont(std::make_unique<TFont>()) {
+    NONCLIENTMETRICS metrics;
+    if (!SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return;
+    FHintFont->SetName(metrics.lfStatusFont.FaceName);
+    FHintFont->SetHeight(metrics.lfStatusFont.Height);
+}
 
 TScreen::~TScreen() = default;
 

@@ -38,6 +38,8 @@ public:
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor cursor);
     TFont* DefaultFont() const { return FDefaultFont.get(); }
+    // The platform's font for hints (its status font).
+    TFont* HintFont() const { return FHintFont.get(); }
 
     void AddForm(TCustomForm* form);
     void RemoveForm(TCustomForm* form);
@@ -50,6 +52,7 @@ private:
     TWinControl* FActiveControl = nullptr;
     TCursor FCursor = crDefault;
     std::unique_ptr<TFont> FDefaultFont;
+    std::unique_ptr<TFont> FHintFont;
 };
 
 // The screen of the running application (owned by it); nullptr without one.

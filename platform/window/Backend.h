@@ -28,7 +28,9 @@ public:
     virtual void MouseButton(TMouseButton button, bool down, int x, int y) = 0;
     // delta in WHEEL_DELTA units (120 per notch), positive away from the user.
     virtual void MouseWheel(int delta, int x, int y) = 0;
-    virtual void Key(UINT vk, bool down) = 0;
+    // character: what the keyboard layout types with the key alone, 0 when it is the letter or
+    // digit of the key's code (or nothing); Alt mnemonics of captions in other scripts need it.
+    virtual void Key(UINT vk, bool down, char32_t character = 0) = 0;
     virtual void Text(const std::string& utf8) = 0;
     // The application as a whole gained or lost the desktop's focus.
     virtual void AppActivation(bool active) = 0;

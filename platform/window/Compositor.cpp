@@ -22,8 +22,8 @@ Region ScreenShape(const Window* w) {
 }
 }
 
-void Compositor::DrawShadow(Bitmap& screen, const Window* w) {
-    TRect r = w->FRect;
+void Compositor::DrawShadow(Bitmap& screen, const Window* w, TPoint origin) {
+    TRect r = w->FRect.Offset(-origin.X, -origin.Y);
     for (int d = 0; d < kShadow; ++d) {
         int amount = 72 - d * 16;
         for (int y = r.Top + kShadow; y < r.Bottom + d; ++y) Darken(screen, r.Right + d, y, amount);
@@ -31,7 +31,7 @@ void Compositor::DrawShadow(Bitmap& screen, const Window* w) {
     }
 }
 
-void Compositor::DrawWindow(Bitmap& screen, const Window* w) {
+void Compositor::DrawWindow(Bitmap& screen, const Window* w, TPoint origin) {
     const LayeredState* layered = (w->FExStyle & WS_EX_LAYERED) ? w->FLayered.get() : nullptr;
     bool image = layered && layered->FHasImage;
     const Bitmap& src = image ? layered->FImage : w->FBacking;
@@ -51,16 +51,18 @@ void Compositor::DrawWindow(Bitmap& screen, const Window* w) {
     }
     if (!layered && w->FExStyle & WS_EX_LAYERED) return; // layered but never given content: invisible
     Region shape = ScreenShape(w);
+    shape.Offset(-origin.X, -origin.Y);
     shape.Intersect(screen.BoundsRect());
+    const TPoint at{w->FRect.Left - origin.X, w->FRect.Top - origin.Y}; // the window in the bitmap
     int sbpp = src.BytesPerPixel(), dbpp = screen.BytesPerPixel();
     for (const TRect& r : shape.Rects()) {
         for (int y = r.Top; y < r.Bottom; ++y) {
-            int sy = y - w->FRect.Top;
+            int sy = y - at.Y;
             if (sy >= src.Height()) break;
             const std::uint8_t* s = src.ScanLine(sy);
             std::uint8_t* d = screen.ScanLine(y);
             for (int x = r.Left; x < r.Right; ++x) {
-                int sx = x - w->FRect.Left;
+                int sx = x - at.X;
                 if (sx >= src.Width()) break;
                 const std::uint8_t* sp = s + sx * sbpp;
                 std::uint8_t* dp = d + x * dbpp;
@@ -85,10 +87,14 @@ void Compositor::DrawWindow(Bitmap& screen, const Window* w) {
 Bitmap Compositor::Compose(const std::vector<Window*>& windows, int width, int height, TColor desktop) {
     Bitmap screen(width, height);
     screen.Fill(ColorToRGB(desktop));
+    return ComposeOver(std::move(screen), windows);
+}
+
+Bitmap Compositor::ComposeOver(Bitmap screen, const std::vector<Window*>& windows, TPoint origin) {
     for (const Window* w : windows) {
         if (!(w->FStyle & WS_VISIBLE) || (w->FStyle & WS_MINIMIZE)) continue;
-        if ((w->ClassStyle() & CS_DROPSHADOW) && !w->FShape) DrawShadow(screen, w);
-        DrawWindow(screen, w);
+        if ((w->ClassStyle() & CS_DROPSHADOW) && !w->FShape) DrawShadow(screen, w, origin);
+        DrawWindow(screen, w, origin);
     }
     return screen;
 }

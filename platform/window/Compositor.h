@@ -16,8 +16,11 @@ public:
 
     // windows: bottom to top.
     static Bitmap Compose(const std::vector<Window*>& windows, int width, int height, TColor desktop);
+    // The same over a part of the screen that already shows something (what lies beneath the
+    // windows); the bitmap's top-left pixel is the screen's pixel at origin.
+    static Bitmap ComposeOver(Bitmap screen, const std::vector<Window*>& windows, TPoint origin = {0, 0});
 
 private:
-    static void DrawShadow(Bitmap& screen, const Window* w);
-    static void DrawWindow(Bitmap& screen, const Window* w);
+    static void DrawShadow(Bitmap& screen, const Window* w, TPoint origin);
+    static void DrawWindow(Bitmap& screen, const Window* w, TPoint origin);
 };

@@ -35,10 +35,11 @@ void InputQueue::MouseWheel(int delta, int x, int y) {
     Push(std::move(e));
 }
 
-void InputQueue::Key(UINT vk, bool down) {
+void InputQueue::Key(UINT vk, bool down, char32_t character) {
     TInputEvent e;
     e.Kind = TKind::ikKey;
     e.Vk = vk;
+    e.Character = character;
     e.Down = down;
     Push(std::move(e));
 }

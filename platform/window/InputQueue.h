@@ -16,6 +16,7 @@ struct TInputEvent {
     bool Down = false;        // button or key down; minimise; app active
     int Delta = 0;
     UINT Vk = 0;
+    char32_t Character = 0; // of a key, as the layout types it
     std::string Text;
     HWND Window = nullptr;
     std::function<void()> Task;
@@ -28,7 +29,7 @@ public:
     void MouseMove(int x, int y) override;
     void MouseButton(TMouseButton button, bool down, int x, int y) override;
     void MouseWheel(int delta, int x, int y) override;
-    void Key(UINT vk, bool down) override;
+    void Key(UINT vk, bool down, char32_t character = 0) override;
     void Text(const std::string& utf8) override;
     void AppActivation(bool active) override;
     void DesktopMinimize(HWND topLevel, bool minimized) override;

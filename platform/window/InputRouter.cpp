@@ -206,9 +206,10 @@ HWND InputRouter::KeyboardTarget() const {
     return FWs.Find(a) ? a : nullptr;
 }
 
-void InputRouter::KeyEvent(UINT vk, bool down) {
+void InputRouter::KeyEvent(UINT vk, bool down, char32_t character) {
     std::size_t k = vk & 0xFF;
     bool wasDown = (FKeys[k] & 0x80) != 0;
+    if (down) FKeyCharacters[k] = character;
     if (down) FKeys[k] = static_cast<std::uint8_t>(0x80 | ((FKeys[k] & 1) ^ (wasDown ? 0 : 1)));
     else FKeys[k] = static_cast<std::uint8_t>(FKeys[k] & 1);
     bool alt = KeyDown(VK_MENU);
@@ -361,7 +362,7 @@ void InputRouter::Process(const TInputEvent& e) {
         if (target) Post(target, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<int>(MouseKeyFlags()), e.Delta), PointToLParam(FCursor), FCursor);
         break;
     }
-    case TKind::ikKey: KeyEvent(e.Vk, e.Down); break;
+    case TKind::ikKey: KeyEvent(e.Vk, e.Down, e.Character); break;
     case TKind::ikText: TextEvent(e.Text); break;
     case TKind::ikAppActivation: FWs.Focus().SetAppActive(e.Down); break;
     case TKind::ikDesktopMinimize:

@@ -41,6 +41,9 @@ public:
 
     bool KeyDown(int vk) const { return (FKeys[static_cast<std::size_t>(vk & 0xFF)] & 0x80) != 0; }
     bool KeyToggled(int vk) const { return (FKeys[static_cast<std::size_t>(vk & 0xFF)] & 0x01) != 0; }
+    // What the keyboard layout typed with the key at its last press, 0 when the back end did not
+    // say (the key's code then names its letter).
+    char32_t KeyCharacter(int vk) const { return FKeyCharacters[static_cast<std::size_t>(vk & 0xFF)]; }
     // MK_* flags of the buttons and modifier keys held now.
     WPARAM MouseKeyFlags() const;
 
@@ -50,7 +53,7 @@ private:
     void UpdateHover(HWND target, int ht);
     void StartHover(HWND hwnd, DWORD flags, DWORD time);
     bool IsDoubleClick(HWND target, UINT clientMsg, int ht, TPoint screen);
-    void KeyEvent(UINT vk, bool down);
+    void KeyEvent(UINT vk, bool down, char32_t character);
     void NoteCharacterSource(UINT vk, bool down, HWND target);
     void TextEvent(const std::string& utf8);
     HWND KeyboardTarget() const;
@@ -62,6 +65,7 @@ private:
     std::optional<TRect> FClip;
     HCURSOR FCursorShape = nullptr;
     std::array<std::uint8_t, 256> FKeys{};
+    std::array<char32_t, 256> FKeyCharacters{};
     bool FAltUsedWithKey = false;
     // The window of the last key-down whose character has not come yet.
     HWND FCharTarget = nullptr;

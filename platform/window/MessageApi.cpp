@@ -6,6 +6,8 @@
 #include "platform/window/WindowApi.h"
 #include "platform/window/WindowSystem.h"
 
+#include "platform/system/LetterCase.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -138,6 +140,11 @@ BOOL TranslateMessage(const MSG* msg) {
     bool alt = ws->Router().KeyDown(VK_MENU);
     if (msg->message == WM_SYSKEYDOWN) {
         if (!alt) return FALSE;
+        // A letter of the layout's own script (Alt+И on a Russian layout) is the character, not
+        // the Latin letter printed at the key's place.
+        char32_t typed = ws->Router().KeyCharacter(static_cast<int>(vk));
+        if (UpperChar(typed) != LowerChar(typed))
+            return PostMessage(msg->hwnd, WM_SYSCHAR, static_cast<WPARAM>(LowerChar(typed)), msg->lParam);
         bool letterOrDigit = (vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9') || vk == VK_SPACE;
         if (!letterOrDigit) return FALSE;
         return PostMessage(msg->hwnd, WM_SYSCHAR, static_cast<WPARAM>(std::tolower(static_cast<int>(vk))), msg->lParam);

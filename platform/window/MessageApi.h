@@ -19,7 +19,8 @@ void PostQuitMessage(int exitCode);
 BOOL GetMessage(MSG* msg, HWND hwnd, UINT minMsg, UINT maxMsg);
 BOOL PeekMessage(MSG* msg, HWND hwnd, UINT minMsg, UINT maxMsg, UINT removeFlags);
 // WM_KEYDOWN of Back, Tab, Enter, Esc and Ctrl+letter posts the WM_CHAR control code; Alt+key
-// (WM_SYSKEYDOWN) posts WM_SYSCHAR with the lower-case character. Printable text arrives as
+// (WM_SYSKEYDOWN) posts WM_SYSCHAR with the lower-case character (the layout's letter when the
+// back end told it, else the key code's). Printable text arrives as
 // WM_CHAR from the back end's text input.
 BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessage(const MSG* msg);

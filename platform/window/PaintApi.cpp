@@ -162,6 +162,7 @@ BOOL UpdateLayeredWindow(HWND hwnd, HDC, const TPoint* dstPos, const TSize* size
     }
     if (!w->FLayered) w->FLayered = std::make_unique<LayeredState>();
     LayeredState& l = *w->FLayered;
+    const bool newPixels = (src && src->Target()) || l.FImage.Size() != sz;
     if (src && src->Target()) {
         Bitmap image(sz.cx, sz.cy, TPixelFormat::pf32bit);
         const Bitmap& from = *src->Target();
@@ -188,7 +189,8 @@ BOOL UpdateLayeredWindow(HWND hwnd, HDC, const TPoint* dstPos, const TSize* size
     l.FKey = key;
     l.FBlend = blend ? *blend : BLENDFUNCTION{};
     ws->NotifyTopLevel(w, TTopLevelChange::tcLayered);
-    ws->GetBackend().Present(hwnd, l.FImage, Region(TRect{0, 0, sz.cx, sz.cy}));
+    // Without new pixels only the blend changed (a fade step): an empty dirty region says so.
+    ws->GetBackend().Present(hwnd, l.FImage, newPixels ? Region(TRect{0, 0, sz.cx, sz.cy}) : Region());
     return TRUE;
 }
 

@@ -59,3 +59,15 @@ constexpr unsigned VK_LCONTROL = 0xA2;
 constexpr unsigned VK_RCONTROL = 0xA3;
 constexpr unsigned VK_LMENU = 0xA4;
 constexpr unsigned VK_RMENU = 0xA5;
+// The punctuation keys, named by their place on a US keyboard; other layouts put letters there.
+constexpr unsigned VK_OEM_1 = 0xBA;      // ;
+constexpr unsigned VK_OEM_PLUS = 0xBB;   // =
+constexpr unsigned VK_OEM_COMMA = 0xBC;  // ,
+constexpr unsigned VK_OEM_MINUS = 0xBD;  // -
+constexpr unsigned VK_OEM_PERIOD = 0xBE; // .
+constexpr unsigned VK_OEM_2 = 0xBF;      // /
+constexpr unsigned VK_OEM_3 = 0xC0;      // `
+constexpr unsigned VK_OEM_4 = 0xDB;      // [
+constexpr unsigned VK_OEM_5 = 0xDC;      // backslash
+constexpr unsigned VK_OEM_6 = 0xDD;      // ]
+constexpr unsigned VK_OEM_7 = 0xDE;      // '

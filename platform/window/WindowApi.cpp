@@ -36,6 +36,15 @@ UINT GetClassStyle(HWND hwnd) {
     return w ? w->ClassStyle() : 0;
 }
 
+UINT SetClassStyle(HWND hwnd, UINT style) {
+    WindowSystem* ws = WindowSystem::Current();
+    Window* w = Lookup(hwnd);
+    if (!ws || !w || !w->FClass) return 0;
+    const UINT previous = w->FClass->FStyle;
+    ws->Classes().SetStyle(w->FClass->FName, style);
+    return previous;
+}
+
 HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::string& text, DWORD style, int x, int y,
                     int width, int height, HWND parent, HMENU menu, void* createParam) {
     CREATESTRUCT cs;

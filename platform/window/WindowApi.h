@@ -18,6 +18,9 @@ BOOL UnregisterClass(const std::string& className);
 std::string GetClassName(HWND hwnd);
 // The class style (CS_*) of a window's class.
 UINT GetClassStyle(HWND hwnd);
+// Sets the class style of a window's class (so of every window of the class) and returns the
+// previous one; 0 for an unknown window.
+UINT SetClassStyle(HWND hwnd, UINT style);
 
 // Sends HCBT_CREATEWND (a hook may refuse), WM_GETMINMAXINFO (top-level, sizeable), WM_NCCREATE,
 // WM_NCCALCSIZE, WM_CREATE, then WM_SIZE and WM_MOVE, then WM_PARENTNOTIFY to the parents of a

@@ -32,3 +32,10 @@ std::shared_ptr<const WindowClass> WindowClassRegistry::Find(const std::string& 
     auto it = FClasses.find(Key(name));
     return it == FClasses.end() ? nullptr : it->second;
 }
+
+bool WindowClassRegistry::SetStyle(const std::string& name, UINT style) {
+    auto it = FClasses.find(Key(name));
+    if (it == FClasses.end()) return false;
+    it->second->FStyle = style;
+    return true;
+}

@@ -14,6 +14,8 @@ public:
     bool Unregister(const std::string& name);
     // The class, kept alive by the windows that use it even after unregistering.
     std::shared_ptr<const WindowClass> Find(const std::string& name) const;
+    // Changes the class styles of a registered class, for its windows too; false when unknown.
+    bool SetStyle(const std::string& name, UINT style);
     void Clear() { FClasses.clear(); }
 
 private:

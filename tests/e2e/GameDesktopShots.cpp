@@ -1,6 +1,7 @@
 // The game on the desktop back end under an X server (Xvfb), driven by real X events (xdotool):
-// screenshots of the main window at first start, of a game with pencil marks and an open chooser,
-// and of the records window, taken from the X screen.
+// screenshots of the main window at first start, of the ellipse hint over the difficulty value
+// (a real window of the ellipse's shape: the X screen keeps what was beneath outside it), of a
+// game with pencil marks and an open chooser, and of the records window, taken from the X screen.
 #include "app/GameProgram.h"
 #include "app/TForm1.h"
 #include "app/TMyButton.h"
@@ -12,7 +13,10 @@
 #include "platform/window/Compositor.h"
 #include "platform/window/Win.h"
 #include "platform/window/WindowSystem.h"
+#include "skin/controls/TsLabel.h"
 #include "skin/controls/TsSpeedButton.h"
+#include "skin/hints/TsCustomHintWindow.h"
+#include "framework/TApplication.h"
 #include "tests/e2e/sdl_xdotool.h"
 
 #include <atomic>
@@ -89,9 +93,41 @@ TPoint CentreOf(TControl* control) {
     return control->ClientToScreen({control->Width() / 2, control->Height() / 2});
 }
 
+// Hovers the difficulty value until its hint has faded in; outside the ellipse the X screen must
+// show what lay there before, inside it the hint.
+void HintShot(const std::string& out) {
+    Bitmap before;
+    TPoint value;
+    gUi.Run([&] {
+        before = CaptureScreen();
+        value = CentreOf(Form1->DifficultValueL);
+    });
+    Tool({"xdotool", "mousemove", "--sync", std::to_string(value.X), std::to_string(value.Y)});
+    Pause(1500);
+    gUi.Run([&] {
+        auto* hint = dynamic_cast<TsCustomHintWindow*>(Application->HintWindow());
+        const Bitmap after = CaptureScreen();
+        if (!hint || !hint->Active() || after.Empty()) {
+            std::fprintf(stderr, "game_desktop_shots: no hint over the difficulty value\n");
+            gFailed = true;
+            return;
+        }
+        const TRect r = hint->BoundsRect();
+        const TPoint outside{r.Right - 1, r.Top}, inside{r.Left + r.Width() / 3, r.Top + r.Height() / 2};
+        if (after.Pixel(outside.X, outside.Y) != before.Pixel(outside.X, outside.Y) ||
+            after.Pixel(inside.X, inside.Y) == before.Pixel(inside.X, inside.Y)) {
+            std::fprintf(stderr, "game_desktop_shots: the hint is not shaped as its ellipse\n");
+            gFailed = true;
+        }
+        if (!WritePngFile(out + "/game-desktop-hint.png", after)) gFailed = true;
+    });
+    Tool({"xdotool", "mousemove", "--sync", "5", "5"});
+}
+
 void Hand(const std::string& out) {
     Pause(800);
     Shot(out + "/game-desktop-first-start.png");
+    HintShot(out);
     std::vector<TPoint> hidden;
     gUi.Run([&] {
         for (int i = 0; i < 81; ++i)

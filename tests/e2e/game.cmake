@@ -43,9 +43,30 @@ if(TAVIK_XVFB_RUN AND TAVIK_XDOTOOL)
     add_test(NAME e2e.game_desktop_shots COMMAND ${TAVIK_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
              $<TARGET_FILE:game_desktop_shots> ${PROJECT_BINARY_DIR}/tests)
     set_tests_properties(e2e.game_desktop_shots PROPERTIES LABELS e2e TIMEOUT 180)
+    # Again with a compositing manager, which blends the hint by its own per-pixel alpha.
+    find_program(TAVIK_XCOMPMGR xcompmgr)
+    if(TAVIK_XCOMPMGR)
+        file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/tests/composited)
+        add_test(NAME e2e.game_desktop_shots_composited COMMAND ${TAVIK_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
+                 sh ${CMAKE_CURRENT_LIST_DIR}/with_compositor.sh $<TARGET_FILE:game_desktop_shots>
+                 ${PROJECT_BINARY_DIR}/tests/composited)
+        # Two servers started at once by xvfb-run -a can pick the same display number (the other
+        # desktop tests hold the same lock).
+        set_tests_properties(e2e.game_desktop_shots_composited PROPERTIES LABELS e2e TIMEOUT 180)
+        set_tests_properties(e2e.game_desktop_shots e2e.game_desktop_shots_composited PROPERTIES RESOURCE_LOCK xvfb)
+    endif()
 endif()
 
 # The program against hostile files: a folder as script, a FIFO as settings.ini, a window size
 # no screen can show.
 add_test(NAME e2e.game_hostile_files COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/hostile_files.sh $<TARGET_FILE:tavik-sudoku>)
 set_tests_properties(e2e.game_hostile_files PROPERTIES LABELS e2e TIMEOUT 120)
+
+# The game's hint looks on the headless screen, one screenshot each (written to the build's tests
+# folder): the ellipse the game uses and every other predefinition.
+add_executable(game_hint_shots ${CMAKE_CURRENT_LIST_DIR}/GameHintShots.cpp)
+target_link_libraries(game_hint_shots PRIVATE app_lib)
+target_include_directories(game_hint_shots PRIVATE ${PROJECT_SOURCE_DIR})
+set_target_properties(game_hint_shots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
+add_test(NAME e2e.game_hint_shots COMMAND game_hint_shots ${PROJECT_BINARY_DIR}/tests)
+set_tests_properties(e2e.game_hint_shots PROPERTIES LABELS e2e TIMEOUT 120)

@@ -8,7 +8,7 @@ find_program(TAVIK_XVFB_RUN xvfb-run)
 find_program(TAVIK_XDOTOOL xdotool)
 if(TAVIK_XVFB_RUN AND TAVIK_XDOTOOL)
     add_test(NAME e2e.sdl_smoke COMMAND ${TAVIK_XVFB_RUN} -a -s "-screen 0 1024x768x24" $<TARGET_FILE:sdl_smoke> ${PROJECT_BINARY_DIR}/tests/sdl-smoke.png)
-    set_tests_properties(e2e.sdl_smoke PROPERTIES LABELS e2e TIMEOUT 120)
+    set_tests_properties(e2e.sdl_smoke PROPERTIES LABELS e2e TIMEOUT 120 RESOURCE_LOCK xvfb)
 endif()
 
 # The window demo on the desktop: a caption drag through real X events, and a screenshot.
@@ -18,7 +18,7 @@ set_target_properties(sdl_demo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BIN
 if(TAVIK_XVFB_RUN AND TAVIK_XDOTOOL)
     add_test(NAME e2e.sdl_demo COMMAND ${TAVIK_XVFB_RUN} -a -s "-screen 0 1024x768x24"
              $<TARGET_FILE:sdl_demo> --drag --shot ${PROJECT_BINARY_DIR}/tests/sdl-demo.png)
-    set_tests_properties(e2e.sdl_demo PROPERTIES LABELS e2e TIMEOUT 120)
+    set_tests_properties(e2e.sdl_demo PROPERTIES LABELS e2e TIMEOUT 120 RESOURCE_LOCK xvfb)
 endif()
 
 # Without any display the program says so in one line naming the ways out, and fails.

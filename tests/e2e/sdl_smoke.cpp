@@ -2,7 +2,7 @@
 // shaped popup and a half-transparent layered window over the first; real X input (xdotool)
 // clicks the button and types; the X screen must then show every window's pixels exactly as our
 // backing bitmaps hold them, the desktop outside a shape, and the layered window as our own
-// compositor blends it, also after the first window is resized; a minimised window leaves the screen; text
+// compositor blends it over the X screen beneath, also after the first window is resized; a minimised window leaves the screen; text
 // put on the X clipboard comes back unchanged.
 #include "platform/backend/sdl/SdlBackend.h"
 #include "platform/gfx/ImageFiles.h"
@@ -139,12 +139,11 @@ HWND MakeWindows(HWND& popup, HWND& layered) {
 }
 
 // A desktop without a compositing manager cannot blend: the layered window shows what our own
-// compositor makes of it over the windows below and the desktop colour.
-int LayeredMismatches(const Bitmap& screen, HWND layered) {
+// compositor makes of it over our windows below and the X screen that lay beneath it.
+int LayeredMismatches(const Bitmap& screen, HWND layered, const Bitmap& empty) {
     WindowSystem* ws = WindowSystem::Current();
     std::vector<Window*> bottomUp(ws->TopLevels().rbegin(), ws->TopLevels().rend());
-    Bitmap composed =
-        Compositor::Compose(bottomUp, screen.Width(), screen.Height(), GetSysColor(COLOR_BACKGROUND));
+    Bitmap composed = Compositor::ComposeOver(empty, bottomUp);
     TRect r;
     GetWindowRect(layered, &r);
     int bad = 0;
@@ -190,7 +189,7 @@ int Check(HWND top, HWND popup, HWND layered, const Bitmap& empty, const Bitmap&
     TRect covered;
     GetWindowRect(layered, &covered);
     if (Mismatches(screen, before, top, covered) || Mismatches(screen, before, popup, covered) ||
-        LayeredMismatches(screen, layered))
+        LayeredMismatches(screen, layered, empty))
         ++failures;
     // Minimised, the first window leaves the screen as it was before any window came.
     TRect frame;

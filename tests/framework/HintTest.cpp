@@ -125,7 +125,7 @@ TEST_F(HintTest, AReplacedHintWindowClassMakesTheHintWindow) {
         std::string ClassName() const override { return "TMyHint"; }
         TRect CalcHintRect(int, const std::string&, void*) override { return {0, 0, 77, 33}; }
     };
-    Application->HintWindowClass = [](TComponent* owner) { return new TMyHint(owner); };
+    Application->SetHintWindowClass([](TComponent* owner) { return new TMyHint(owner); });
     Over(First);
     Advance(510);
     ASSERT_TRUE(HintShown());

@@ -71,6 +71,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* error) {
         return nullptr; // the destructor shuts the video down again
     }
     b->FCompositor = X11Bridge::HasCompositor(b->FAnchor);
+    if (b->FCompositor) b->FAlphaVisual = X11Bridge::AlphaVisual(b->FAnchor);
     b->FNoWindowManager = X11Bridge::Active() && !X11Bridge::HasWindowManager(b->FAnchor);
     b->FWindows.SetMinimizeByHiding(b->FNoWindowManager);
     b->ReadDisplay();
@@ -202,7 +203,15 @@ void SdlBackend::KeepBareFocus(HWND shown) {
 }
 
 void SdlBackend::TopLevelChanged(HWND hwnd, TTopLevelChange change, const TTopLevelState& state) {
+    // Whatever change maps the real window (a new z-order may come before the notice of showing),
+    // the screen beneath is taken just before.
+    const SdlWindowTable::TEntry* known = FWindows.Find(hwnd);
+    const bool mapping = state.Visible && !state.Minimized && (!known || !known->Real->Mapped());
+    if (mapping && state.Layered && !FCompositor) CaptureBeneath(hwnd, state.Bounds);
+    if (!state.Visible) FBeneath.erase(hwnd); // a moved window's capture is left unused
     if (!FWindows.Update(hwnd, change, state)) {
+        FBeneath.erase(hwnd);
+        FComposed.erase(hwnd);
         FStale.erase(hwnd);
         if (FDesktopActive == hwnd) FDesktopActive = nullptr;
         return;
@@ -240,15 +249,33 @@ void SdlBackend::Present(HWND hwnd, const Bitmap& image, const Region& dirty) {
     MarkLayeredAbove(hwnd);
 }
 
-// With a compositing manager a window of one opacity (and a key colour) is the desktop's job;
-// otherwise, and always for per-pixel images, we compose the window ourselves.
+// Without a compositing manager we compose the window ourselves.
 void SdlBackend::PresentLayered(HWND hwnd, SdlWindowTable::TEntry& e, const Bitmap* image,
                                 const Region& dirty) {
     FStale.erase(hwnd);
+    if (FCompositor && PresentToCompositor(hwnd, e, image, dirty)) return;
+    // The same pixels at a new opacity (a fade step) keep what lies beneath and the outline.
+    SdlLayeredImage& composed = FComposed[hwnd];
+    const bool opacityOnly = image && dirty.IsEmpty();
+    if (!(opacityOnly && composed.Reblend(hwnd))) {
+        auto beneath = FBeneath.find(hwnd);
+        if (!composed.Compose(hwnd, beneath == FBeneath.end() ? nullptr : &beneath->second)) return;
+    }
+    Region solid = composed.Solid();
+    if (e.State.Shape) solid.Intersect(*e.State.Shape);
+    e.Real->SetOpacity(1.0f);
+    e.Real->SetShape(solid);
+    e.Real->Present(composed.Pixels(), solid);
+}
+
+// With a compositing manager a window of one opacity (and a key colour) is the desktop's job, and
+// so is a per-pixel image on a real window of a visual with alpha. False when neither applies.
+bool SdlBackend::PresentToCompositor(HWND hwnd, SdlWindowTable::TEntry& e, const Bitmap* image,
+                                     const Region& dirty) {
     TColor key = 0;
     BYTE alpha = 255;
     DWORD flags = 0;
-    if (FCompositor && image && GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags)) {
+    if (image && GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags)) {
         e.Real->SetOpacity((flags & LWA_ALPHA) ? alpha / 255.0f : 1.0f);
         std::optional<Region> shape = e.State.Shape;
         if (flags & LWA_COLORKEY) {
@@ -258,15 +285,23 @@ void SdlBackend::PresentLayered(HWND hwnd, SdlWindowTable::TEntry& e, const Bitm
         }
         e.Real->SetShape(shape);
         e.Real->Present(*image, dirty);
-        return;
+        return true;
     }
     Bitmap pixels;
-    Region solid;
-    if (!SdlLayeredImage::Compose(hwnd, pixels, solid)) return;
-    if (e.State.Shape) solid.Intersect(*e.State.Shape);
+    if (!FAlphaVisual || !SdlLayeredImage::WithOpacity(hwnd, pixels)) return false;
+    if (e.Real->Visual() != FAlphaVisual && !FWindows.Recreate(hwnd, FAlphaVisual)) return false;
     e.Real->SetOpacity(1.0f);
-    e.Real->SetShape(solid);
+    e.Real->SetShape(e.State.Shape);
     e.Real->Present(pixels, Region(pixels.BoundsRect()));
+    return true;
+}
+
+void SdlBackend::CaptureBeneath(HWND hwnd, const TRect& bounds) {
+    TSdlBeneath beneath{{}, bounds};
+    if (X11Bridge::CaptureScreen(FAnchor, beneath.Pixels, &bounds))
+        FBeneath[hwnd] = std::move(beneath);
+    else
+        FBeneath.erase(hwnd);
 }
 
 // Layered windows we compose show the pixels below them, which just changed.
@@ -303,7 +338,7 @@ void SdlBackend::RecomposeStale() {
         SdlWindowTable::TEntry* e = FWindows.Find(h);
         if (!e || !e->Real->Mapped()) continue;
         // Only what we compose needs it: the desktop blends the others from their own pixels.
-        if (FCompositor && GetLayeredWindowAttributes(h, nullptr, nullptr, nullptr)) continue;
+        if (FCompositor && (GetLayeredWindowAttributes(h, nullptr, nullptr, nullptr) || e->Real->Visual())) continue;
         PresentLayered(h, *e, nullptr, Region());
     }
 }

@@ -4,11 +4,13 @@
 
 #include "platform/backend/sdl/SdlCursors.h"
 #include "platform/backend/sdl/SdlEventTranslator.h"
+#include "platform/backend/sdl/SdlLayeredImage.h"
 #include "platform/backend/sdl/SdlWindowTable.h"
 #include "platform/system/ShellLauncher.h"
 #include "platform/window/Backend.h"
 
 #include <atomic>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -59,7 +61,11 @@ private:
     void KeepBareFocus(HWND shown);
     // image is nullptr when the window is recomposed because what lies below it changed.
     void PresentLayered(HWND hwnd, SdlWindowTable::TEntry& entry, const Bitmap* image, const Region& dirty);
+    bool PresentToCompositor(HWND hwnd, SdlWindowTable::TEntry& entry, const Bitmap* image, const Region& dirty);
     void MarkLayeredAbove(HWND hwnd);
+    // Keeps the screen's pixels under a layered window that is about to be shown, so that its
+    // see-through parts can be composed over what really lies there.
+    void CaptureBeneath(HWND hwnd, const TRect& bounds);
     void RecomposeStale();
     void SurfaceLost(HWND hwnd);
 
@@ -78,6 +84,7 @@ private:
     TSize FScreen{1280, 1024};
     TRect FWorkArea{0, 0, 1280, 1024};
     bool FCompositor = false;
+    unsigned long FAlphaVisual = 0; // where a compositing manager blends per-pixel alpha
     bool FNoWindowManager = false; // bare X server (Xvfb, kiosks): we give the keyboard focus
     bool FCaptured = false;
     HWND FDesktopActive = nullptr;
@@ -86,4 +93,6 @@ private:
     HWND FFocusAsked = nullptr;
     std::uint64_t FFocusAskedAt = 0;
     std::set<HWND> FStale; // layered windows we compose whose pixels are out of date
+    std::map<HWND, TSdlBeneath> FBeneath; // what lay under the shown layered windows we compose
+    std::map<HWND, SdlLayeredImage> FComposed; // their last composition
 };

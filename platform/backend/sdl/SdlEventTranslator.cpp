@@ -87,9 +87,15 @@ void SdlEventTranslator::Wheel(const SDL_MouseWheelEvent& e) {
     FSink.MouseWheel(notches * kWheelDelta, at.X, at.Y);
 }
 
+// The desktop's key code is the layout's character for keys that type one; a Latin one is the
+// key code's own letter, any other (Cyrillic) travels with the key, since no text event comes
+// while Alt is held.
 void SdlEventTranslator::KeyEvent(const SDL_KeyboardEvent& e) {
     FMods = e.keysym.mod;
-    if (unsigned vk = SdlKeyMap::ToVk(e.keysym)) FSink.Key(vk, e.type == SDL_KEYDOWN);
+    const SDL_Keycode sym = e.keysym.sym;
+    const bool ownScript = sym >= 0x80 && !(sym & SDLK_SCANCODE_MASK);
+    const char32_t character = ownScript ? static_cast<char32_t>(sym) : 0;
+    if (unsigned vk = SdlKeyMap::ToVk(e.keysym)) FSink.Key(vk, e.type == SDL_KEYDOWN, character);
 }
 
 // Left Alt with a key is a menu shortcut (WM_SYSCHAR comes from the key itself) and Ctrl with a

@@ -75,7 +75,24 @@ unsigned SdlKeyMap::FromScancode(SDL_Scancode code) {
     if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_9)
         return '1' + static_cast<unsigned>(code - SDL_SCANCODE_1);
     if (code == SDL_SCANCODE_0) return '0';
-    return 0;
+    return FromPunctuationPlace(code);
+}
+
+unsigned SdlKeyMap::FromPunctuationPlace(SDL_Scancode code) {
+    switch (code) {
+    case SDL_SCANCODE_SEMICOLON: return VK_OEM_1;
+    case SDL_SCANCODE_EQUALS: return VK_OEM_PLUS;
+    case SDL_SCANCODE_COMMA: return VK_OEM_COMMA;
+    case SDL_SCANCODE_MINUS: return VK_OEM_MINUS;
+    case SDL_SCANCODE_PERIOD: return VK_OEM_PERIOD;
+    case SDL_SCANCODE_SLASH: return VK_OEM_2;
+    case SDL_SCANCODE_GRAVE: return VK_OEM_3;
+    case SDL_SCANCODE_LEFTBRACKET: return VK_OEM_4;
+    case SDL_SCANCODE_BACKSLASH: return VK_OEM_5;
+    case SDL_SCANCODE_RIGHTBRACKET: return VK_OEM_6;
+    case SDL_SCANCODE_APOSTROPHE: return VK_OEM_7;
+    default: return 0;
+    }
 }
 
 unsigned SdlKeyMap::FromKeypad(SDL_Scancode code, bool numLock) {

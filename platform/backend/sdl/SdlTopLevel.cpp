@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace {
@@ -13,6 +14,14 @@ constexpr std::size_t kMaxUpdateRects = 16;
 
 Uint32 SourceFormat(const Bitmap& image) {
     return image.Format() == TPixelFormat::pf32bit ? SDL_PIXELFORMAT_BGRA32 : SDL_PIXELFORMAT_BGR24;
+}
+
+// A visual with alpha holds blue, green, red and alpha bytes as our 32-bit images do; the video
+// may describe its surface without the alpha, so the bytes are copied as they are.
+void CopyRaw(const Bitmap& image, SDL_Surface* surface, const TRect& r) {
+    auto* base = static_cast<std::uint8_t*>(surface->pixels);
+    for (int y = r.Top; y < r.Bottom; ++y)
+        std::copy_n(image.ScanLine(y) + r.Left * 4, r.Width() * 4, base + y * surface->pitch + r.Left * 4);
 }
 
 void CopyRect(const Bitmap& image, SDL_Surface* surface, const TRect& r) {
@@ -42,11 +51,15 @@ std::uint32_t SdlTopLevel::CreationFlags(const TTopLevelState& state, bool capti
     return flags;
 }
 
-SdlTopLevel::SdlTopLevel(const TTopLevelState& state, std::uint32_t flags, bool minimizeByHiding)
-    : FBounds(state.Bounds), FMinimizeByHiding(minimizeByHiding), FTopMost(state.TopMost),
+SdlTopLevel::SdlTopLevel(const TTopLevelState& state, std::uint32_t flags, bool minimizeByHiding,
+                         unsigned long visual)
+    : FVisual(visual), FBounds(state.Bounds), FMinimizeByHiding(minimizeByHiding), FTopMost(state.TopMost),
       FTitle(state.Text) {
+    // The video takes the visual of new windows from a hint, read when the window is made.
+    if (visual) SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(visual).c_str());
     FWindow = SDL_CreateWindow(state.Text.c_str(), state.Bounds.Left, state.Bounds.Top,
                                std::max(1, state.Bounds.Width()), std::max(1, state.Bounds.Height()), flags);
+    if (visual) SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, "");
 }
 
 SdlTopLevel::~SdlTopLevel() {
@@ -127,7 +140,8 @@ void SdlTopLevel::Present(const Bitmap& image, const Region& dirty) {
     std::vector<TRect> rects = area.Rects();
     if (rects.size() > kMaxUpdateRects) rects = {area.BoundingBox()};
     if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
-    for (const TRect& r : rects) CopyRect(image, surface, r);
+    const bool raw = FVisual && image.Format() == TPixelFormat::pf32bit && surface->format->BytesPerPixel == 4;
+    for (const TRect& r : rects) raw ? CopyRaw(image, surface, r) : CopyRect(image, surface, r);
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
     std::vector<SDL_Rect> updates;
     updates.reserve(rects.size());

@@ -18,13 +18,16 @@ public:
     static std::uint32_t CreationFlags(const TTopLevelState& state, bool captioned, bool owned);
 
     // minimizeByHiding: no window manager keeps minimised windows (nor a task bar to restore them
-    // from), so minimised windows are simply taken off the screen.
-    SdlTopLevel(const TTopLevelState& state, std::uint32_t flags, bool minimizeByHiding = false);
+    // from), so minimised windows are simply taken off the screen. A visual other than 0 (an X11
+    // visual id) makes the real window of that visual: one with alpha shows per-pixel alpha.
+    SdlTopLevel(const TTopLevelState& state, std::uint32_t flags, bool minimizeByHiding = false,
+                unsigned long visual = 0);
     ~SdlTopLevel();
     SdlTopLevel(const SdlTopLevel&) = delete;
     SdlTopLevel& operator=(const SdlTopLevel&) = delete;
 
     bool Valid() const { return FWindow != nullptr; }
+    unsigned long Visual() const { return FVisual; }
     SDL_Window* Handle() const { return FWindow; }
     std::uint32_t Id() const;
     // Shown on the desktop: visible and not minimised.
@@ -47,6 +50,7 @@ private:
     void ApplyVisibility(const TTopLevelState& state);
 
     SDL_Window* FWindow = nullptr;
+    unsigned long FVisual = 0;
     TRect FBounds;
     bool FMapped = false;
     bool FMinimized = false;

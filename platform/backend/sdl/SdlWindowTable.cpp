@@ -37,6 +37,18 @@ bool SdlWindowTable::Update(HWND hwnd, TTopLevelChange change, const TTopLevelSt
     return true;
 }
 
+bool SdlWindowTable::Recreate(HWND hwnd, unsigned long visual) {
+    TEntry* e = Find(hwnd);
+    if (!e) return false;
+    auto real = std::make_unique<SdlTopLevel>(e->State, FFlags(hwnd, e->State), FMinimizeByHiding, visual);
+    if (!real->Valid()) return false;
+    e->Real = std::move(real);
+    FStacked.erase(std::remove(FStacked.begin(), FStacked.end(), hwnd), FStacked.end());
+    e->Real->Apply(e->State);
+    Restack();
+    return true;
+}
+
 SdlWindowTable::TEntry* SdlWindowTable::Find(HWND hwnd) {
     auto it = FEntries.find(hwnd);
     return it == FEntries.end() ? nullptr : &it->second;

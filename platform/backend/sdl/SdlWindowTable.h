@@ -27,6 +27,8 @@ public:
 
     // Creates, updates or removes the real window; true when it exists afterwards.
     bool Update(HWND hwnd, TTopLevelChange change, const TTopLevelState& state);
+    // Replaces the real window by one of another X11 visual, placed and shown as the old one.
+    bool Recreate(HWND hwnd, unsigned long visual);
     TEntry* Find(HWND hwnd);
     const TEntry* Find(HWND hwnd) const;
     HWND FindById(std::uint32_t id) const;

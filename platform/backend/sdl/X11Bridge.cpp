@@ -8,6 +8,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/shape.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -44,10 +45,9 @@ std::uint8_t Channel(unsigned long pixel, unsigned long mask) {
     return static_cast<std::uint8_t>(max == 255 ? v : v * 255 / max);
 }
 
-void CopyImage(XImage* image, Bitmap& out) {
-    out = Bitmap(image->width, image->height);
+void CopyImage(XImage* image, Bitmap& out, TPoint at) {
     for (int y = 0; y < image->height; ++y) {
-        std::uint8_t* row = out.ScanLine(y);
+        std::uint8_t* row = out.ScanLine(at.Y + y) + at.X * 3;
         for (int x = 0; x < image->width; ++x) {
             unsigned long p = XGetPixel(image, x, y);
             row[x * 3] = Channel(p, image->blue_mask);
@@ -103,17 +103,23 @@ bool X11Bridge::QueryPointer(SDL_Window* anyWindow, TPoint& out) {
     return true;
 }
 
-bool X11Bridge::CaptureScreen(SDL_Window* anyWindow, Bitmap& out) {
+bool X11Bridge::CaptureScreen(SDL_Window* anyWindow, Bitmap& out, const TRect* area) {
     TX11Window x;
     if (!Lookup(anyWindow, x)) return false;
     ::Window root = DefaultRootWindow(x.Dpy);
     XWindowAttributes attrs;
     if (!XGetWindowAttributes(x.Dpy, root, &attrs)) return false;
+    const TRect screen{0, 0, attrs.width, attrs.height};
+    const TRect want = area ? *area : screen;
+    const TRect part{std::max(want.Left, 0), std::max(want.Top, 0), std::min(want.Right, screen.Right),
+                     std::min(want.Bottom, screen.Bottom)};
+    out = Bitmap(std::max(0, want.Width()), std::max(0, want.Height()));
+    if (part.Width() <= 0 || part.Height() <= 0) return true;
     XSync(x.Dpy, False); // everything we drew has reached the server
-    XImage* image = XGetImage(x.Dpy, root, 0, 0, static_cast<unsigned>(attrs.width),
-                              static_cast<unsigned>(attrs.height), AllPlanes, ZPixmap);
+    XImage* image = XGetImage(x.Dpy, root, part.Left, part.Top, static_cast<unsigned>(part.Width()),
+                              static_cast<unsigned>(part.Height()), AllPlanes, ZPixmap);
     if (!image) return false;
-    CopyImage(image, out);
+    CopyImage(image, out, {part.Left - want.Left, part.Top - want.Top});
     XDestroyImage(image);
     return true;
 }
@@ -124,6 +130,14 @@ bool X11Bridge::HasCompositor(SDL_Window* anyWindow) {
     std::string name = "_NET_WM_CM_S" + std::to_string(DefaultScreen(x.Dpy));
     Atom selection = XInternAtom(x.Dpy, name.c_str(), False);
     return XGetSelectionOwner(x.Dpy, selection) != None;
+}
+
+unsigned long X11Bridge::AlphaVisual(SDL_Window* anyWindow) {
+    TX11Window x;
+    if (!Lookup(anyWindow, x)) return 0;
+    XVisualInfo info;
+    if (!XMatchVisualInfo(x.Dpy, DefaultScreen(x.Dpy), 32, TrueColor, &info)) return 0;
+    return info.visualid;
 }
 
 bool X11Bridge::HasWindowManager(SDL_Window* anyWindow) {

@@ -21,10 +21,14 @@ public:
     // Where the pointer is on the screen now, asked of the server (the video's own answer is a
     // cache that a pointer grab leaves stale).
     static bool QueryPointer(SDL_Window* anyWindow, TPoint& out);
-    // The screen's pixels as the X server shows them (any of our windows names the display).
-    static bool CaptureScreen(SDL_Window* anyWindow, Bitmap& out);
+    // The screen's pixels as the X server shows them (any of our windows names the display); with
+    // area, only that part of the screen (parts off the screen stay black).
+    static bool CaptureScreen(SDL_Window* anyWindow, Bitmap& out, const TRect* area = nullptr);
     // A compositing manager draws windows with their opacity.
     static bool HasCompositor(SDL_Window* anyWindow);
+    // The id of a 32-bit true-colour visual, whose windows a compositing manager blends by their
+    // per-pixel alpha; 0 when the display has none.
+    static unsigned long AlphaVisual(SDL_Window* anyWindow);
     // A window manager runs (it hands out the keyboard focus; without one, we do).
     static bool HasWindowManager(SDL_Window* anyWindow);
 };

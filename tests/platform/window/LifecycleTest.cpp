@@ -209,3 +209,14 @@ TEST_F(WindowTest, AChildDestroyingItselfWhileItsParentGoesDownGetsOneDestroy) {
     EXPECT_EQ(Count(c, WM_NCDESTROY), 1);
     EXPECT_FALSE(IsWindow(c));
 }
+
+TEST_F(WindowTest, AClassStyleSetThroughOneWindowHoldsForEveryWindowOfTheClass) {
+    HWND a = Top("a", 0, 0, 100, 100);
+    HWND b = Top("b", 0, 0, 100, 100);
+    EXPECT_EQ(SetClassStyle(a, CS_DBLCLKS | CS_DROPSHADOW), static_cast<UINT>(CS_DBLCLKS));
+    EXPECT_EQ(GetClassStyle(b), static_cast<UINT>(CS_DBLCLKS | CS_DROPSHADOW));
+    EXPECT_EQ(SetClassStyle(b, 0), static_cast<UINT>(CS_DBLCLKS | CS_DROPSHADOW));
+    EXPECT_EQ(GetClassStyle(a), 0u);
+    EXPECT_EQ(SetClassStyle(nullptr, CS_DROPSHADOW), 0u) << "no window, no class";
+    SetClassStyle(a, CS_DBLCLKS);
+}

@@ -40,7 +40,7 @@ public:
     void MouseMove(int x, int y) override { Moves.push_back({x, y}), Owner->Wake(); }
     void MouseButton(TMouseButton, bool, int, int) override { Owner->Wake(); }
     void MouseWheel(int, int, int) override { Owner->Wake(); }
-    void Key(UINT vk, bool down) override {
+    void Key(UINT vk, bool down, char32_t) override {
         if (down) Keys.push_back(vk);
         Owner->Wake();
     }

@@ -27,7 +27,10 @@ public:
     void MouseWheel(int delta, int x, int y) override {
         Add("wheel " + std::to_string(delta) + " " + P(x, y));
     }
-    void Key(UINT vk, bool down) override { Add("key " + std::to_string(vk) + (down ? " down" : " up")); }
+    void Key(UINT vk, bool down, char32_t character) override {
+        Add("key " + std::to_string(vk) + (down ? " down" : " up") +
+            (character ? " typing U+" + std::to_string(static_cast<unsigned>(character)) : ""));
+    }
     void Text(const std::string& utf8) override { Add("text " + utf8); }
     void AppActivation(bool active) override { Add(active ? "app active" : "app inactive"); }
     void DesktopMinimize(HWND w, bool m) override { Add((m ? "minimize " : "restore ") + N(w)); }

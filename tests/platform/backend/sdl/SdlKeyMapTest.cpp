@@ -31,6 +31,16 @@ TEST(SdlKeyMap, NonLatinLayoutsKeepTheCodeOfTheKeysPlace) {
     EXPECT_EQ(SdlKeyMap::ToVk(Key(SDL_SCANCODE_0, 0x2116)), unsigned('0'));
 }
 
+TEST(SdlKeyMap, PunctuationKeysAreKnownByTheirPlaceWhateverTheyType) {
+    EXPECT_EQ(SdlKeyMap::ToVk(Key(SDL_SCANCODE_GRAVE, SDLK_BACKQUOTE)), VK_OEM_3);
+    EXPECT_EQ(SdlKeyMap::ToVk(Key(SDL_SCANCODE_GRAVE, 0x0451)), VK_OEM_3) << "ё on a Russian layout";
+    EXPECT_EQ(SdlKeyMap::ToVk(Key(SDL_SCANCODE_SEMICOLON, 0x0436)), VK_OEM_1) << "ж";
+    EXPECT_EQ(SdlKeyMap::ToVk(Key(SDL_SCANCODE_COMMA, 0x0431)), VK_OEM_COMMA) << "б";
+    EXPECT_EQ(SdlKeyMap::ToVk(Key(SDL_SCANCODE_APOSTROPHE, 0x044D)), VK_OEM_7) << "э";
+    EXPECT_EQ(SdlKeyMap::ToVk(Key(SDL_SCANCODE_LEFTBRACKET, 0x0445)), VK_OEM_4) << "х";
+    EXPECT_EQ(SdlKeyMap::ToVk(Key(SDL_SCANCODE_MINUS, SDLK_MINUS)), VK_OEM_MINUS);
+}
+
 TEST(SdlKeyMap, EditingNavigationAndFunctionKeys) {
     EXPECT_EQ(SdlKeyMap::ToVk(Key(SDL_SCANCODE_RETURN, SDLK_RETURN)), VK_RETURN);
     EXPECT_EQ(SdlKeyMap::ToVk(Key(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE)), VK_ESCAPE);

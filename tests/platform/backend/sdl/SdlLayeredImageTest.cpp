@@ -94,3 +94,78 @@ TEST_F(SdlLayeredImageTest, APauseInsideACallShowsWhatWasDrawnBeforeIt) {
     Sleep(8); // an animation's frame pause
     EXPECT_EQ(FBackend.Presents(), before + 1);
 }
+
+TEST_F(SdlLayeredImageTest, APerPixelWindowIsComposedOverTheScreenCapturedBeneathIt) {
+    HWND upper = CreateWindowEx(WS_EX_LAYERED, "Blue", "", WS_POPUP | WS_VISIBLE, 80, 70, 40, 40, nullptr, nullptr);
+    Bitmap image(40, 40, TPixelFormat::pf32bit);
+    image.Fill(RGB(0, 0, 0), 128); // black at half alpha, premultiplied
+    DeviceContext source(&image);
+    const TPoint origin{0, 0};
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    ASSERT_TRUE(UpdateLayeredWindow(upper, nullptr, nullptr, nullptr, &source, &origin, 0, &blend, ULW_ALPHA));
+    Paint();
+    TSdlBeneath beneath{Bitmap(40, 40), {80, 70, 120, 110}};
+    beneath.Pixels.Fill(RGB(0, 255, 0)); // another program's window under ours
+    Bitmap pixels;
+    Region solid;
+    ASSERT_TRUE(SdlLayeredImage::Compose(upper, pixels, solid, &beneath));
+    EXPECT_EQ(pixels.Pixel(5, 5), RGB(Compositor::Mul255(255, 127), 0, 0)) << "our window below, drawn anew";
+    EXPECT_EQ(pixels.Pixel(30, 35), RGB(0, Compositor::Mul255(255, 127), 0)) << "the captured screen";
+    EXPECT_EQ(solid, Region(TRect{0, 0, 40, 40}));
+
+    beneath.Bounds = {0, 0, 40, 40}; // captured for another place: not used
+    ASSERT_TRUE(SdlLayeredImage::Compose(upper, pixels, solid, &beneath));
+    TColor desk = ColorToRGB(GetSysColor(COLOR_BACKGROUND));
+    EXPECT_EQ(pixels.Pixel(30, 35), RGB(Compositor::Mul255(GetRValue(desk), 127), Compositor::Mul255(GetGValue(desk), 127),
+                                        Compositor::Mul255(GetBValue(desk), 127)));
+}
+
+TEST_F(SdlLayeredImageTest, AFadeStepBlendsTheWindowAgainOverWhatWasKeptAndKeepsTheFullOutline) {
+    HWND upper = CreateWindowEx(WS_EX_LAYERED, "Blue", "", WS_POPUP | WS_VISIBLE, 80, 70, 40, 40, nullptr, nullptr);
+    Bitmap image(40, 40, TPixelFormat::pf32bit);
+    image.Fill(RGB(0, 0, 0), 0);                 // see-through everywhere ...
+    image.FillRect({10, 10, 30, 30}, RGB(0, 0, 200)); // ... but an opaque blue square
+    DeviceContext source(&image);
+    const TPoint origin{0, 0};
+    const BLENDFUNCTION faded{AC_SRC_OVER, 0, 0, AC_SRC_ALPHA};
+    ASSERT_TRUE(UpdateLayeredWindow(upper, nullptr, nullptr, nullptr, &source, &origin, 0, &faded, ULW_ALPHA));
+    Paint();
+    TSdlBeneath beneath{Bitmap(40, 40), {80, 70, 120, 110}};
+    beneath.Pixels.Fill(RGB(0, 255, 0));
+    SdlLayeredImage composed;
+    ASSERT_TRUE(composed.Compose(upper, &beneath));
+    EXPECT_EQ(composed.Solid(), Region(TRect{10, 10, 30, 30})) << "the outline at full strength, though at opacity 0";
+    EXPECT_EQ(composed.Pixels().Pixel(20, 20), RGB(0, 255, 0)) << "nothing of the window shows yet";
+
+    beneath.Pixels.Fill(RGB(9, 9, 9)); // kept: a fade step does not look at the screen again
+    const BLENDFUNCTION half{AC_SRC_OVER, 0, 200, AC_SRC_ALPHA};
+    ASSERT_TRUE(UpdateLayeredWindow(upper, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &half, ULW_ALPHA));
+    ASSERT_TRUE(composed.Reblend(upper));
+    EXPECT_EQ(composed.Pixels().Pixel(20, 20), RGB(0, Blend(0, 255, 200), Blend(200, 0, 200)));
+    EXPECT_EQ(composed.Pixels().Pixel(35, 35), RGB(0, 255, 0));
+
+    SetWindowPos(upper, nullptr, 60, 70, 40, 40, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_FALSE(composed.Reblend(upper)) << "moved: what was kept lay elsewhere";
+}
+
+TEST_F(SdlLayeredImageTest, AnOutlineTakenBeforeTheWindowShowedIsNotKeptForTheFade) {
+    HWND upper = CreateWindowEx(WS_EX_LAYERED, "Blue", "", WS_POPUP, 80, 70, 40, 40, nullptr, nullptr);
+    Bitmap image(40, 40, TPixelFormat::pf32bit);
+    image.Fill(RGB(0, 0, 0), 0);
+    image.FillRect({10, 10, 30, 30}, RGB(0, 0, 200));
+    DeviceContext source(&image);
+    const TPoint origin{0, 0};
+    const BLENDFUNCTION faded{AC_SRC_OVER, 0, 0, AC_SRC_ALPHA};
+    ASSERT_TRUE(UpdateLayeredWindow(upper, nullptr, nullptr, nullptr, &source, &origin, 0, &faded, ULW_ALPHA));
+    SdlLayeredImage composed;
+    ASSERT_TRUE(composed.Compose(upper, nullptr));
+    ASSERT_TRUE(composed.Solid().IsEmpty()) << "hidden, the window shows nothing yet";
+
+    ShowWindow(upper, SW_SHOWNOACTIVATE);
+    Paint();
+    const BLENDFUNCTION half{AC_SRC_OVER, 0, 200, AC_SRC_ALPHA};
+    ASSERT_TRUE(UpdateLayeredWindow(upper, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &half, ULW_ALPHA));
+    EXPECT_FALSE(composed.Reblend(upper)) << "an empty outline would keep the fading window cut away";
+    ASSERT_TRUE(composed.Compose(upper, nullptr));
+    EXPECT_EQ(composed.Solid(), Region(TRect{10, 10, 30, 30}));
+}
