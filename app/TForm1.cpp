@@ -130,6 +130,8 @@ void TForm1::CreateTopBar() {
     TimeL->Font()->SetStyle({fsBold});
     ShowHintOf(TimeL, "Прошло времени с начала игры");
     TimeL->SetAnchors({akLeft, akTop});
+    // A plain label, yet over a skinned top bar it must not paint a grey box of its own.
+    TimeL->SetTransparent(true);
 
     TreningErrL = PlacedControl<TsLabel>(this, "TreningErrL", 130, 4);
     TreningErrL->Font()->SetStyle({fsBold});
