@@ -24,6 +24,7 @@ void SwitchOnAfterFirstShow(const std::string& skin) {
         Form1->OnShow = original;
         if (original) original(sender);
         TSkinScriptCommands(*Form1->sSkinManager1).Skin(name);
+        SettingsF->ShowLookInForce();
     };
 }
 

@@ -236,6 +236,14 @@ void TSettingsF::SelectSkin(const std::string& name) {
     }
 }
 
+void TSettingsF::ShowLookInForce() {
+    if (ListedSkin(Skins().SkinName(), false) < 0) return;
+    SelectSkin(Skins().SkinName());
+    HueOffsetTb->SetPosition(Skins().HueOffset());
+    SaturationTb->SetPosition(Skins().Saturation());
+    UseSkinChb->SetChecked(Skins().Active());
+}
+
 std::string TSettingsF::SelectedSkin() const {
     const int index = SkinNameCb->ItemIndex();
     return index >= 0 ? SkinNameCb->Items()->Strings(index) : std::string();

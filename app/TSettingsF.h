@@ -49,6 +49,9 @@ public:
     // Selects the entry spelt exactly as name. No entry: the selection is removed and the text
     // emptied, unless nothing was selected (the text then stays).
     void SelectSkin(const std::string& name);
+    // The skin controls show the look in force after it was changed from outside the dialog (the
+    // start option, a script); a skin the list does not hold leaves them as they are.
+    void ShowLookInForce();
     // The selected entry, empty when none is selected.
     std::string SelectedSkin() const;
 

@@ -2,6 +2,7 @@
 #include "app/TSkinScriptCommands.h"
 
 #include "app/TForm1.h"
+#include "app/TSettingsF.h"
 #include "platform/automation/ScriptCall.h"
 #include "platform/automation/ScriptError.h"
 #include "platform/automation/ScriptRunner.h"
@@ -25,6 +26,7 @@ ScriptRunner::TCommand OnMainWindowManager(TSkinCommand command) {
     return [command](const ScriptCall& call) {
         if (!Form1) throw ScriptError("the main window is not there");
         (TSkinScriptCommands(*Form1->sSkinManager1).*command)(call.Rest());
+        if (SettingsF) SettingsF->ShowLookInForce();
     };
 }
 

@@ -1,6 +1,10 @@
 // The game's skin manager: its stored state, a skin named on the command line, and the script
 // commands that change the look.
+#include "app/TSettingsF.h"
 #include "app/TSkinScriptCommands.h"
+#include "skin/controls/TsCheckBox.h"
+#include "skin/controls/TsComboBox.h"
+#include "skin/controls/TsTrackBar.h"
 #include "skin/data/TacFormRegistry.h"
 #include "skin/data/TacSkinPacker.h"
 #include "skin/data/TsSkinManager.h"
@@ -72,6 +76,42 @@ TEST_F(SkinStartTest, ASkinNamedAtStartIsInForceOnceTheMainWindowShows) {
     Start(20240611, {1280, 1024}, "Start");
     EXPECT_EQ(State(), "on Start 2.5");
     EXPECT_TRUE(Ui([] { return Form1->Visible(); }));
+}
+
+TEST_F(SkinStartTest, TheSettingsDialogShowsTheSkinNamedAtStartSoSavingKeepsIt) {
+    Start(20240611, {1280, 1024}, "MacOS (internal)");
+    EXPECT_TRUE(Ui([] { return SettingsF->UseSkinChb->Checked(); }));
+    EXPECT_EQ(Ui([] { return SettingsF->SkinNameCb->Text(); }), "MacOS (internal)");
+    EXPECT_EQ(State().substr(0, 20), "on MacOS (internal) ");
+}
+
+TEST_F(SkinStartTest, TheSettingsDialogFollowsALookChangedFromOutsideItUnlessTheSkinIsNotListed) {
+    Start();
+    Ui([this] {
+        Manager().SetSkinName("Wood (internal)");
+        Manager().SetHueOffset(90);
+        Manager().SetActive(true);
+        SettingsF->ShowLookInForce();
+    });
+    EXPECT_TRUE(Ui([] { return SettingsF->UseSkinChb->Checked(); }));
+    EXPECT_EQ(Ui([] { return SettingsF->SkinNameCb->Text(); }), "Wood (internal)");
+    EXPECT_EQ(Ui([] { return SettingsF->HueOffsetTb->Position(); }), 90);
+    EXPECT_EQ(State().substr(0, 19), "on Wood (internal) ");
+
+    Ui([this] {
+        Manager().SetActive(false);
+        SettingsF->ShowLookInForce();
+    });
+    EXPECT_FALSE(Ui([] { return SettingsF->UseSkinChb->Checked(); }));
+    EXPECT_EQ(Ui([this] { return Manager().Active(); }), false);
+
+    // A name the list does not hold leaves the dialog, and through it the manager, alone.
+    Ui([this] {
+        Manager().SetSkinName("Nowhere");
+        SettingsF->ShowLookInForce();
+    });
+    EXPECT_EQ(Ui([] { return SettingsF->SkinNameCb->Text(); }), "Wood (internal)");
+    EXPECT_EQ(Ui([this] { return Manager().SkinName(); }), "Nowhere");
 }
 
 TEST_F(SkinStartTest, ScriptCommandsSwitchSkinsWithBlanksInTheirNamesAndChangeHueAndSaturation) {
