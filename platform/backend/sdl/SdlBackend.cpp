@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
 
 namespace {
 std::uint32_t FlagsFor(HWND hwnd, const TTopLevelState& state) {
@@ -70,6 +71,10 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* error) {
         if (error) *error = SDL_GetError();
         return nullptr; // the destructor shuts the video down again
     }
+    // Our windows take the screen's own visual (the video would pick another where the screen
+    // offers one), so that they can share its colormap.
+    if (unsigned long visual = X11Bridge::ScreenVisual(b->FAnchor))
+        SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(visual).c_str());
     b->FCompositor = X11Bridge::HasCompositor(b->FAnchor);
     if (b->FCompositor) b->FAlphaVisual = X11Bridge::AlphaVisual(b->FAnchor);
     b->FNoWindowManager = X11Bridge::Active() && !X11Bridge::HasWindowManager(b->FAnchor);

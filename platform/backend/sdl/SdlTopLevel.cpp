@@ -56,10 +56,13 @@ SdlTopLevel::SdlTopLevel(const TTopLevelState& state, std::uint32_t flags, bool 
     : FVisual(visual), FBounds(state.Bounds), FMinimizeByHiding(minimizeByHiding), FTopMost(state.TopMost),
       FTitle(state.Text) {
     // The video takes the visual of new windows from a hint, read when the window is made.
+    const char* usual = SDL_GetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID);
+    const std::string before = usual ? usual : "";
     if (visual) SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(visual).c_str());
     FWindow = SDL_CreateWindow(state.Text.c_str(), state.Bounds.Left, state.Bounds.Top,
                                std::max(1, state.Bounds.Width()), std::max(1, state.Bounds.Height()), flags);
-    if (visual) SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, "");
+    if (visual) SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, before.c_str());
+    if (FWindow && X11Bridge::Active()) X11Bridge::ShareScreenColormap(FWindow);
 }
 
 SdlTopLevel::~SdlTopLevel() {

@@ -140,6 +140,24 @@ unsigned long X11Bridge::AlphaVisual(SDL_Window* anyWindow) {
     return info.visualid;
 }
 
+unsigned long X11Bridge::ScreenVisual(SDL_Window* anyWindow) {
+    TX11Window x;
+    if (!Lookup(anyWindow, x)) return 0;
+    return XVisualIDFromVisual(DefaultVisual(x.Dpy, DefaultScreen(x.Dpy)));
+}
+
+bool X11Bridge::ShareScreenColormap(SDL_Window* window) {
+    TX11Window x;
+    if (!Lookup(window, x)) return false;
+    XWindowAttributes attrs;
+    if (!XGetWindowAttributes(x.Dpy, x.Win, &attrs)) return false;
+    const int screen = XScreenNumberOfScreen(attrs.screen);
+    if (attrs.visual != DefaultVisual(x.Dpy, screen)) return false;
+    XSetWindowColormap(x.Dpy, x.Win, DefaultColormap(x.Dpy, screen));
+    XFlush(x.Dpy);
+    return true;
+}
+
 bool X11Bridge::HasWindowManager(SDL_Window* anyWindow) {
     TX11Window x;
     if (!Lookup(anyWindow, x)) return false;

@@ -29,6 +29,12 @@ public:
     // The id of a 32-bit true-colour visual, whose windows a compositing manager blends by their
     // per-pixel alpha; 0 when the display has none.
     static unsigned long AlphaVisual(SDL_Window* anyWindow);
+    // The id of the screen's default visual; 0 when the real windows are not X windows.
+    static unsigned long ScreenVisual(SDL_Window* anyWindow);
+    // A window of the screen's default visual takes the screen's colormap: the server draws a
+    // window of its own colormap as a whole rectangle over the windows below, the part cut out of
+    // its shape black (a shaped hint showed a black box round it).
+    static bool ShareScreenColormap(SDL_Window* window);
     // A window manager runs (it hands out the keyboard focus; without one, we do).
     static bool HasWindowManager(SDL_Window* anyWindow);
 };
