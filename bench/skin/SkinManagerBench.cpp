@@ -7,6 +7,8 @@
 #include "app/TSettingsF.h"
 #include "platform/backend/headless/HeadlessDriver.h"
 #include "platform/system/RandomGenerator.h"
+#include "platform/window/PaintApi.h"
+#include "platform/window/WinStyles.h"
 #include "skin/data/TsSkinManager.h"
 #include "tests/platform/system/TempFolder.h"
 #include "tests/skin/data/SkinTestKit.h"
@@ -101,6 +103,29 @@ static void BM_SwitchSkinWithGameWindowsOpen(benchmark::State& state) {
     game.Report(state);
 }
 BENCHMARK(BM_SwitchSkinWithGameWindowsOpen)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The same switch with every pending paint of the five windows and their controls done at once,
+// as the player sees it.
+static void BM_SwitchSkinWithGameWindowsPainted(benchmark::State& state) {
+    TScratchCurrentFolder folder;
+    RandSeed(7);
+    TSkinnedGame game;
+    bool second = true;
+    for (auto _ : state) {
+        const char* name = second ? SkinB : SkinA;
+        state.SetIterationTime(game.Timed([name](TsSkinManager& manager) {
+            manager.SetSkinName(name);
+            for (TCustomForm* form : {static_cast<TCustomForm*>(Form1), static_cast<TCustomForm*>(SetValueF),
+                                      static_cast<TCustomForm*>(SettingsF), static_cast<TCustomForm*>(AboutF),
+                                      static_cast<TCustomForm*>(RecordsListF)}) {
+                RedrawWindow(form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            }
+        }));
+        second = !second;
+    }
+    game.Report(state);
+}
+BENCHMARK(BM_SwitchSkinWithGameWindowsPainted)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 static void BM_HueStep(benchmark::State& state) {
     TScratchCurrentFolder folder;
