@@ -28,7 +28,7 @@ TColor Unpremultiplied(const std::uint8_t* px, int alpha) {
 
 } // namespace
 
-Bitmap ImageRenderer::Render(const ImageSpec& spec) {
+Bitmap ImageRenderer::Render(const ImageDescription& spec) {
     Bitmap out(spec.BitmapWidth(), spec.BitmapHeight());
     ShapePaint paint = ShapeRegistry::Standard().Find(spec.Recipe, spec.Params.Where());
     for (int state = 0; state < spec.States; ++state) {
@@ -43,7 +43,7 @@ Bitmap ImageRenderer::Render(const ImageSpec& spec) {
     return out;
 }
 
-void ImageRenderer::PutState(Bitmap& out, const ImageSpec& spec, int state, const std::uint8_t* argb, int stride) {
+void ImageRenderer::PutState(Bitmap& out, const ImageDescription& spec, int state, const std::uint8_t* argb, int stride) {
     int x0 = state * spec.Width;
     std::vector<bool> outside = Outside(spec, argb, stride);
     auto isOutside = [&](int x, int y) {
@@ -74,7 +74,7 @@ void ImageRenderer::PutState(Bitmap& out, const ImageSpec& spec, int state, cons
 // element's own background instead (white mask over a non-key colour). A frame's corners are
 // painted over the element's own background, so a half-covered pixel there would blend with the
 // wrong colour: a frame's outer edge is cut at half coverage, crisp against what lies behind.
-std::vector<bool> ImageRenderer::Outside(const ImageSpec& spec, const std::uint8_t* argb, int stride) {
+std::vector<bool> ImageRenderer::Outside(const ImageDescription& spec, const std::uint8_t* argb, int stride) {
     int w = spec.Width, h = spec.Height;
     int threshold = spec.IsBorders() ? 128 : AlphaStep / 2;
     std::vector<bool> outside(static_cast<std::size_t>(w * h), false);

@@ -3,7 +3,7 @@
 // (black shows the image, white keeps what lies under it).
 #pragma once
 
-#include "tools/skingen/ImageSpec.h"
+#include "tools/skingen/ImageDescription.h"
 
 #include "platform/gfx/Bitmap.h"
 
@@ -11,9 +11,9 @@
 
 class ImageRenderer {
 public:
-    static Bitmap Render(const ImageSpec& spec);
+    static Bitmap Render(const ImageDescription& spec);
 
 private:
-    static std::vector<bool> Outside(const ImageSpec& spec, const std::uint8_t* argb, int stride);
-    static void PutState(Bitmap& out, const ImageSpec& spec, int state, const std::uint8_t* argb, int stride);
+    static std::vector<bool> Outside(const ImageDescription& spec, const std::uint8_t* argb, int stride);
+    static void PutState(Bitmap& out, const ImageDescription& spec, int state, const std::uint8_t* argb, int stride);
 };

@@ -28,7 +28,7 @@ std::string Fixed(const char* format, std::initializer_list<int> values) {
     return out;
 }
 
-void CheckDigit(int value, const ImageSpec& spec, const char* what) {
+void CheckDigit(int value, const ImageDescription& spec, const char* what) {
     if (value < 0 || value > 9) throw std::runtime_error("image " + spec.Name + ": " + what + " must be 0..9 in this form");
 }
 
@@ -38,8 +38,8 @@ void CopyInto(Bitmap& target, const Bitmap& image, int left, int top) {
     }
 }
 
-Bitmap Flatten(const ImageSpec& jpeg) {
-    ImageSpec spec = jpeg;
+Bitmap Flatten(const ImageDescription& jpeg) {
+    ImageDescription spec = jpeg;
     spec.States = 1;
     spec.MaskType = 0;
     return ImageRenderer::Render(spec);
@@ -51,7 +51,7 @@ GeneratedSkin SkinGenerator::Generate(const SkinSource& source) {
     GeneratedSkin skin;
     skin.DisplayName = source.DisplayName();
     std::vector<std::string> names = ReferencedImages(source);
-    std::vector<ImageSpec> specs;
+    std::vector<ImageDescription> specs;
     std::vector<Bitmap> bitmaps;
     std::vector<TSize> masterSizes;
     for (const std::string& name : names) {
@@ -104,7 +104,7 @@ std::vector<std::string> SkinGenerator::ReferencedImages(const SkinSource& sourc
     return names;
 }
 
-std::string SkinGenerator::ValueText(const ImageSpec& spec, const TRect& r) {
+std::string SkinGenerator::ValueText(const ImageDescription& spec, const TRect& r) {
     CheckDigit(spec.States, spec, "states");
     CheckDigit(spec.MaskType, spec, "mask");
     switch (spec.Form) {

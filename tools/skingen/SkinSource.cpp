@@ -113,17 +113,17 @@ void SkinSource::MergeSections(const std::string& templateText, const std::strin
     }
 }
 
-ImageSpec SkinSource::Image(const std::string& name) const {
+ImageDescription SkinSource::Image(const std::string& name) const {
     auto found = FImages.find(name);
     if (found == FImages.end()) throw std::runtime_error(FFolderName + ": no image \"" + name + "\" in Images.txt");
     return MakeImage(name, found->second);
 }
 
-ImageSpec SkinSource::MakeImage(const std::string& name, const std::map<std::string, std::string>& raw) const {
+ImageDescription SkinSource::MakeImage(const std::string& name, const std::map<std::string, std::string>& raw) const {
     std::string where = FFolderName + " image " + name;
     std::map<std::string, std::string> keys;
     for (const auto& [key, value] : raw) keys[key] = FValues.Expand(value, where + " " + key);
-    ImageSpec spec;
+    ImageDescription spec;
     spec.Name = name;
     auto take = [&](const std::string& key, const std::string& fallback) {
         auto it = keys.find(key);

@@ -14,7 +14,7 @@
 //                   removes the key
 #pragma once
 
-#include "tools/skingen/ImageSpec.h"
+#include "tools/skingen/ImageDescription.h"
 #include "tools/skingen/SkinVariables.h"
 
 #include <map>
@@ -29,7 +29,7 @@ struct SourceSection {
 struct JpegSpec {
     std::string File;
     int Width = 0, Height = 0, Quality = 85;
-    ImageSpec Image; // one state of Width x Height, mask type 0
+    ImageDescription Image; // one state of Width x Height, mask type 0
 };
 
 class SkinSource {
@@ -45,12 +45,12 @@ public:
     const std::vector<SourceSection>& Sections() const { return FSections; }
     const std::vector<JpegSpec>& Jpegs() const { return FJpegs; }
     // The named image with the skin's overrides applied; throws when it does not exist.
-    ImageSpec Image(const std::string& name) const;
+    ImageDescription Image(const std::string& name) const;
 
 private:
     void ReadSkinFile(const std::string& text);
     void MergeSections(const std::string& templateText, const std::string& skinText);
-    ImageSpec MakeImage(const std::string& name, const std::map<std::string, std::string>& keys) const;
+    ImageDescription MakeImage(const std::string& name, const std::map<std::string, std::string>& keys) const;
 
     std::string FFolderName, FDisplayName, FMasterFile = "Master.bmp";
     bool FPacked = true;

@@ -9,7 +9,7 @@
 
 enum class ImageForm { ifBorders, ifGlyph, ifTexture, ifSeparate, ifPlainFile };
 
-struct ImageSpec {
+struct ImageDescription {
     std::string Name;
     std::string Recipe;
     int Width = 0, Height = 0; // of one state
