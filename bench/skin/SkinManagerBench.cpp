@@ -88,42 +88,41 @@ private:
     HeadlessDriver FDriver;
 };
 
-} // namespace
-
-static void BM_SwitchSkinWithGameWindowsOpen(benchmark::State& state) {
+// Switches between the two skins, then runs after on the UI thread inside the timed part.
+template <class F>
+void SwitchSkins(benchmark::State& state, F after) {
     TScratchCurrentFolder folder;
     RandSeed(7);
     TSkinnedGame game;
     bool second = true;
     for (auto _ : state) {
         const char* name = second ? SkinB : SkinA;
-        state.SetIterationTime(game.Timed([name](TsSkinManager& manager) { manager.SetSkinName(name); }));
+        state.SetIterationTime(game.Timed([name, &after](TsSkinManager& manager) {
+            manager.SetSkinName(name);
+            after();
+        }));
         second = !second;
     }
     game.Report(state);
+}
+
+} // namespace
+
+static void BM_SwitchSkinWithGameWindowsOpen(benchmark::State& state) {
+    SwitchSkins(state, [] {});
 }
 BENCHMARK(BM_SwitchSkinWithGameWindowsOpen)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The same switch with every pending paint of the five windows and their controls done at once,
 // as the player sees it.
 static void BM_SwitchSkinWithGameWindowsPainted(benchmark::State& state) {
-    TScratchCurrentFolder folder;
-    RandSeed(7);
-    TSkinnedGame game;
-    bool second = true;
-    for (auto _ : state) {
-        const char* name = second ? SkinB : SkinA;
-        state.SetIterationTime(game.Timed([name](TsSkinManager& manager) {
-            manager.SetSkinName(name);
-            for (TCustomForm* form : {static_cast<TCustomForm*>(Form1), static_cast<TCustomForm*>(SetValueF),
-                                      static_cast<TCustomForm*>(SettingsF), static_cast<TCustomForm*>(AboutF),
-                                      static_cast<TCustomForm*>(RecordsListF)}) {
-                RedrawWindow(form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-            }
-        }));
-        second = !second;
-    }
-    game.Report(state);
+    SwitchSkins(state, [] {
+        for (TCustomForm* form : {static_cast<TCustomForm*>(Form1), static_cast<TCustomForm*>(SetValueF),
+                                  static_cast<TCustomForm*>(SettingsF), static_cast<TCustomForm*>(AboutF),
+                                  static_cast<TCustomForm*>(RecordsListF)}) {
+            RedrawWindow(form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        }
+    });
 }
 BENCHMARK(BM_SwitchSkinWithGameWindowsPainted)->UseManualTime()->Unit(benchmark::kMillisecond);
 
