@@ -1,8 +1,8 @@
 # The desktop back end under Xvfb: a click and typing through real X events, and the X screen
 # compared pixel for pixel with our windows. Registered only where xvfb-run and xdotool exist
 # (scripts/install-deps installs both); not a unit test, so the sanitizer run leaves it out.
-add_executable(sdl_smoke ${CMAKE_CURRENT_LIST_DIR}/sdl_smoke.cpp)
-target_link_libraries(sdl_smoke PRIVATE platform_backend_sdl)
+add_executable(sdl_smoke ${CMAKE_CURRENT_LIST_DIR}/sdl_smoke.cpp ${CMAKE_CURRENT_LIST_DIR}/sdl_screen_colormap.cpp)
+target_link_libraries(sdl_smoke PRIVATE platform_backend_sdl X11::X11)
 set_target_properties(sdl_smoke PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
 find_program(TAVIK_XVFB_RUN xvfb-run)
 find_program(TAVIK_XDOTOOL xdotool)

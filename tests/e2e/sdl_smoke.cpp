@@ -1,9 +1,10 @@
 // Smoke test of the desktop back end under an X server (Xvfb): a window with a child button, a
 // shaped popup and a half-transparent layered window over the first; real X input (xdotool)
 // clicks the button and types; the X screen must then show every window's pixels exactly as our
-// backing bitmaps hold them, the desktop outside a shape, and the layered window as our own
-// compositor blends it over the X screen beneath, also after the first window is resized; a minimised window leaves the screen; text
-// put on the X clipboard comes back unchanged.
+// backing bitmaps hold them, the window beneath where a shape cuts the popup away, and the layered
+// window as our own compositor blends it over the X screen beneath, also after the first window
+// is resized; every window shares the screen's colormap; a minimised window leaves the screen;
+// text put on the X clipboard comes back unchanged.
 #include "platform/backend/sdl/SdlBackend.h"
 #include "platform/gfx/ImageFiles.h"
 #include "platform/text/TextDraw.h"
@@ -11,6 +12,7 @@
 #include "platform/window/Win.h"
 #include "platform/window/Window.h"
 #include "platform/window/WindowSystem.h"
+#include "tests/e2e/sdl_screen_colormap.h"
 #include "tests/e2e/sdl_xdotool.h"
 
 #include <atomic>
@@ -85,23 +87,17 @@ LRESULT ButtonProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     }
 }
 
-// Compares the X screen with a window's backing bitmap inside its shape, and with the screen as it
-// was before the window came where the shape cuts it away.
-// Pixels under `covered` (screen coordinates) belong to a window above and are left out.
-int Mismatches(const Bitmap& screen, const Bitmap& before, HWND hwnd, const TRect& covered = {}) {
-    Window* w = WindowSystem::Current()->Find(hwnd);
-    const TRect& r = w->FRect;
+// Compares the X screen inside `r` with our own compositor's picture of all windows over the empty
+// desktop: a window's pixels inside its shape, what lies beneath it outside. Pixels in `skip` are
+// left out.
+int Mismatches(const Bitmap& screen, const Bitmap& composed, const TRect& r, const char* what,
+               const TRect& skip = {}) {
     int bad = 0;
-    for (int y = 0; y < r.Height(); ++y)
-        for (int x = 0; x < r.Width(); ++x) {
-            if (covered.Contains({r.Left + x, r.Top + y})) continue;
-            bool inside = !w->FShape || w->FShape->Contains({x, y});
-            TColor want = inside ? w->FBacking.Pixel(x, y) : before.Pixel(r.Left + x, r.Top + y);
-            if (screen.Pixel(r.Left + x, r.Top + y) != want && bad++ < 5)
-                std::fprintf(stderr, "sdl_smoke: pixel %d,%d of '%s' is %06X, not %06X\n", x, y,
-                             w->FText.c_str(), static_cast<unsigned>(screen.Pixel(r.Left + x, r.Top + y)),
-                             static_cast<unsigned>(want));
-        }
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x)
+            if (!skip.Contains({x, y}) && screen.Pixel(x, y) != composed.Pixel(x, y) && bad++ < 5)
+                std::fprintf(stderr, "sdl_smoke: %s pixel %d,%d is %06X, not %06X\n", what, x, y,
+                             static_cast<unsigned>(screen.Pixel(x, y)), static_cast<unsigned>(composed.Pixel(x, y)));
     return bad;
 }
 
@@ -127,7 +123,8 @@ HWND MakeWindows(HWND& popup, HWND& layered) {
     GetWindowRect(b, &br);
     gButtonRect = br;
     gButtonCentre = {(br.Left + br.Right) / 2, (br.Top + br.Bottom) / 2};
-    popup = CreateWindowEx(WS_EX_TOOLWINDOW, "SmokeFrame", "Shaped", WS_POPUP | WS_BORDER, 520, 120, 200, 160,
+    // Half over the first window: the part its shape cuts away must show that window, not a box.
+    popup = CreateWindowEx(WS_EX_TOOLWINDOW, "SmokeFrame", "Shaped", WS_POPUP | WS_BORDER, 380, 90, 200, 160,
                            nullptr, nullptr);
     Region cross = Region::FromRects({{60, 0, 140, 160}, {0, 50, 200, 110}});
     SetWindowRgn(popup, &cross, FALSE);
@@ -138,26 +135,18 @@ HWND MakeWindows(HWND& popup, HWND& layered) {
     return top;
 }
 
-// A desktop without a compositing manager cannot blend: the layered window shows what our own
-// compositor makes of it over our windows below and the X screen that lay beneath it.
-int LayeredMismatches(const Bitmap& screen, HWND layered, const Bitmap& empty) {
-    WindowSystem* ws = WindowSystem::Current();
-    std::vector<Window*> bottomUp(ws->TopLevels().rbegin(), ws->TopLevels().rend());
-    Bitmap composed = Compositor::ComposeOver(empty, bottomUp);
+TRect BoundsOf(HWND hwnd) {
     TRect r;
-    GetWindowRect(layered, &r);
-    int bad = 0;
-    for (int y = r.Top; y < r.Bottom; ++y)
-        for (int x = r.Left; x < r.Right; ++x)
-            if (screen.Pixel(x, y) != composed.Pixel(x, y) && bad++ < 5)
-                std::fprintf(stderr, "sdl_smoke: layered pixel %d,%d is %06X, not %06X\n", x, y,
-                             static_cast<unsigned>(screen.Pixel(x, y)),
-                             static_cast<unsigned>(composed.Pixel(x, y)));
-    return bad;
+    GetWindowRect(hwnd, &r);
+    return r;
 }
 
-int Check(HWND top, HWND popup, HWND layered, const Bitmap& empty, const Bitmap& before,
-          const char* shotFile) {
+Bitmap ComposedScreen(const Bitmap& empty) {
+    WindowSystem* ws = WindowSystem::Current();
+    return Compositor::ComposeOver(empty, {ws->TopLevels().rbegin(), ws->TopLevels().rend()});
+}
+
+int Check(HWND top, HWND popup, HWND layered, const Bitmap& empty, const char* shotFile) {
     if (gToolsFailed) {
         std::fprintf(stderr, "sdl_smoke: xdotool failed\n");
         return 1;
@@ -181,29 +170,28 @@ int Check(HWND top, HWND popup, HWND layered, const Bitmap& empty, const Bitmap&
         std::fprintf(stderr, "sdl_smoke: the X clipboard gave back '%s'\n", GetClipboardText().c_str());
         ++failures;
     }
+    for (const std::string& name : WindowsWithOwnColormap()) {
+        std::fprintf(stderr, "sdl_smoke: window '%s' has a colormap of its own\n", name.c_str());
+        ++failures;
+    }
     // A new size gives the real window a new surface, which must show the whole repaint.
     MoveWindow(top, 90, 70, 390, 260, TRUE);
     UpdateWindow(top);
     Bitmap screen = CaptureScreen();
     if (shotFile) WritePngFile(shotFile, screen, nullptr);
-    TRect covered;
-    GetWindowRect(layered, &covered);
-    if (Mismatches(screen, before, top, covered) || Mismatches(screen, before, popup, covered) ||
-        LayeredMismatches(screen, layered, empty))
+    // A desktop without a compositing manager cannot blend: the layered window shows what our own
+    // compositor makes of it over our windows below and the X screen that lay beneath it.
+    const Bitmap composed = ComposedScreen(empty);
+    if (Mismatches(screen, composed, BoundsOf(top), "window") ||
+        Mismatches(screen, composed, BoundsOf(popup), "shaped") ||
+        Mismatches(screen, composed, BoundsOf(layered), "layered"))
         ++failures;
-    // Minimised, the first window leaves the screen as it was before any window came.
-    TRect frame;
-    GetWindowRect(top, &frame);
+    // Minimised, the first window leaves the screen: what shows there is the windows left above
+    // the empty desktop (the layered window keeps the blend it was shown with, and is left out).
+    const TRect frame = BoundsOf(top);
     ShowWindow(top, SW_MINIMIZE);
-    Bitmap gone = CaptureScreen();
-    int shown = 0;
-    for (int y = frame.Top; y < frame.Bottom; ++y)
-        for (int x = frame.Left; x < frame.Right; ++x)
-            if (!covered.Contains({x, y}) && gone.Pixel(x, y) != empty.Pixel(x, y)) ++shown;
-    if (shown) {
-        std::fprintf(stderr, "sdl_smoke: %d pixels of the minimised window are still on the screen\n", shown);
+    if (Mismatches(CaptureScreen(), ComposedScreen(empty), frame, "minimised window's", BoundsOf(layered)))
         ++failures;
-    }
     return failures ? 1 : 0;
 }
 } // namespace
@@ -221,7 +209,6 @@ int main(int argc, char** argv) {
     HWND popup = nullptr, layered = nullptr;
     HWND top = MakeWindows(popup, layered);
     UpdateWindow(top);
-    Bitmap before = CaptureScreen();
     ShowWindow(popup, SW_SHOWNOACTIVATE);
     ShowWindow(layered, SW_SHOWNOACTIVATE);
     std::thread user(User, std::ref(*backend));
@@ -239,7 +226,7 @@ int main(int argc, char** argv) {
         if (GetCapture()) gCaptureSet = true;
         if (!gToolsDone || (!gCapturedMove && !waitedEnough)) return;
         ReleaseCapture();
-        result = Check(top, popup, layered, empty, before, shotFile);
+        result = Check(top, popup, layered, empty, shotFile);
         PostQuitMessage(0);
     });
     MSG msg;
