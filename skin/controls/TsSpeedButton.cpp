@@ -3,6 +3,8 @@
 
 #include "skin/controls/TacGlyphPainter.h"
 #include "skin/paint/BindingPainting.h"
+#include "skin/paint/MaskedImage.h"
+#include "skin/paint/TacMaskView.h"
 #include "skin/paint/TacSectionPainter.h"
 
 #include "skin/data/SkinBroadcast.h"
@@ -11,6 +13,7 @@
 
 #include "framework/TWinControl.h"
 #include "platform/text/TextDraw.h"
+#include "platform/window/ClassicStyle.h"
 
 #include <algorithm>
 
@@ -36,9 +39,12 @@ TsSpeedButton::TsSpeedButton(TComponent* owner)
     FollowSkinOpacity();
     TBitmap* glyph = Glyph();
     glyph->OnChange = [this](TObject*) {
+        if (FCopyingGlyph) return;
+        FGlyphFromList = false;
         if (!Busy()) FSkinData->SetCacheInvalid(true);
         Invalidate();
     };
+    FImageLink.OnChange = [this](TObject*) { ImagesChanged(); };
 }
 
 void TsSpeedButton::Loaded() {
@@ -126,6 +132,77 @@ void TsSpeedButton::SetDrawOverBorder(bool value) {
     PropertyChanged();
 }
 
+void TsSpeedButton::SetImages(TCustomImageList* list) {
+    if (FImages == list) return;
+    if (FImages) {
+        FImages->UnRegisterChanges(&FImageLink);
+        FImages->RemoveFreeNotification(this);
+    }
+    FImages = list;
+    if (list) {
+        list->RegisterChanges(&FImageLink);
+        list->FreeNotification(this);
+    }
+    if (!FSkinData->IsSkinned()) ClearGlyph();
+    PropertyChanged();
+}
+
+void TsSpeedButton::SetImageIndex(int index) {
+    if (FImageIndex == index) return;
+    FImageIndex = index;
+    if (!FSkinData->IsSkinned()) ClearGlyph();
+    PropertyChanged();
+}
+
+// A copy of the list's image made for the plain look is out of date once the list changes.
+void TsSpeedButton::ImagesChanged() {
+    if (FGlyphFromList) ClearGlyph();
+    PropertyChanged();
+}
+
+void TsSpeedButton::Notification(TComponent* component, TOperation operation) {
+    TSpeedButton::Notification(component, operation);
+    if (operation != opRemove || component != FImages) return;
+    FImages = nullptr;
+    if (ComponentState().Contains(csDestroying)) return;
+    if (FGlyphFromList) ClearGlyph();
+    PropertyChanged();
+}
+
+void TsSpeedButton::ClearGlyph() {
+    if (Glyph()->Empty()) FGlyphFromList = false;
+    else Glyph()->Assign(nullptr);
+}
+
+bool TsSpeedButton::UsesListGlyph() const {
+    return Glyph()->Empty() && FImages && FImageIndex >= 0 && FImageIndex < FImages->Count();
+}
+
+TSize TsSpeedButton::GlyphSize() const {
+    if (!Glyph()->Empty()) return {Glyph()->Width() / NumGlyphs(), Glyph()->Height()};
+    if (FImages && FImageIndex >= 0) return {FImages->Width(), FImages->Height()};
+    return {};
+}
+
+// The plain look draws Glyph; it gets the list's image, marked so that it goes again when the
+// list, the index or the skin changes.
+void TsSpeedButton::CopyListGlyph() {
+    if (!UsesListGlyph()) return;
+    FCopyingGlyph = true;
+    FImages->GetBitmap(FImageIndex, Glyph());
+    FCopyingGlyph = false;
+    FGlyphFromList = true;
+}
+
+void TsSpeedButton::SetButtonStyle(TToolButtonStyle style) {
+    if (FButtonStyle == style) return;
+    const int arrowBefore = ArrowWidth();
+    FButtonStyle = style;
+    if (ArrowWidth() != arrowBefore && !ComponentState().Contains(csLoading))
+        SetWidth(std::max(0, Width() + ArrowWidth() - arrowBefore));
+    PropertyChanged();
+}
+
 // --- state and layout ------------------------------------------------------------------------
 
 int TsSpeedButton::CurrentState() const {
@@ -139,10 +216,10 @@ TacButtonLayout TsSpeedButton::SkinLayout() const {
     layout.Height = Height();
     layout.Margin = Margin();
     layout.Spacing = Spacing();
-    if (!Glyph()->Empty()) {
-        layout.GlyphWidth = Glyph()->Width() / NumGlyphs();
-        layout.GlyphHeight = Glyph()->Height();
-    }
+    layout.Arrow = ArrowWidth();
+    const TSize glyph = GlyphSize();
+    layout.GlyphWidth = glyph.cx;
+    layout.GlyphHeight = glyph.cy;
     const std::string caption = GetText();
     layout.HasCaption = FShowCaption && !caption.empty();
     const TSize text = MeasureCaption(Font(), caption, layout.CaptionRoom());
@@ -153,6 +230,12 @@ TacButtonLayout TsSpeedButton::SkinLayout() const {
     layout.TextOffset = FTextOffset;
     layout.Pressed = CurrentState() == 2;
     return layout;
+}
+
+TRect TsSpeedButton::FaceRect() const {
+    TRect face = ClientRect();
+    face.Right -= ArrowWidth();
+    return face;
 }
 
 TRect TsSpeedButton::GlyphRect() const {
@@ -169,7 +252,7 @@ void TsSpeedButton::Paint() {
     TsCommonData& data = *FSkinData;
     const TsSkinManager* manager = data.SkinManager();
     if (manager && manager->Active() && data.SkinSectionIndex() <= 0) data.ResolveSection();
-    if (!data.IsSkinned() || !Visible()) return TSpeedButton::Paint();
+    if (!data.IsSkinned() || !Visible()) return PaintPlain();
     if (Width() <= 0 || Height() <= 0 || data.IsPaintSuspended()) return;
     PaintSkinned();
 }
@@ -207,9 +290,16 @@ void TsSpeedButton::PrepareCache() {
     if (parent.Ready && (!parent.Bmp || parent.Bmp->Width() == 0)) return;
     TBitmap& cache = data.PrepareCacheBitmap();
     cache.Canvas()->Font()->Assign(Font());
+    if (IsGap()) {
+        DrawGap(cache, parent);
+        FBuiltState = CurrentState();
+        if (OnPaint) OnPaint(this, &cache);
+        data.SetCacheInvalid(false);
+        return;
+    }
     const int state = CurrentState();
     const TacButtonLayout layout = SkinLayout();
-    const TRect area{0, 0, Width(), Height()};
+    const TRect area{0, 0, Width() - ArrowWidth(), Height()};
     const TPoint pos{Left(), Top()};
     if (FDrawOverBorder) {
         PaintSkinSection(data, parent, true, state, area, pos, &cache.Image(), false);
@@ -222,6 +312,7 @@ void TsSpeedButton::PrepareCache() {
         painter.BordersByIndex(data.BordersMaskIndex(), cache.Image(), area, state, true, false,
                                TacSectionPainter::ParentBehind(parent, pos, area));
     }
+    if (FButtonStyle == tbsDropDown) DrawArrowPart(cache, parent);
     if (!Enabled()) ApplyControlDisabledLook(data, FDisabledKind, parent);
     FBuiltState = state;
     if (OnPaint) OnPaint(this, &cache);
@@ -245,7 +336,6 @@ void TsSpeedButton::DrawCaption(TBitmap& cache, int state, const TRect& r) {
 }
 
 void TsSpeedButton::DrawGlyph(TBitmap& cache, int state, const TRect& at) {
-    if (Glyph()->Empty()) return;
     TacGlyphLook look;
     look.State = state;
     look.Down = Down();
@@ -253,7 +343,85 @@ void TsSpeedButton::DrawGlyph(TBitmap& cache, int state, const TRect& at) {
     look.Blend = FBlend;
     look.Grayed = FGrayed;
     look.DisabledKind = FDisabledGlyphKind;
-    TacGlyphPainter(Glyph()->Image(), NumGlyphs()).Draw(cache.Image(), at.TopLeft(), look);
+    if (!Glyph()->Empty()) TacGlyphPainter(Glyph()->Image(), NumGlyphs()).Draw(cache.Image(), at.TopLeft(), look);
+    else if (UsesListGlyph()) DrawListGlyph(cache, look, at);
+}
+
+// The list's image on its background colour, which then serves as the key colour.
+void TsSpeedButton::DrawListGlyph(TBitmap& cache, const TacGlyphLook& look, const TRect& at) {
+    TBitmap image;
+    if (!FImages->GetBitmap(FImageIndex, &image)) return;
+    TacGlyphPainter::DrawListImage(cache.Image(), at.TopLeft(), image.Image(), FImages->BackgroundColor(), look);
+}
+
+int TsSpeedButton::ArrowPartState() const {
+    if (Down() || State() == bsDown || State() == bsExclusive) return 2;
+    return FSkinData->IsHot() ? 1 : 0;
+}
+
+// The skin's arrow is the combo box's: the one drop-down arrow image a skin has.
+void TsSpeedButton::DrawArrowPart(TBitmap& cache, const TParentImageInfo& parent) {
+    TsCommonData& data = *FSkinData;
+    const TRect part{Width() - ArrowPartWidth, 0, Width(), Height()};
+    const int state = ArrowPartState();
+    PaintSkinSection(data, parent, true, state, part, {Left() + part.Left, Top()}, &cache.Image(), false);
+    const TsSkinManager* manager = data.SkinManager();
+    const TsSkinModel* skin = data.SkinModel();
+    if (!manager || !skin) return;
+    const int index = manager->CachedIndexes().ComboGlyph;
+    if (index < 0 || index >= static_cast<int>(skin->Masks.size())) return;
+    const TsMaskData& arrow = skin->Masks[static_cast<std::size_t>(index)];
+    const TacMaskView view(arrow);
+    const TPoint at{part.Left + (ArrowPartWidth - view.StateWidth()) / 2 + 1, (Height() - view.StateHeight()) / 2};
+    DrawSkinImage(cache.Image(), at, state, arrow, 1);
+}
+
+// A gap shows what lies behind it; a divider adds the skin's DIVIDER line down its middle.
+void TsSpeedButton::DrawGap(TBitmap& cache, const TParentImageInfo& parent) {
+    Bitmap& image = cache.Image();
+    if (parent.Ready && parent.Bmp)
+        image.CopyRect(0, 0, *parent.Bmp, Bounds(Left() + parent.X, Top() + parent.Y, Width(), Height()));
+    else
+        image.Fill(ColorToRGB(Parent() ? Parent()->Color() : clBtnFace));
+    TsSkinModel* skin = FSkinData->SkinModel();
+    if (FButtonStyle != tbsDivider || !skin) return;
+    const int section = skin->SectionIndex("DIVIDER");
+    const int mask = skin->MaskIndex(section, "DIVIDER", "BORDERSMASK");
+    if (mask < 0) return;
+    const int w = TacMaskView(skin->Masks[static_cast<std::size_t>(mask)]).StateWidth();
+    const TRect line{(Width() - w) / 2, 0, (Width() + w) / 2, Height()};
+    const TRect area = image.BoundsRect();
+    const TacSectionPainter painter(*skin, section, "DIVIDER");
+    painter.Borders(image, line, 0, true, false, TacSectionPainter::ParentBehind(parent, {Left(), Top()}, area));
+}
+
+// --- the plain look ----------------------------------------------------------------------------
+
+void TsSpeedButton::PaintPlain() {
+    HDC dc = Canvas()->Handle();
+    if (IsGap() && !Transparent()) dc->FillRect(ClientRect(), ColorToRGB(clBtnFace));
+    if (FButtonStyle == tbsSeparator) return;
+    if (FButtonStyle == tbsDivider) {
+        // An etched line across the longer side's middle, as tool bars part their groups.
+        const bool vertical = Height() >= Width();
+        TRect line = vertical ? TRect{Width() / 2 - 1, 2, Width() / 2 + 1, Height() - 2}
+                              : TRect{2, Height() / 2 - 1, Width() - 2, Height() / 2 + 1};
+        ClassicStyle::DrawEdge(dc, &line, EDGE_ETCHED, vertical ? BF_LEFT : BF_TOP);
+        return;
+    }
+    CopyListGlyph();
+    TSpeedButton::Paint();
+    if (FButtonStyle == tbsDropDown) PaintPlainArrow();
+}
+
+void TsSpeedButton::PaintPlainArrow() {
+    TRect part{Width() - ArrowPartWidth, 0, Width(), Height()};
+    PaintFrame(part);
+    const int middle = Height() / 2;
+    const TRect square{Width() - ArrowPartWidth, middle - 6, Width(), middle + 6};
+    const TRect at = State() == bsDown || State() == bsExclusive ? square.Offset(1, 1) : square;
+    ClassicStyle::DrawArrow(Canvas()->Handle(), at, TArrowDirection::adDown,
+                            ColorToRGB(Enabled() ? clBtnText : clBtnShadow));
 }
 
 void TsSpeedButton::RepaintAlone() {
@@ -277,6 +445,7 @@ void TsSpeedButton::ShowChange() {
 void TsSpeedButton::WndProc(TMessage& message) {
     if (message.Msg == SM_SKINCMD && HandleSkinCommand(message)) return;
     if (message.Msg == WM_ERASEBKGND && FSkinData->IsSkinned()) return;
+    if (IsGap() && message.Msg >= WM_LBUTTONDOWN && message.Msg <= WM_MBUTTONDBLCLK) return; // a gap takes no clicks
     std::weak_ptr<int> alive = AliveToken();
     FSkinData->RouteMessage(message, [this](TMessage& m) { TSpeedButton::WndProc(m); });
     if (!alive.expired()) AfterMessage(message);
@@ -286,7 +455,10 @@ bool TsSpeedButton::HandleSkinCommand(TMessage& message) {
     const auto* manager = reinterpret_cast<const TsSkinManager*>(message.LParam);
     const bool ownManager = manager && manager == FSkinData->SkinManager();
     switch (SkinCmdCode(message.WParam)) {
-    case scNewSkin: FSkinData->HandleSkinMessage(message); break;
+    case scNewSkin:
+        if (ownManager && FImages && FImages->Count() > 0) ClearGlyph();
+        FSkinData->HandleSkinMessage(message);
+        break;
     case scRemoveSkin:
         FSkinData->HandleSkinMessage(message);
         if (ownManager) Invalidate();
