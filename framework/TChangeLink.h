@@ -3,6 +3,7 @@
 
 #include "framework/Events.h"
 
+class TComponent;
 class TCustomImageList;
 
 // The user owns the link and gives it to the list (RegisterChanges); the list calls Change() on
@@ -16,6 +17,9 @@ public:
 
     TCustomImageList* Sender() const { return FSender; }
     void SetSender(TCustomImageList* sender) { FSender = sender; }
+    // Leaves the list it follows for list (nullptr: none), moving user's free notification
+    // along, so that user learns when the list it now refers to is freed.
+    void Follow(TCustomImageList* list, TComponent* user);
     void Change();
 
     TNotifyEvent OnChange;

@@ -11,11 +11,30 @@
 #include "platform/gfx/Region.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
 constexpr TColor MaskShown = clBlack;
 constexpr TColor MaskHidden = clWhite;
+
+// A mask of the source's size: hidden where the source has the key colour, shown elsewhere.
+Bitmap MaskOf(const Bitmap& source, TColor key) {
+    Bitmap mask(source.Width(), source.Height());
+    const int step = source.BytesPerPixel();
+    const auto r = static_cast<std::uint8_t>(GetRValue(key));
+    const auto g = static_cast<std::uint8_t>(GetGValue(key));
+    const auto b = static_cast<std::uint8_t>(GetBValue(key));
+    for (int y = 0; y < source.Height(); ++y) {
+        const std::uint8_t* s = source.ScanLine(y);
+        std::uint8_t* d = mask.ScanLine(y);
+        for (int x = 0; x < source.Width(); ++x, s += step, d += 3) {
+            const std::uint8_t v = s[0] == b && s[1] == g && s[2] == r ? 0xFF : 0x00;
+            d[0] = d[1] = d[2] = v;
+        }
+    }
+    return mask;
+}
 
 // The image drawn through shape (logical coordinates), within what the canvas could draw anyway.
 void DrawThrough(HDC dc, Region shape, int x, int y, const Bitmap& image) {
@@ -67,20 +86,16 @@ TColor TCustomImageList::BackgroundColor() const {
 
 // --- adding and removing ---------------------------------------------------------------------
 
-template <typename Hidden> int TCustomImageList::AddPieces(const Bitmap& strip, Hidden hidden) {
+int TCustomImageList::AddPieces(const Bitmap& strip, const Bitmap& stripMask) {
     if (strip.Empty()) return -1;
     const int first = Count();
     const int pieces = (strip.Width() + FWidth - 1) / FWidth;
     for (int piece = 0; piece < pieces; ++piece) {
+        const TRect part = Bounds(piece * FWidth, 0, FWidth, FHeight);
         TImageEntry entry{Bitmap(FWidth, FHeight), Bitmap(FWidth, FHeight)};
+        entry.Image.CopyRect(0, 0, strip, part);
         entry.Mask.Fill(MaskHidden);
-        const int left = piece * FWidth;
-        entry.Image.CopyRect(0, 0, strip, {left, 0, left + FWidth, FHeight});
-        const int right = std::min(FWidth, strip.Width() - left);
-        const int bottom = std::min(FHeight, strip.Height());
-        for (int y = 0; y < bottom; ++y)
-            for (int x = 0; x < right; ++x)
-                if (!hidden(left + x, y)) entry.Mask.SetPixel(x, y, MaskShown);
+        entry.Mask.CopyRect(0, 0, stripMask, part);
         FImages.push_back(std::move(entry));
     }
     Change();
@@ -88,18 +103,19 @@ template <typename Hidden> int TCustomImageList::AddPieces(const Bitmap& strip, 
 }
 
 int TCustomImageList::Add(const TBitmap* image, const TBitmap* mask) {
-    if (!image) return -1;
+    if (!image || image->Empty()) return -1;
     const Bitmap& strip = image->Image();
-    if (!mask || mask->Empty()) return AddPieces(strip, [](int, int) { return false; });
-    const Bitmap& bits = mask->Image();
-    return AddPieces(strip, [&bits](int x, int y) { return bits.Pixel(x, y) == MaskHidden; });
+    Bitmap stripMask(strip.Width(), strip.Height());
+    stripMask.Fill(MaskShown);
+    if (mask && !mask->Empty()) stripMask.CopyRect(0, 0, MaskOf(mask->Image(), MaskHidden), mask->Image().BoundsRect());
+    return AddPieces(strip, stripMask);
 }
 
 int TCustomImageList::AddMasked(const TBitmap* image, TColor maskColor) {
     if (!image || image->Empty()) return -1;
     const Bitmap& strip = image->Image();
     const TColor key = maskColor == clDefault ? strip.Pixel(0, strip.Height() - 1) : ColorToRGB(maskColor);
-    return AddPieces(strip, [&strip, key](int x, int y) { return strip.Pixel(x, y) == key; });
+    return AddPieces(strip, MaskOf(strip, key));
 }
 
 void TCustomImageList::Clear() {
@@ -137,9 +153,19 @@ bool TCustomImageList::GetBitmap(int index, TBitmap* image) const {
     const TImageEntry& entry = FImages[static_cast<std::size_t>(index)];
     Bitmap picture = entry.Image;
     const TColor background = BackgroundColor();
-    for (int y = 0; y < FHeight; ++y)
-        for (int x = 0; x < FWidth; ++x)
-            if (entry.Mask.Pixel(x, y) == MaskHidden) picture.SetPixel(x, y, background);
+    const auto r = static_cast<std::uint8_t>(GetRValue(background));
+    const auto g = static_cast<std::uint8_t>(GetGValue(background));
+    const auto b = static_cast<std::uint8_t>(GetBValue(background));
+    for (int y = 0; y < FHeight; ++y) {
+        std::uint8_t* d = picture.ScanLine(y);
+        const std::uint8_t* m = entry.Mask.ScanLine(y);
+        for (int x = 0; x < FWidth; ++x, d += 3, m += 3) {
+            if (m[0] == 0) continue;
+            d[0] = b;
+            d[1] = g;
+            d[2] = r;
+        }
+    }
     image->SetImage(std::move(picture));
     return true;
 }

@@ -68,8 +68,8 @@ private:
         Bitmap Image;
         Bitmap Mask; // black where the image shows, white where it is see-through
     };
-    // Splits the strip into entries; hidden(x, y) tells the strip's see-through pixels.
-    template <typename Hidden> int AddPieces(const Bitmap& strip, Hidden hidden);
+    // Splits the strip and its mask (of the strip's size) into entries.
+    int AddPieces(const Bitmap& strip, const Bitmap& stripMask);
     bool Valid(int index) const { return index >= 0 && index < Count(); }
     void SetSize(int width, int height);
 

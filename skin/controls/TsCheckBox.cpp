@@ -69,15 +69,8 @@ void TsCheckBox::SetGlyphUnChecked(const TBitmap* glyph) {
 
 void TsCheckBox::SetImages(TCustomImageList* list) {
     if (FImages == list) return;
-    if (FImages) {
-        FImages->UnRegisterChanges(&FImageLink);
-        FImages->RemoveFreeNotification(this);
-    }
+    FImageLink.Follow(list, this);
     FImages = list;
-    if (list) {
-        list->RegisterChanges(&FImageLink);
-        list->FreeNotification(this);
-    }
     ImagesChanged();
 }
 

@@ -134,15 +134,8 @@ void TsSpeedButton::SetDrawOverBorder(bool value) {
 
 void TsSpeedButton::SetImages(TCustomImageList* list) {
     if (FImages == list) return;
-    if (FImages) {
-        FImages->UnRegisterChanges(&FImageLink);
-        FImages->RemoveFreeNotification(this);
-    }
+    FImageLink.Follow(list, this);
     FImages = list;
-    if (list) {
-        list->RegisterChanges(&FImageLink);
-        list->FreeNotification(this);
-    }
     if (!FSkinData->IsSkinned()) ClearGlyph();
     PropertyChanged();
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -180,5 +181,45 @@ TEST(ImageListTest, LinksHearOfEveryChangeAndForgetTheListWhenEitherSideGoes) {
     list->SetBkColor(clBlue);
     EXPECT_EQ(heard, 4);
     list.reset();
+    EXPECT_EQ(link.Sender(), nullptr);
+}
+
+namespace {
+
+// Remembers the components it is told are going.
+class TListUser : public TComponent {
+public:
+    using TComponent::TComponent;
+    std::vector<TComponent*> Gone;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override {
+        TComponent::Notification(component, operation);
+        if (operation == opRemove) Gone.push_back(component);
+    }
+};
+
+} // namespace
+
+TEST(ImageListTest, AFollowingLinkHearsOnlyItsPresentListAndItsUserLearnsWhenThatOneGoes) {
+    TListUser user(nullptr);
+    auto first = std::make_unique<TImageList>(nullptr);
+    auto second = std::make_unique<TImageList>(nullptr);
+    int heard = 0;
+    TChangeLink link;
+    link.OnChange = [&heard](TObject*) { ++heard; };
+    link.Follow(first.get(), &user);
+    link.Follow(second.get(), &user);
+    EXPECT_EQ(link.Sender(), second.get());
+    first->SetBkColor(clRed);
+    EXPECT_EQ(heard, 0) << "the list it left";
+    second->SetBkColor(clRed);
+    EXPECT_EQ(heard, 1);
+    first.reset();
+    EXPECT_TRUE(user.Gone.empty()) << "the list it left is not its business";
+    TComponent* const secondList = second.get();
+    second.reset();
+    ASSERT_EQ(user.Gone.size(), 1u);
+    EXPECT_EQ(user.Gone[0], secondList);
     EXPECT_EQ(link.Sender(), nullptr);
 }
