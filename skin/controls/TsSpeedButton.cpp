@@ -11,9 +11,12 @@
 #include "skin/data/SkinCommands.h"
 #include "skin/data/TsSkinManager.h"
 
+#include "framework/TApplication.h"
+#include "framework/TPopupMenu.h"
 #include "framework/TWinControl.h"
 #include "platform/text/TextDraw.h"
 #include "platform/window/ClassicStyle.h"
+#include "platform/window/InputApi.h"
 
 #include <algorithm>
 
@@ -153,8 +156,16 @@ void TsSpeedButton::ImagesChanged() {
     PropertyChanged();
 }
 
+void TsSpeedButton::SetDropdownMenu(TPopupMenu* menu) {
+    if (FDropdownMenu == menu) return;
+    if (FDropdownMenu) FDropdownMenu->RemoveFreeNotification(this);
+    FDropdownMenu = menu;
+    if (menu) menu->FreeNotification(this);
+}
+
 void TsSpeedButton::Notification(TComponent* component, TOperation operation) {
     TSpeedButton::Notification(component, operation);
+    if (operation == opRemove && component == FDropdownMenu) FDropdownMenu = nullptr;
     if (operation != opRemove || component != FImages) return;
     FImages = nullptr;
     if (ComponentState().Contains(csDestroying)) return;
@@ -199,7 +210,7 @@ void TsSpeedButton::SetButtonStyle(TToolButtonStyle style) {
 // --- state and layout ------------------------------------------------------------------------
 
 int TsSpeedButton::CurrentState() const {
-    if (State() == bsDown || State() == bsExclusive) return 2;
+    if (FMenuShown || State() == bsDown || State() == bsExclusive) return 2;
     return FSkinData->IsHot() ? 1 : 0;
 }
 
@@ -348,7 +359,7 @@ void TsSpeedButton::DrawListGlyph(TBitmap& cache, const TacGlyphLook& look, cons
 }
 
 int TsSpeedButton::ArrowPartState() const {
-    if (Down() || State() == bsDown || State() == bsExclusive) return 2;
+    if (FMenuShown || Down() || State() == bsDown || State() == bsExclusive) return 2;
     return FSkinData->IsHot() ? 1 : 0;
 }
 
@@ -417,6 +428,38 @@ void TsSpeedButton::PaintPlainArrow() {
                             ColorToRGB(Enabled() ? clBtnText : clBtnShadow));
 }
 
+bool TsSpeedButton::OpensMenuAt(int x) const {
+    if (FButtonStyle != tbsDropDown || !FDropdownMenu || !Enabled()) return false;
+    return x > Width() - ArrowPartWidth || !OnClick;
+}
+
+// The menu runs its own loop; hints would only cover it. Afterwards the pointer may be
+// elsewhere, and the button is left unless it is back over it.
+void TsSpeedButton::ShowDropdownMenu() {
+    const bool hints = Application->ShowHint();
+    Application->SetShowHint(false);
+    FMenuShown = true;
+    FSkinData->SetCacheInvalid(true);
+    RepaintAlone();
+    const std::weak_ptr<int> alive = AliveToken();
+    const TPoint at = ClientToScreen({0, Height() + 1});
+    try {
+        FDropdownMenu->Popup(at.X, at.Y);
+    } catch (...) {
+        Application->SetShowHint(hints);
+        if (!alive.expired()) FMenuShown = false;
+        throw;
+    }
+    Application->SetShowHint(hints);
+    if (alive.expired()) return;
+    FMenuShown = false;
+    TPoint cursor;
+    GetCursorPos(&cursor);
+    if (!ClientRect().Contains(ScreenToClient(cursor))) Perform(CM_MOUSELEAVE);
+    FSkinData->SetCacheInvalid(true);
+    RepaintAlone();
+}
+
 void TsSpeedButton::RepaintAlone() {
     if (Busy()) return;
     TWinControl* parent = Parent();
@@ -439,6 +482,7 @@ void TsSpeedButton::WndProc(TMessage& message) {
     if (message.Msg == SM_SKINCMD && HandleSkinCommand(message)) return;
     if (message.Msg == WM_ERASEBKGND && FSkinData->IsSkinned()) return;
     if (IsGap() && message.Msg >= WM_LBUTTONDOWN && message.Msg <= WM_MBUTTONDBLCLK) return; // a gap takes no clicks
+    if (message.Msg == WM_LBUTTONDOWN && OpensMenuAt(LParamToPoint(message.LParam).X)) return ShowDropdownMenu();
     std::weak_ptr<int> alive = AliveToken();
     FSkinData->RouteMessage(message, [this](TMessage& m) { TSpeedButton::WndProc(m); });
     if (!alive.expired()) AfterMessage(message);

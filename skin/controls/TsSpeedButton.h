@@ -68,6 +68,10 @@ public:
     void SetButtonStyle(TToolButtonStyle style);
     static constexpr int ArrowPartWidth = 16;
     int ArrowWidth() const { return FButtonStyle == tbsDropDown ? ArrowPartWidth : 0; }
+    // Opened below a drop-down button by a press on its arrow part, or anywhere on it when it
+    // has no OnClick; the button is held down while the menu is open.
+    TPopupMenu* DropdownMenu() const { return FDropdownMenu; }
+    void SetDropdownMenu(TPopupMenu* menu);
 
     // After each rebuild, with the cached bitmap.
     std::function<void(TObject* sender, TBitmap* image)> OnPaint;
@@ -102,6 +106,8 @@ private:
     // Separator and divider: the parent behind, and the divider's line.
     void DrawGap(TBitmap& cache, const TParentImageInfo& parent);
     bool IsGap() const { return FButtonStyle == tbsSeparator || FButtonStyle == tbsDivider; }
+    bool OpensMenuAt(int x) const;
+    void ShowDropdownMenu();
     void PaintPlain();
     void PaintPlainArrow();
     // The list's image is wanted: no Glyph, a list and an index in it.
@@ -138,6 +144,8 @@ private:
     bool FGlyphFromList = false; // Glyph holds the plain look's copy of the list's image
     bool FCopyingGlyph = false;
     TToolButtonStyle FButtonStyle = tbsButton;
+    TPopupMenu* FDropdownMenu = nullptr;
+    bool FMenuShown = false;
     // What the last rebuild showed.
     bool FBuiltDown = false;
     int FBuiltState = -1;

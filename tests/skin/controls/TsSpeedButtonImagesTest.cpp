@@ -7,6 +7,7 @@
 
 #include "framework/TBitmap.h"
 #include "framework/TImageList.h"
+#include "framework/TPopupMenu.h"
 
 namespace {
 
@@ -28,6 +29,21 @@ TColor Grey(TColor c) {
 TColor Blended(TColor source, TColor behind, double factor) {
     return PerChannel(source, behind, [factor](int s, int d) { return RoundEven(s - factor * (s - d)); });
 }
+
+// Records where it was asked to open, and how the button looked then, instead of opening.
+class TRecordingMenu : public TPopupMenu {
+public:
+    using TPopupMenu::TPopupMenu;
+    void Popup(int x, int y) override {
+        Points.push_back({x, y});
+        StatesDuring.push_back(Button->CurrentState());
+        HintsDuring.push_back(Application->ShowHint());
+    }
+    TsSpeedButton* Button = nullptr;
+    std::vector<TPoint> Points;
+    std::vector<int> StatesDuring;
+    std::vector<bool> HintsDuring;
+};
 
 class SpeedButtonImages : public BoardControlsTest {
 protected:
@@ -228,4 +244,38 @@ TEST_F(SpeedButtonImages, SeparatorsShowTheParentDividersItsLineAndNeitherTakesC
     Button->SetButtonStyle(tbsButton);
     ClickAt(inside.X, inside.Y);
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(SpeedButtonImages, ThePressOnTheArrowPartOpensTheMenuBelowTheButtonHeldDown) {
+    auto* menu = new TRecordingMenu(Form);
+    menu->Button = Button;
+    Button->SetButtonStyle(tbsDropDown);
+    Button->SetDropdownMenu(menu);
+    int clicks = 0;
+    Button->OnClick = [&clicks](TObject*) { ++clicks; };
+    Pump();
+    const TPoint face = At(*Button, 20, 20), arrow = At(*Button, 48, 20);
+    ClickAt(face.X, face.Y);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(menu->Points.empty()) << "the face clicks while there is a click handler";
+
+    ClickAt(arrow.X, arrow.Y);
+    EXPECT_EQ(clicks, 1);
+    ASSERT_EQ(menu->Points.size(), 1u);
+    EXPECT_EQ(menu->Points[0], At(*Button, 0, 41)) << "below the button";
+    EXPECT_EQ(menu->StatesDuring[0], 2) << "held down while the menu is open";
+    EXPECT_FALSE(menu->HintsDuring[0]) << "no hints over the menu";
+    EXPECT_TRUE(Application->ShowHint());
+    EXPECT_EQ(Button->CurrentState(), 1) << "the pointer is still over it";
+
+    Button->OnClick = nullptr;
+    ClickAt(face.X, face.Y);
+    EXPECT_EQ(menu->Points.size(), 2u) << "without a click handler the whole button opens it";
+    Button->SetEnabled(false);
+    ClickAt(arrow.X, arrow.Y);
+    EXPECT_EQ(menu->Points.size(), 2u) << "not while disabled";
+    delete menu;
+    EXPECT_EQ(Button->DropdownMenu(), nullptr);
+    Button->SetEnabled(true);
+    ClickAt(arrow.X, arrow.Y); // nothing to open, nothing to crash
 }
