@@ -38,3 +38,7 @@ inline constexpr const char* SInvalidBitmap = "Bitmap image is not valid";
 inline constexpr const char* SInvalidJpeg = "JPEG image is not valid";
 inline constexpr const char* SScanLine = "Scan line index out of range";
 inline constexpr const char* SUnknownExtension = "Unknown picture file extension (.%s)";
+
+// Image lists.
+inline constexpr const char* SInvalidImageSize = "Invalid image size";
+inline constexpr const char* SImageIndexError = "Invalid image list index (%d)";

@@ -97,6 +97,9 @@ enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 // Up 0, disabled 1, down 2, exclusive 3 (held down): also the glyph's image index.
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
+// What a tool bar button is: a push button, a toggle, a button with a drop-down arrow part, or
+// a gap (separator) or a line (divider) between groups of buttons.
+enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 
 using TModalResult = int;
 constexpr TModalResult mrNone = 0;

@@ -213,7 +213,7 @@ TSize TSpeedButton::CaptionSize(int maxWidth) const {
 // Glyph and caption as one block: laid against the Layout edge at Margin, or centred (-1);
 // Spacing -1 spreads the free room evenly around and between them.
 void TSpeedButton::Layout(TRect& glyph, TRect& caption) const {
-    const TRect client = ClientRect();
+    const TRect client = FaceRect();
     const TSize g = FGlyph->Empty() ? TSize{} : TSize{FGlyph->Width() / FNumGlyphs, FGlyph->Height()};
     const bool horizontal = FLayout == blGlyphLeft || FLayout == blGlyphRight;
     const int room = std::max(1, client.Width() - 4 - (horizontal && g.cx ? g.cx + std::max(0, FSpacing) : 0));
@@ -240,7 +240,7 @@ TRect TSpeedButton::CaptionRect() const {
 void TSpeedButton::Paint() {
     if (!Enabled()) FState = bsDisabled;
     else if (FState == bsDisabled) FState = FDown && FGroupIndex ? bsExclusive : bsUp;
-    TRect rect = ClientRect();
+    TRect rect = FaceRect();
     PaintFrame(rect);
     TRect glyph, caption;
     Layout(glyph, caption);

@@ -47,6 +47,9 @@ public:
     void Click() override;
 
 protected:
+    // The part of the client area that face, glyph and caption take; a subclass may keep the
+    // rest for parts of its own.
+    virtual TRect FaceRect() const { return ClientRect(); }
     void Paint() override;
     virtual void PaintFrame(TRect& rect);
     virtual void PaintGlyph(const TRect& rect);

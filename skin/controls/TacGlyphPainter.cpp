@@ -39,14 +39,28 @@ void TacGlyphPainter::Draw(Bitmap& destination, TPoint at, const TacGlyphLook& l
 void TacGlyphPainter::DrawSingle(Bitmap& destination, TPoint at, const TacGlyphLook& look) const {
     Bitmap copy = CreateWorkBitmap(FStrip.Width(), FStrip.Height());
     copy.CopyRect(0, 0, FStrip, FStrip.BoundsRect());
-    const bool grey = look.Enabled ? look.State == 0 && look.Grayed : look.DisabledKind.Contains(dgGrayed);
-    if (grey) GrayscaleBitmap(copy);
-    const TColor key = BottomLeft(copy);
+    if (Greyed(look)) GrayscaleBitmap(copy);
+    CopyOrBlend(destination, at, copy, BottomLeft(copy), look);
+}
+
+void TacGlyphPainter::DrawListImage(Bitmap& destination, TPoint at, Bitmap image, TColor key,
+                                    const TacGlyphLook& look) {
+    if (image.Empty()) return;
+    if (Greyed(look)) GrayscaleExceptKey(image, key);
+    CopyOrBlend(destination, at, image, key, look);
+}
+
+bool TacGlyphPainter::Greyed(const TacGlyphLook& look) {
+    return look.Enabled ? look.State == 0 && look.Grayed : look.DisabledKind.Contains(dgGrayed);
+}
+
+void TacGlyphPainter::CopyOrBlend(Bitmap& destination, TPoint at, const Bitmap& image, TColor key,
+                                  const TacGlyphLook& look) {
     double factor = 0;
     if (look.Enabled && look.State == 0 && look.Blend >= 1) factor = look.Blend / 100.0;
     if (!look.Enabled && look.DisabledKind.Contains(dgBlended)) factor = 0.5;
-    if (factor == 0) CopyWithKeyColor(destination, copy, at.X, at.Y, key);
-    else BlendBitmapRect(destination, at.X, at.Y, key, factor, Inclusive(copy.BoundsRect()), copy);
+    if (factor == 0) CopyWithKeyColor(destination, image, at.X, at.Y, key);
+    else BlendBitmapRect(destination, at.X, at.Y, key, factor, Inclusive(image.BoundsRect()), image);
 }
 
 void TacGlyphPainter::DrawFromStrip(Bitmap& destination, TPoint at, const TacGlyphLook& look) const {

@@ -24,8 +24,16 @@ public:
     // Which image of the strip the look shows.
     int ImageIndex(const TacGlyphLook& look) const;
     void Draw(Bitmap& destination, TPoint at, const TacGlyphLook& look) const;
+    // An image list's image on its background colour, which is its key: greyed (but for the
+    // key) while normal and Grayed or disabled with dgGrayed, then blended or copied as a
+    // one-image glyph is.
+    static void DrawListImage(Bitmap& destination, TPoint at, Bitmap image, TColor key, const TacGlyphLook& look);
 
 private:
+    static bool Greyed(const TacGlyphLook& look);
+    // Blended by Blend while normal, by one half while disabled with dgBlended, else copied;
+    // the key colour's pixels are left out either way.
+    static void CopyOrBlend(Bitmap& destination, TPoint at, const Bitmap& image, TColor key, const TacGlyphLook& look);
     // One image: greyed, blended or copied over what the destination shows.
     void DrawSingle(Bitmap& destination, TPoint at, const TacGlyphLook& look) const;
     // An image of a strip: copied, or blended while disabled.

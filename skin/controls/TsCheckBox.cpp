@@ -25,6 +25,7 @@ TsCheckBox::TsCheckBox(TComponent* owner)
     : TCheckBox(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode, false)),
       FGlyphChecked(std::make_unique<TBitmap>()), FGlyphUnChecked(std::make_unique<TBitmap>()) {
     FSkinData->ApplySkin();
+    FImageLink.OnChange = [this](TObject*) { ImagesChanged(); };
 }
 
 void TsCheckBox::Loaded() {
@@ -66,6 +67,39 @@ void TsCheckBox::SetGlyphUnChecked(const TBitmap* glyph) {
     RefreshImage();
 }
 
+void TsCheckBox::SetImages(TCustomImageList* list) {
+    if (FImages == list) return;
+    FImageLink.Follow(list, this);
+    FImages = list;
+    ImagesChanged();
+}
+
+void TsCheckBox::SetImgChecked(int index) {
+    if (FImgChecked == index) return;
+    FImgChecked = index;
+    AdjustSize();
+    if (Checked()) FSkinData->Invalidate();
+}
+
+void TsCheckBox::SetImgUnchecked(int index) {
+    if (FImgUnchecked == index) return;
+    FImgUnchecked = index;
+    AdjustSize();
+    if (!Checked()) FSkinData->Invalidate();
+}
+
+void TsCheckBox::ImagesChanged() {
+    AdjustSize();
+    FSkinData->Invalidate();
+}
+
+void TsCheckBox::Notification(TComponent* component, TOperation operation) {
+    TCheckBox::Notification(component, operation);
+    if (operation != opRemove || component != FImages) return;
+    FImages = nullptr;
+    if (!ComponentState().Contains(csDestroying)) ImagesChanged();
+}
+
 void TsCheckBox::SetAutoSize(bool value) {
     FAutoSize = value;
     AdjustSize();
@@ -91,6 +125,8 @@ TRect TsCheckBox::CheckRect() const {
     TSize size{DefaultCheckSize, DefaultCheckSize};
     if (!FGlyphChecked->Empty()) {
         size = {FGlyphChecked->Width() / 3, FGlyphChecked->Height() / 2};
+    } else if (UsesListImages()) {
+        size = {FImages->Width() / 3, FImages->Height() / 2};
     } else if (const TsMaskData* mask = CheckImageMask(cbChecked)) {
         const TacMaskView view(*mask);
         size = mask->Bmp && mask->R.IsEmpty() ? TSize{mask->Bmp->Width() / 3, mask->Bmp->Height() / 2}
@@ -141,19 +177,24 @@ void TsCheckBox::PrepareCache() {
 }
 
 void TsCheckBox::DrawCheck(Bitmap& image) {
-    const TBitmap& own = Checked() ? *FGlyphChecked : *FGlyphUnChecked;
-    if (FGlyphChecked->Empty()) {
-        if (const TsMaskData* mask = CheckImageMask(State())) {
-            ParentKeyColor = clKeyColor;
-            DrawSkinImage(image, CheckRect().TopLeft(), CheckState(), *mask, 1);
-        }
-    } else if (!own.Empty()) {
-        TsMaskData glyph;
-        glyph.Bmp = std::make_unique<Bitmap>(own.Image());
-        glyph.ImageCount = 3;
-        glyph.MaskType = 1;
-        DrawSkinImage(image, CheckRect().TopLeft(), CheckState(), glyph, 1);
+    if (!FGlyphChecked->Empty()) {
+        const TBitmap& own = Checked() ? *FGlyphChecked : *FGlyphUnChecked;
+        if (!own.Empty()) DrawOwnCheck(image, own.Image());
+    } else if (UsesListImages()) {
+        TBitmap listImage;
+        if (FImages->GetBitmap(Checked() ? FImgChecked : FImgUnchecked, &listImage)) DrawOwnCheck(image, listImage.Image());
+    } else if (const TsMaskData* mask = CheckImageMask(State())) {
+        ParentKeyColor = clKeyColor;
+        DrawSkinImage(image, CheckRect().TopLeft(), CheckState(), *mask, 1);
     }
+}
+
+void TsCheckBox::DrawOwnCheck(Bitmap& image, const Bitmap& glyph) {
+    TsMaskData mask;
+    mask.Bmp = std::make_unique<Bitmap>(glyph);
+    mask.ImageCount = 3;
+    mask.MaskType = 1;
+    DrawSkinImage(image, CheckRect().TopLeft(), CheckState(), mask, 1);
 }
 
 void TsCheckBox::PaintCaption(TCanvas& canvas) {

@@ -3,7 +3,9 @@
 // skin is in force.
 #pragma once
 
+#include "framework/TChangeLink.h"
 #include "framework/TCheckBox.h"
+#include "framework/TCustomImageList.h"
 #include "skin/paint/ControlKinds.h"
 #include "skin/paint/SkinControlTypes.h"
 #include "skin/paint/TacSkinnedControl.h"
@@ -50,6 +52,14 @@ public:
     void SetGlyphChecked(const TBitmap* glyph);
     TBitmap* GlyphUnChecked() const { return FGlyphUnChecked.get(); }
     void SetGlyphUnChecked(const TBitmap* glyph);
+    // Check images from an image list, laid out as the own glyphs are, used only when both
+    // indices are 0 or more (and GlyphChecked is empty); the box forgets a list that is freed.
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* list);
+    int ImgChecked() const { return FImgChecked; }
+    void SetImgChecked(int index);
+    int ImgUnchecked() const { return FImgUnchecked; }
+    void SetImgUnchecked(int index);
     // Skinned, the box takes the size of its check image and caption.
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool value);
@@ -66,11 +76,16 @@ public:
 protected:
     void WndProc(TMessage& message) override;
     void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     const TsMaskData* CheckImageMask(TCheckBoxState state) const;
     void PaintCaption(TCanvas& canvas);
     void DrawCheck(Bitmap& image);
+    // Three state images side by side over their alpha masks, as own glyphs and list images are.
+    void DrawOwnCheck(Bitmap& image, const Bitmap& glyph);
+    bool UsesListImages() const { return FImages && FImgChecked >= 0 && FImgUnchecked >= 0; }
+    void ImagesChanged();
     void SkinCommand(TMessage& message);
     bool BeforeSkinned(TMessage& message);
     bool UserInput(TMessage& message);
@@ -83,6 +98,10 @@ private:
     std::unique_ptr<TsCommonData> FSkinData;
     std::unique_ptr<TBitmap> FGlyphChecked;
     std::unique_ptr<TBitmap> FGlyphUnChecked;
+    TCustomImageList* FImages = nullptr;
+    int FImgChecked = -1;
+    int FImgUnchecked = -1;
+    TChangeLink FImageLink;
     TsDisabledKind FDisabledKind = DefaultDisabledKind;
     TacAnimatEvents FAnimatEvents = DefaultAnimatEvents;
     bool FShowFocus = true;

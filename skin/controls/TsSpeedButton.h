@@ -2,8 +2,11 @@
 // speed button drawn entirely from its skin section while a skin is in force.
 #pragma once
 
+#include "framework/TChangeLink.h"
+#include "framework/TCustomImageList.h"
 #include "framework/TSpeedButton.h"
 #include "skin/controls/TacButtonLayout.h"
+#include "skin/controls/TacGlyphPainter.h"
 #include "skin/paint/ControlKinds.h"
 #include "skin/paint/SkinControlTypes.h"
 #include "skin/paint/TacSkinnedControl.h"
@@ -15,6 +18,10 @@
 // Skinned, the button keeps its image in SkinData's cached bitmap and rebuilds it only when its
 // state, its Down, its glyph count or spacing, or its parent's image changed; a change repaints
 // this button alone. Without a skin it is the plain framework button.
+//
+// Its glyph comes from Images at ImageIndex while Glyph is empty. The plain look draws glyph
+// strips only, so without a skin the list's image is copied into Glyph when painting; that copy
+// goes again whenever the list, the index or the skin changes.
 class TsSpeedButton : public TSpeedButton, public TacSkinnedControl {
 public:
     static constexpr int ControlKindCode = ckSpeedButton;
@@ -49,6 +56,22 @@ public:
     // Glyph and caption over the borders mask (true) or under it.
     bool DrawOverBorder() const { return FDrawOverBorder; }
     void SetDrawOverBorder(bool value);
+    // The glyph's image list; the button forgets a list that is freed.
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* list);
+    // -1 for none; an index outside the list draws no glyph.
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int index);
+    // tbsDropDown adds an arrow part ArrowPartWidth wide at the right, widening the button by as
+    // much; separators and dividers show no caption or glyph and take no clicks.
+    TToolButtonStyle ButtonStyle() const { return FButtonStyle; }
+    void SetButtonStyle(TToolButtonStyle style);
+    static constexpr int ArrowPartWidth = 16;
+    int ArrowWidth() const { return FButtonStyle == tbsDropDown ? ArrowPartWidth : 0; }
+    // Opened below a drop-down button by a press on its arrow part, or anywhere on it when it
+    // has no OnClick; the button is held down while the menu is open.
+    TPopupMenu* DropdownMenu() const { return FDropdownMenu; }
+    void SetDropdownMenu(TPopupMenu* menu);
 
     // After each rebuild, with the cached bitmap.
     std::function<void(TObject* sender, TBitmap* image)> OnPaint;
@@ -63,9 +86,11 @@ public:
     void RepaintAlone();
 
 protected:
+    TRect FaceRect() const override;
     void Paint() override;
     void WndProc(TMessage& message) override;
     void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     TacButtonLayout SkinLayout() const;
@@ -74,6 +99,24 @@ private:
     void DrawContent(TBitmap& cache, int state, const TacButtonLayout& layout);
     void DrawCaption(TBitmap& cache, int state, const TRect& r);
     void DrawGlyph(TBitmap& cache, int state, const TRect& at);
+    void DrawListGlyph(TBitmap& cache, const TacGlyphLook& look, const TRect& at);
+    // The arrow part of a drop-down button in its own state, with the skin's arrow image.
+    void DrawArrowPart(TBitmap& cache, const TParentImageInfo& parent);
+    int ArrowPartState() const;
+    // Separator and divider: the parent behind, and the divider's line.
+    void DrawGap(TBitmap& cache, const TParentImageInfo& parent);
+    bool IsGap() const { return FButtonStyle == tbsSeparator || FButtonStyle == tbsDivider; }
+    bool OpensMenuAt(int x) const;
+    void ShowDropdownMenu();
+    void PaintPlain();
+    void PaintPlainArrow();
+    // The list's image is wanted: no Glyph, a list and an index in it.
+    bool UsesListGlyph() const;
+    // The glyph's size: Glyph's image, else the list's size while an index is chosen.
+    TSize GlyphSize() const;
+    void CopyListGlyph();
+    void ClearGlyph();
+    void ImagesChanged();
     // Skin commands that concern the button beyond the common handling; true when finished.
     bool HandleSkinCommand(TMessage& message);
     void AfterMessage(const TMessage& message);
@@ -95,6 +138,14 @@ private:
     int FBlend = 0;
     bool FGrayed = false;
     bool FDrawOverBorder = true;
+    TCustomImageList* FImages = nullptr;
+    int FImageIndex = -1;
+    TChangeLink FImageLink;
+    bool FGlyphFromList = false; // Glyph holds the plain look's copy of the list's image
+    bool FCopyingGlyph = false;
+    TToolButtonStyle FButtonStyle = tbsButton;
+    TPopupMenu* FDropdownMenu = nullptr;
+    bool FMenuShown = false;
     // What the last rebuild showed.
     bool FBuiltDown = false;
     int FBuiltState = -1;

@@ -29,13 +29,29 @@ std::string Options(bool globalFontColor) {
                "TRANSPARENCY=" + std::to_string(GlassTransparency) + "\nHOTTRANSPARENCY=" +
                std::to_string(GlassTransparency) + "\n";
     options += "[LABELBACK]\n" + Key("COLOR", Back) + Key("FONTCOLOR", BackFont);
+    options += "[COMBOBOX]\nGLYPHMASK=@0009^0000^0024^0005^3^0\n";
+    options += "[DIVIDER]\nBORDERSMASK=^0024^0000^0026^0006^0001^0002^0001^0002^1^0^4^0\n";
     return options;
+}
+
+// The panel's frame at (0, 0), the arrow's states right of it, the divider right of those.
+Bitmap Master() {
+    using namespace BoardSkin;
+    Bitmap master = Solid(26, 9, Frame);
+    for (int s = 0; s < 3; ++s) {
+        const int x = 9 + s * ArrowSize;
+        master.FillRect(Bounds(x, 0, ArrowSize, ArrowSize), Arrow[s]);
+        master.SetPixel(x, 0, clFuchsia);
+    }
+    master.FillRect({24, 0, 25, 6}, DividerDark);
+    master.FillRect({25, 0, 26, 6}, DividerLight);
+    return master;
 }
 
 } // namespace
 
 std::vector<std::uint8_t> BoardSkin::Archive(bool globalFontColor) {
-    return PackTestSkin(Options(globalFontColor), Solid(9, 9, Frame));
+    return PackTestSkin(Options(globalFontColor), Master());
 }
 
 TColor BoardSkin::SeeThrough(TColor section, TColor behind, int transparency) {

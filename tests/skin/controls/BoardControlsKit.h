@@ -26,8 +26,16 @@ constexpr int GlassTransparency = 50;
 constexpr TColor FormBack = RGB(70, 140, 70); // FORM
 constexpr TColor Back = RGB(30, 30, 90);      // LABELBACK: a section painted behind a label
 constexpr TColor BackFont = RGB(240, 200, 10);
+// COMBOBOX's GLYPHMASK (the drop-down arrow): three 5 x 5 states, each one colour with a magenta
+// top-left pixel.
+constexpr TColor Arrow[3] = {RGB(200, 10, 10), RGB(210, 20, 20), RGB(220, 30, 30)};
+constexpr int ArrowSize = 5;
+// DIVIDER's borders mask: 2 x 6 with 1-pixel sides, its left column DividerDark, its right
+// column DividerLight.
+constexpr TColor DividerDark = RGB(5, 5, 70);
+constexpr TColor DividerLight = RGB(230, 230, 250);
 // Sections: FORM, PANEL, SEETHROUGH, GRAD (GRADIENTPERCENT=100, black at the top to white at the
-// bottom), SPEEDBUTTON, GLASSBUTTON, LABELBACK; GLOBALINFO's FONTCOLOR is Global, or when not
+// bottom), SPEEDBUTTON, GLASSBUTTON, LABELBACK, COMBOBOX, DIVIDER; GLOBALINFO's FONTCOLOR is Global, or when not
 // asked for, $FF00FF: no skin text colour.
 std::vector<std::uint8_t> Archive(bool globalFontColor = true);
 // The background a section with transparency t percent shows over the colour behind it.

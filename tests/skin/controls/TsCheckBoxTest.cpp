@@ -1,5 +1,5 @@
 // The skinned check box: check images from GLOBALINFO, the 16 x 16 place without BOXCHECKED, the
-// caption's focus frame, read-only boxes, pressing without toggling, automatic size on a skin
+// caption's focus frame, check images from an image list, read-only boxes, pressing without toggling, automatic size on a skin
 // change, and the plain check box without the skin.
 #include "skin/controls/TsCheckBox.h"
 #include "tests/skin/controls/ButtonsTestKit.h"
@@ -8,6 +8,7 @@
 #include "framework/TBitmap.h"
 #include "framework/TCanvas.h"
 #include "framework/TEdit.h"
+#include "framework/TImageList.h"
 
 namespace {
 
@@ -186,4 +187,87 @@ TEST_F(SkinnedCheckBox, OwnCheckImagesAreDrawnThroughTheirMasksAndSizeTheCheckRe
     MoveTo(in.X, in.Y);
     Press(in.X, in.Y, true);
     EXPECT_EQ(Pixel(*box, 2 + 5, 3 + 5), own[2]);
+}
+
+namespace {
+
+constexpr int ListCell = 11;
+constexpr TColor ListChecked[3] = {RGB(1, 150, 9), RGB(2, 160, 9), RGB(3, 170, 9)};
+constexpr TColor ListUnchecked[3] = {RGB(150, 1, 9), RGB(160, 2, 9), RGB(170, 3, 9)};
+constexpr int HalfMask = 128; // the mask value at (1, 1) of every state
+constexpr TPoint KeyPixel{4, 4}; // magenta in every state
+
+// A list image: three states of one colour each over their masks: black but for a half grey at
+// (1, 1) and white at (0, 0).
+void PaintListImage(Bitmap& strip, int left, const TColor (&colours)[3]) {
+    for (int s = 0; s < 3; ++s) {
+        const int x0 = left + s * ListCell;
+        strip.FillRect(Bounds(x0, 0, ListCell, ListCell), colours[s]);
+        strip.SetPixel(x0 + KeyPixel.X, KeyPixel.Y, clFuchsia);
+        strip.FillRect(Bounds(x0, ListCell, ListCell, ListCell), clBlack);
+        strip.SetPixel(x0 + 1, ListCell + 1, RGB(HalfMask, HalfMask, HalfMask));
+        strip.SetPixel(x0, ListCell, clWhite);
+    }
+}
+
+// The alpha mask's rule: ((d - s) * m + s * 256) div 256 per channel.
+TColor ThroughMask(TColor image, TColor behind, int m) {
+    return PerChannel(behind, image, [m](int d, int s) { return ((d - s) * m + s * 256) / 256; });
+}
+
+} // namespace
+
+TEST_F(SkinnedCheckBox, ListCheckImagesNeedBothIndicesAndAreDrawnThroughTheirMasks) {
+    auto* list = new TImageList(Form);
+    list->SetWidth(3 * ListCell);
+    list->SetHeight(2 * ListCell);
+    TBitmap strip(6 * ListCell, 2 * ListCell);
+    PaintListImage(strip.Image(), 0, ListUnchecked);
+    PaintListImage(strip.Image(), 3 * ListCell, ListChecked);
+    list->AddMasked(&strip, clFuchsia);
+    TsCheckBox* box = Placed();
+    SkinOn();
+    box->SetImages(list);
+    box->SetImgChecked(1);
+    EXPECT_EQ(box->CheckRect(), Bounds(2, 2, BoxSize, BoxSize)) << "one index is not enough";
+    EXPECT_EQ(BoxPixel(*box), Unchecked[0]);
+
+    box->SetImgUnchecked(0);
+    const TPoint at{2, (17 - ListCell) / 2};
+    EXPECT_EQ(box->CheckRect(), Bounds(at.X, at.Y, ListCell, ListCell)) << "the list image's width div 3, height div 2";
+    EXPECT_EQ(Pixel(*box, at.X + 6, at.Y + 6), ListUnchecked[0]);
+    box->SetChecked(true);
+    EXPECT_EQ(Pixel(*box, at.X + 6, at.Y + 6), ListChecked[0]);
+    EXPECT_EQ(Pixel(*box, at.X + 1, at.Y + 1), ThroughMask(ListChecked[0], CheckBoxColour, HalfMask));
+    EXPECT_EQ(Pixel(*box, at.X, at.Y), ThroughMask(ListChecked[0], CheckBoxColour, 255));
+    EXPECT_EQ(Pixel(*box, at.X + KeyPixel.X, at.Y + KeyPixel.Y), CheckBoxColour) << "magenta is left out";
+    const TPoint over = At(*box, 60, 8);
+    MoveTo(over.X, over.Y);
+    EXPECT_EQ(Pixel(*box, at.X + 6, at.Y + 6), ListChecked[1]) << "the hot state's image";
+
+    const TPoint away = At(*Form, 200, 150);
+    MoveTo(away.X, away.Y);
+    box->SetImgChecked(5);
+    EXPECT_EQ(Pixel(*box, at.X + 6, at.Y + 6), CheckBoxColour) << "an index outside the list: no check image";
+    delete list;
+    EXPECT_EQ(box->Images(), nullptr);
+    EXPECT_EQ(box->CheckRect(), Bounds(2, 2, BoxSize, BoxSize)) << "a freed list gives the skin's image back";
+    EXPECT_EQ(BoxPixel(*box), Checked[0]);
+}
+
+TEST_F(SkinnedCheckBox, AutoSizeFollowsTheListImageSize) {
+    auto* list = new TImageList(Form);
+    list->SetWidth(3 * 20);
+    list->SetHeight(2 * 20);
+    TsCheckBox* box = On<TsCheckBox>(Form);
+    box->SetCaption("трен.");
+    SkinOn();
+    const TSize text = Extent(*box, "трен.");
+    box->SetImages(list);
+    box->SetImgChecked(0);
+    box->SetImgUnchecked(0);
+    EXPECT_EQ(box->Width(), 20 + 2 * 2 + text.cx + 8);
+    EXPECT_EQ(box->Height(), std::max(20, text.cy + 2 * 2) + 2);
+    list->SetHeight(2 * 30);
+    EXPECT_EQ(box->Height(), std::max(30, text.cy + 2 * 2) + 2) << "a change of the list resizes the box";
 }
