@@ -7,6 +7,7 @@
 #include "skin/paint/ControlKinds.h"
 #include "skin/paint/SkinControlTypes.h"
 #include "skin/paint/TacSkinnedControl.h"
+#include "skin/paint/TacWindowPainting.h"
 #include "skin/paint/TsCommonData.h"
 
 #include <memory>
@@ -72,7 +73,6 @@ private:
     void PaintCaption(TCanvas& canvas);
     void DrawCheck(Bitmap& image);
     void SkinCommand(TMessage& message);
-    bool BeforeSkinned(TMessage& message);
     bool UserInput(TMessage& message);
     void AfterSkinned(const TMessage& message);
     void PaintSkinned(HDC dc);
@@ -81,6 +81,7 @@ private:
     bool CaptionOnRight() const;
 
     std::unique_ptr<TsCommonData> FSkinData;
+    TacWindowPainting FPainting;
     std::unique_ptr<TBitmap> FGlyphChecked;
     std::unique_ptr<TBitmap> FGlyphUnChecked;
     TsDisabledKind FDisabledKind = DefaultDisabledKind;
@@ -91,5 +92,4 @@ private:
     bool FReadOnly = false;
     bool FAutoSize = true;
     bool FPressed = false;
-    bool FPaintSkipped = false;
 };
