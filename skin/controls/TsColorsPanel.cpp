@@ -127,7 +127,8 @@ int TsColorsPanel::ItemAt(TPoint point) const {
 // --- painting ----------------------------------------------------------------------------------
 
 // Each cell is framed by a line halfway between the text and the background colour, so white
-// and black cells keep their edge on any panel; the chosen one is ringed in the text colour.
+// and black cells keep their edge on any panel; the chosen one is ringed in the text colour,
+// which every skin sets off against its panel.
 void TsColorsPanel::PaintContent(TCanvas& canvas) {
     const TsGeneralData* section = SkinData()->IsSkinned() ? SkinData()->Section() : nullptr;
     const TColor background = section && !SkinData()->CustomColor() ? section->Color : ColorToRGB(Color());
@@ -141,7 +142,9 @@ void TsColorsPanel::PaintContent(TCanvas& canvas) {
         if (colour != clNone) dc->FillRect(cell.Inflate(-1, -1), colour);
     }
     if (FItemIndex >= 0) dc->FrameRect(ItemRect(FItemIndex).Inflate(RingGap + RingWidth, RingGap + RingWidth), text, RingWidth);
-    if (Focused()) dc->DrawFocusRect(BevelledArea().Inflate(-1, -1));
+    // The focus is shown at the cell the arrows start from, in the ring's gap: round the whole
+    // grid it would run over the skin's border ornaments.
+    if (Focused() && ItemCount() > 0) dc->DrawFocusRect(ItemRect(std::max(0, FItemIndex)).Inflate(RingGap, RingGap));
 }
 
 // --- input -------------------------------------------------------------------------------------

@@ -14,7 +14,8 @@ class TStrings;
 // line is not such a colour is an empty slot that can be chosen.
 //
 // The chosen cell (ItemIndex, -1 for none) is ringed in the text colour of the panel (the
-// section's, skinned), which every skin makes stand out from its panel. A click on a cell or the
+// section's, skinned), which every skin makes stand out from its panel; a focused grid shows a
+// dotted frame inside that ring (round the first cell while none is chosen). A click on a cell or the
 // arrow keys (Home and End too) choose; the arrows stop at the first and the last cell and an
 // arrow up or down that would leave the grid does nothing. OnChange follows every change of
 // ItemIndex, by the user or by program, and nothing else.

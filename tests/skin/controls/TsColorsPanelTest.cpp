@@ -151,4 +151,10 @@ TEST_F(ColorsPanel, CellsAreFramedHalfwayToTheTextColourAndTheChosenOneIsRingedI
     ASSERT_NE(section, nullptr);
     expectCells(BoardSkin::Panel, section->FontColor[0], "skinned");
     EXPECT_EQ(Pixel(*Grid, 0, 40), BoardSkin::Frame) << "inside the skin's frame";
+
+    Grid->SetFocus();
+    Pump();
+    const TPoint white = CellAt(1, 0);
+    EXPECT_NE(Pixel(*Grid, white.X - 1, white.Y + 11), BoardSkin::Panel) << "focused: dotted in the ring's gap";
+    EXPECT_EQ(Pixel(*Grid, 0, 40), BoardSkin::Frame) << "and nothing over the skin's frame";
 }
