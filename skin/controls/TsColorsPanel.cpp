@@ -5,6 +5,7 @@
 
 #include "skin/data/TsGeneralData.h"
 
+#include "framework/GridKeys.h"
 #include "framework/RrggbbText.h"
 #include "framework/TCanvas.h"
 #include "framework/TFont.h"
@@ -160,27 +161,9 @@ void TsColorsPanel::MouseDown(TMouseButton button, TShiftState shift, int x, int
 
 void TsColorsPanel::KeyDown(WORD& key, TShiftState shift) {
     TsPanel::KeyDown(key, shift);
-    const int target = KeyTarget(key);
-    if (target == -2) return;
+    if (!IsGridKey(key)) return;
+    if (const auto target = GridKeyTarget(key, FItemIndex, ItemCount(), FColCount)) SetItemIndex(*target);
     key = 0;
-    if (target >= 0) SetItemIndex(target);
-}
-
-// The cell a key chooses; -1 for none to choose, -2 for a key that does not choose.
-int TsColorsPanel::KeyTarget(WORD key) const {
-    const int count = ItemCount();
-    if (key != VK_LEFT && key != VK_RIGHT && key != VK_UP && key != VK_DOWN && key != VK_HOME && key != VK_END)
-        return -2;
-    if (count == 0) return -1;
-    if (FItemIndex < 0) return key == VK_END ? count - 1 : 0;
-    switch (key) {
-    case VK_LEFT: return std::max(0, FItemIndex - 1);
-    case VK_RIGHT: return std::min(count - 1, FItemIndex + 1);
-    case VK_UP: return FItemIndex - FColCount >= 0 ? FItemIndex - FColCount : FItemIndex;
-    case VK_DOWN: return FItemIndex + FColCount < count ? FItemIndex + FColCount : FItemIndex;
-    case VK_HOME: return 0;
-    default: return count - 1;
-    }
 }
 
 void TsColorsPanel::WMGetDlgCode(TMessage& message) {

@@ -72,7 +72,6 @@ private:
     // Grid or colours changed: a chosen cell that is gone is unchosen, and the panel repaints.
     void GridChanged();
     void Redraw();
-    int KeyTarget(WORD key) const;
 
     std::unique_ptr<TStringList> FColors;
     int FColCount = DefaultColCount;
