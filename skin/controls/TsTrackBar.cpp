@@ -174,8 +174,11 @@ void TsTrackBar::SkinCommand(TMessage& message) {
 }
 
 // A new platform window draws itself from scratch, with nothing left of the skinned one's state;
-// the range, position and ticks come back from the control.
+// the range, position and ticks come back from the control, and the focus it had.
 void TsTrackBar::GiveBackToPlatform() {
     FThumbHeld = false;
-    if (!ComponentState().Contains(csDestroying)) RecreateWnd();
+    if (ComponentState().Contains(csDestroying)) return;
+    const bool focused = Focused();
+    RecreateWnd();
+    if (focused && CanFocus()) SetFocus();
 }

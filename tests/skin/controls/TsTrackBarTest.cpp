@@ -202,6 +202,10 @@ TEST_F(SkinnedTrackBar, WithoutTheSkinItIsThePlainTrackBarAgainInLookSettingsAnd
     const TPoint over = At(*bar, 5, 5);
     MoveTo(over.X, over.Y); // hot under the mouse while the skin goes
     SkinOff();
+    EXPECT_TRUE(bar->Focused()) << "the new window keeps the focus";
+    Tap(VK_LEFT);
+    EXPECT_EQ(bar->Position(), 8);
+    Tap(VK_RIGHT);
     MoveTo(0, 0);
     Pump();
     EXPECT_EQ(bar->Min(), 2);
