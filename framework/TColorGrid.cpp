@@ -4,6 +4,7 @@
 #include "framework/Consts.h"
 #include "framework/Exception.h"
 #include "framework/Format.h"
+#include "framework/GridKeys.h"
 
 #include "platform/window/ClassicStyle.h"
 #include "platform/window/Win.h"
@@ -98,28 +99,12 @@ void TColorGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
-// Arrows move the choice (from the first swatch when none is chosen) and stop at the edges.
+// Arrows, Home and End move the choice (from the first swatch when none is chosen) and stop at
+// the edges.
 void TColorGrid::KeyDown(WORD& key, TShiftState shift) {
     TCustomControl::KeyDown(key, shift);
-    int step = 0;
-    switch (key) {
-    case VK_LEFT:
-        step = -1;
-        break;
-    case VK_RIGHT:
-        step = 1;
-        break;
-    case VK_UP:
-        step = -FColumns;
-        break;
-    case VK_DOWN:
-        step = FColumns;
-        break;
-    default:
-        return;
-    }
-    const int to = FItemIndex < 0 ? 0 : FItemIndex + step;
-    if (to >= 0 && to < Count()) SetItemIndex(to);
+    if (!IsGridKey(key)) return;
+    if (const auto target = GridKeyTarget(key, FItemIndex, Count(), FColumns)) SetItemIndex(*target);
     key = 0;
 }
 

@@ -33,6 +33,7 @@ void TTrackBar::CreateWnd() {
     SendMessage(FHandle, TBM_SETRANGEMIN, FALSE, FMin);
     SendMessage(FHandle, TBM_SETRANGEMAX, FALSE, FMax);
     SendMessage(FHandle, TBM_SETTICFREQ, static_cast<WPARAM>(FFrequency), 0);
+    for (int tick : FTicks) SendMessage(FHandle, TBM_SETTIC, 0, tick);
     SendMessage(FHandle, TBM_SETSELSTART, FALSE, FSelStart);
     SendMessage(FHandle, TBM_SETSELEND, FALSE, FSelEnd);
     SendMessage(FHandle, TBM_SETPOS, TRUE, FPosition);
@@ -95,6 +96,7 @@ void TTrackBar::SetTickStyle(TTickStyle value) {
 }
 
 void TTrackBar::SetTick(int value) {
+    if (std::find(FTicks.begin(), FTicks.end(), value) == FTicks.end()) FTicks.push_back(value);
     if (FHandle) SendMessage(FHandle, TBM_SETTIC, 0, value);
 }
 

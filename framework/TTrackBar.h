@@ -4,6 +4,8 @@
 
 #include "framework/TWinControl.h"
 
+#include <vector>
+
 enum TTrackBarOrientation { trHorizontal, trVertical };
 enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
 enum TTickStyle { tsNone, tsAuto, tsManual };
@@ -34,7 +36,7 @@ public:
     void SetTickMarks(TTickMark value);
     TTickStyle TickStyle() const { return FTickStyle; }
     void SetTickStyle(TTickStyle value);
-    // A tick of its own at a value (TickStyle tsManual).
+    // A tick of its own at a value (TickStyle tsManual); kept here, so a new window has it too.
     void SetTick(int value);
     TTrackBarOrientation Orientation() const { return FOrientation; }
     void SetOrientation(TTrackBarOrientation value);
@@ -72,6 +74,7 @@ private:
     TTrackBarOrientation FOrientation = trHorizontal;
     int FThumbLength = 20;
     bool FSliderVisible = true;
+    std::vector<int> FTicks;
     int FSelStart = 0;
     int FSelEnd = 0;
 };

@@ -107,8 +107,9 @@ public:
     virtual void MoveCursor(TPoint screen) = 0;
     virtual void SetClipboardText(const std::string& text) = 0;
     virtual std::string GetClipboardText() = 0;
-    // Opens a file or address with the desktop's default program; false when it could not.
-    virtual bool ShellOpen(const std::string& target) = 0;
+    // Opens a file or address with the desktop's default program, showing its window as the
+    // SW_* show command asks where the desktop allows; false when it could not.
+    virtual bool ShellOpen(const std::string& target, int showCommand) = 0;
     // The screen as the desktop shows it; false lets the window system compose it itself.
     virtual bool CaptureScreen(Bitmap& out) { (void)out; return false; }
 };

@@ -142,7 +142,7 @@ std::string GetClipboardText() {
     return ws ? ws->GetBackend().GetClipboardText() : std::string();
 }
 
-BOOL ShellOpen(const std::string& target) {
+BOOL ShellOpen(const std::string& target, int showCommand) {
     WindowSystem* ws = WindowSystem::Current();
-    return ws && !target.empty() && ws->GetBackend().ShellOpen(target) ? TRUE : FALSE;
+    return ws && !target.empty() && ws->GetBackend().ShellOpen(target, showCommand) ? TRUE : FALSE;
 }

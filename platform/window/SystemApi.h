@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/window/WinCodes.h"
+#include "platform/window/WinStyles.h"
 #include "platform/window/WinTypes.h"
 
 #include <string>
@@ -23,4 +24,6 @@ void SetPlatformVersion(int major, int minor);
 
 BOOL SetClipboardText(const std::string& text);
 std::string GetClipboardText();
-BOOL ShellOpen(const std::string& target);
+// The shell's "open" action; showCommand (SW_HIDE .. SW_SHOWDEFAULT) says how the opened program's
+// window should appear, as far as the desktop lets a caller say.
+BOOL ShellOpen(const std::string& target, int showCommand = SW_SHOWDEFAULT);

@@ -3,6 +3,7 @@
 
 #include "skin/controls/TsComboBox.h"
 #include "skin/paint/CachePainting.h"
+#include "skin/paint/PaintCycle.h"
 
 #include "framework/TApplication.h"
 #include "framework/TBitmap.h"
@@ -64,14 +65,11 @@ LRESULT TacComboEditChild::Message(HWND edit, UINT msg, WPARAM wParam, LPARAM lP
 
 // The part of the combo's image under the child.
 void TacComboEditChild::PaintImage(HWND edit) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(edit, &ps);
-    const TsCommonData& data = *FCombo.SkinData();
-    const TBitmap* cache = dc && !data.UpdateLocked() ? ReadyCache(FCombo) : nullptr;
-    if (cache) {
+    PaintInCycle(edit, nullptr, [this, edit](HDC dc) {
+        const TBitmap* cache = dc && !FCombo.SkinData()->UpdateLocked() ? ReadyCache(FCombo) : nullptr;
+        if (!cache) return;
         TPoint origin{0, 0};
         MapWindowPoints(edit, FCombo.Handle(), &origin, 1);
         dc->DrawBitmap(-origin.X, -origin.Y, cache->Image(), cache->Image().BoundsRect());
-    }
-    EndPaint(edit, &ps);
+    });
 }

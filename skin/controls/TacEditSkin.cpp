@@ -4,6 +4,7 @@
 #include "skin/paint/BindingPainting.h"
 #include "skin/paint/CachePainting.h"
 #include "skin/paint/CacheRing.h"
+#include "skin/paint/PaintCycle.h"
 #include "skin/paint/TacSkinnedControl.h"
 #include "skin/paint/TsCommonData.h"
 
@@ -119,14 +120,9 @@ void TacEditSkin::PaintFrame() {
 
 // Updating: the paint is acknowledged and nothing drawn; disabled: the skin's image, text and all.
 void TacEditSkin::PaintClient(TMessage& message) {
-    if (auto given = reinterpret_cast<HDC>(message.WParam)) {
-        if (!Updating()) CopyWholeImage(given);
-        return;
-    }
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(FControl.Handle(), &ps);
-    if (dc && !Updating()) CopyWholeImage(dc);
-    EndPaint(FControl.Handle(), &ps);
+    PaintInCycle(FControl.Handle(), reinterpret_cast<HDC>(message.WParam), [this](HDC dc) {
+        if (dc && !Updating()) CopyWholeImage(dc);
+    });
 }
 
 void TacEditSkin::CopyWholeImage(HDC dc) {

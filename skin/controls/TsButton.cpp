@@ -18,7 +18,8 @@
 #include <algorithm>
 
 TsButton::TsButton(TComponent* owner)
-    : TButton(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode)) {
+    : TButton(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode)),
+      FPainting(*this, *this, [this](HDC dc) { PaintSkinned(dc); }) {
     FControlStyle.Exclude(csOpaque);
     FControlStyle.Exclude(csDoubleClicks);
     SetWordWrap(true);
@@ -133,10 +134,7 @@ void TsButton::PaintCaption(TCanvas& canvas) {
 
 void TsButton::PaintSkinned(HDC dc) {
     TsCommonData& data = *FSkinData;
-    // A paint held back while the parent's image is not ready is made up when the parent says
-    // it has repainted.
-    FPaintSkipped = data.IsPaintSuspended();
-    if (FPaintSkipped || !dc) return;
+    if (!FPainting.MayPaint() || !dc) return;
     const int state = SkinState();
     if (state != FShownState) FRegionChanged = true;
     data.SetCacheInvalid(data.CacheInvalid() || data.UsesParentImage() || FRegionChanged);
@@ -184,20 +182,8 @@ void TsButton::WndProc(TMessage& message) {
 }
 
 bool TsButton::BeforeSkinned(TMessage& message) {
+    if (FPainting.PaintMessage(message)) return true;
     switch (message.Msg) {
-    case WM_PAINT: {
-        if (auto* given = reinterpret_cast<HDC>(message.WParam)) {
-            PaintSkinned(given);
-            return true;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(FHandle, &ps);
-        PaintSkinned(dc);
-        EndPaint(FHandle, &ps);
-        return true;
-    }
-    case WM_PRINTCLIENT: PaintSkinned(reinterpret_cast<HDC>(message.WParam)); return true;
-    case WM_ERASEBKGND: message.Result = 1; return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         if (!Enabled()) return false;
@@ -237,15 +223,8 @@ void TsButton::AfterSkinned(const TMessage& message) {
 }
 
 void TsButton::SkinCommand(TMessage& message) {
+    if (FPainting.Command(message)) return;
     const std::uint16_t code = SkinCmdCode(message.WParam);
-    if (code == scPrepareImage) {
-        if (FSkinData->IsSkinned()) PrepareCache();
-        return;
-    }
-    if (code == scParentRepainted && FSkinData->IsSkinned() && FPaintSkipped) {
-        FPaintSkipped = false;
-        Invalidate();
-    }
     FSkinData->HandleSkinMessage(message);
     switch (code) {
     case scNewSkin: FRegionChanged = true; break;

@@ -6,6 +6,7 @@
 #include "skin/paint/ControlKinds.h"
 #include "skin/paint/SkinControlTypes.h"
 #include "skin/paint/TacSkinnedControl.h"
+#include "skin/paint/TacWindowPainting.h"
 #include "skin/paint/TsCommonData.h"
 
 #include "platform/gfx/Region.h"
@@ -70,6 +71,7 @@ private:
     void PaintCaption(TCanvas& canvas);
 
     std::unique_ptr<TsCommonData> FSkinData;
+    TacWindowPainting FPainting;
     TsDisabledKind FDisabledKind = DefaultDisabledKind;
     TacAnimatEvents FAnimatEvents = DefaultAnimatEvents;
     bool FDown = false;
@@ -79,5 +81,4 @@ private:
     bool FPressedByMouse = false;
     bool FPressedShown = false; // the pressed look reached the screen since the press
     int FShownState = -1;
-    bool FPaintSkipped = false;
 };

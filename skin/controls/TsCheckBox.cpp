@@ -23,6 +23,7 @@
 
 TsCheckBox::TsCheckBox(TComponent* owner)
     : TCheckBox(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode, false)),
+      FPainting(*this, *this, [this](HDC dc) { PaintSkinned(dc); }),
       FGlyphChecked(std::make_unique<TBitmap>()), FGlyphUnChecked(std::make_unique<TBitmap>()) {
     FSkinData->ApplySkin();
     FImageLink.OnChange = [this](TObject*) { ImagesChanged(); };
@@ -218,8 +219,7 @@ void TsCheckBox::PaintCaption(TCanvas& canvas) {
 
 void TsCheckBox::PaintSkinned(HDC dc) {
     TsCommonData& data = *FSkinData;
-    FPaintSkipped = data.IsPaintSuspended();
-    if (FPaintSkipped || !dc) return;
+    if (!FPainting.MayPaint() || !dc) return;
     PrepareCache();
     RestoreTransparentCorners(data, 0, ccAllCorners);
     if (const TBitmap* cache = data.CacheBitmap(); cache && !cache->Empty())
@@ -237,29 +237,10 @@ void TsCheckBox::WndProc(TMessage& message) {
     if (message.Msg == SM_SKINCMD) return SkinCommand(message);
     if (UserInput(message)) return;
     const bool skinned = FSkinData->IsSkinned();
-    if (skinned && BeforeSkinned(message)) return;
+    if (skinned && FPainting.PaintMessage(message)) return;
     const std::weak_ptr<int> alive = AliveToken();
     FSkinData->RouteMessage(message, [this](TMessage& m) { TCheckBox::WndProc(m); });
     if (!alive.expired() && skinned && FSkinData->IsSkinned()) AfterSkinned(message);
-}
-
-bool TsCheckBox::BeforeSkinned(TMessage& message) {
-    switch (message.Msg) {
-    case WM_PAINT: {
-        if (auto* given = reinterpret_cast<HDC>(message.WParam)) {
-            PaintSkinned(given);
-            return true;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(FHandle, &ps);
-        PaintSkinned(dc);
-        EndPaint(FHandle, &ps);
-        return true;
-    }
-    case WM_PRINTCLIENT: PaintSkinned(reinterpret_cast<HDC>(message.WParam)); return true;
-    case WM_ERASEBKGND: message.Result = 1; return true;
-    default: return false;
-    }
 }
 
 // The mouse button and the space bar: a read-only box ignores them; a skinned one presses and
@@ -320,15 +301,8 @@ void TsCheckBox::AfterSkinned(const TMessage& message) {
 }
 
 void TsCheckBox::SkinCommand(TMessage& message) {
+    if (FPainting.Command(message)) return;
     const std::uint16_t code = SkinCmdCode(message.WParam);
-    if (code == scPrepareImage) {
-        if (FSkinData->IsSkinned()) PrepareCache();
-        return;
-    }
-    if (code == scParentRepainted && FPaintSkipped) {
-        FPaintSkipped = false;
-        RefreshImage();
-    }
     FSkinData->HandleSkinMessage(message);
     switch (code) {
     case scSetSkin: AdjustSize(); RefreshImage(); break;

@@ -9,6 +9,7 @@
 #include "skin/paint/ControlKinds.h"
 #include "skin/paint/SkinControlTypes.h"
 #include "skin/paint/TacSkinnedControl.h"
+#include "skin/paint/TacWindowPainting.h"
 #include "skin/paint/TsCommonData.h"
 
 #include <memory>
@@ -87,7 +88,6 @@ private:
     bool UsesListImages() const { return FImages && FImgChecked >= 0 && FImgUnchecked >= 0; }
     void ImagesChanged();
     void SkinCommand(TMessage& message);
-    bool BeforeSkinned(TMessage& message);
     bool UserInput(TMessage& message);
     void AfterSkinned(const TMessage& message);
     void PaintSkinned(HDC dc);
@@ -96,6 +96,7 @@ private:
     bool CaptionOnRight() const;
 
     std::unique_ptr<TsCommonData> FSkinData;
+    TacWindowPainting FPainting;
     std::unique_ptr<TBitmap> FGlyphChecked;
     std::unique_ptr<TBitmap> FGlyphUnChecked;
     TCustomImageList* FImages = nullptr;
@@ -110,5 +111,4 @@ private:
     bool FReadOnly = false;
     bool FAutoSize = true;
     bool FPressed = false;
-    bool FPaintSkipped = false;
 };

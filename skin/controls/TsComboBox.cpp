@@ -4,6 +4,7 @@
 #include "skin/paint/BindingPainting.h"
 #include "skin/paint/CachePainting.h"
 #include "skin/paint/CacheRing.h"
+#include "skin/paint/PaintCycle.h"
 
 #include "skin/data/SkinCommands.h"
 
@@ -164,14 +165,9 @@ bool TsComboBox::ReadOnlySwallows(TMessage& message) {
 }
 
 void TsComboBox::Paint(TMessage& message) {
-    if (auto given = reinterpret_cast<HDC>(message.WParam)) {
-        if (!Updating()) PaintImage(given);
-        return;
-    }
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(Handle(), &ps);
-    if (dc && !Updating()) PaintImage(dc);
-    EndPaint(Handle(), &ps);
+    PaintInCycle(Handle(), reinterpret_cast<HDC>(message.WParam), [this](HDC dc) {
+        if (dc && !Updating()) PaintImage(dc);
+    });
 }
 
 // The platform's edit child shows the text of a focused editable combo; otherwise the image does.

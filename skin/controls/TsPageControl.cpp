@@ -5,6 +5,7 @@
 #include "skin/paint/CachePainting.h"
 #include "skin/paint/ContainerCommands.h"
 #include "skin/paint/ContainerPainting.h"
+#include "skin/paint/PaintCycle.h"
 
 #include "skin/data/SkinCommands.h"
 #include "skin/data/TacOutputWindow.h"
@@ -96,14 +97,9 @@ void TsPageControl::AfterSkinned(const TMessage& message) {
 }
 
 void TsPageControl::Paint(TMessage& message) {
-    if (auto given = reinterpret_cast<HDC>(message.WParam)) {
-        if (!Updating()) PaintTo(given);
-        return;
-    }
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(Handle(), &ps);
-    if (dc && !Updating()) PaintTo(dc);
-    EndPaint(Handle(), &ps);
+    PaintInCycle(Handle(), reinterpret_cast<HDC>(message.WParam), [this](HDC dc) {
+        if (dc && !Updating()) PaintTo(dc);
+    });
 }
 
 // The image around the active tab and the children, then the active tab over the page area.

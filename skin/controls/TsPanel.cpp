@@ -4,6 +4,7 @@
 #include "skin/paint/BindingPainting.h"
 #include "skin/paint/ContainerCommands.h"
 #include "skin/paint/ContainerPainting.h"
+#include "skin/paint/PaintCycle.h"
 #include "skin/paint/ParentQueries.h"
 
 #include "skin/data/SkinCommands.h"
@@ -19,8 +20,10 @@ constexpr unsigned AlignmentFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
 
 } // namespace
 
-TsPanel::TsPanel(TComponent* owner)
-    : TPanel(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode)) {
+TsPanel::TsPanel(TComponent* owner) : TsPanel(owner, ControlKindCode) {}
+
+TsPanel::TsPanel(TComponent* owner, int controlKind)
+    : TPanel(owner), FSkinData(std::make_unique<TsCommonData>(this, controlKind)) {
     FSkinData->ApplySkin();
 }
 
@@ -37,6 +40,7 @@ bool TsPanel::Skinned() const {
 
 void TsPanel::Paint() {
     TPanel::Paint();
+    PaintContent(*Canvas());
     if (OnPaint && !ComponentState().Contains(csLoading) && Visible()) OnPaint(this, Canvas());
 }
 
@@ -75,6 +79,7 @@ void TsPanel::PrepareCache() {
     PaintSkinSection(data, parent, data.ControlKind() == ckDragBar, 0, {0, 0, Width(), Height()}, {Left(), Top()},
                      &cache.Image(), true);
     DrawCaption(BevelledArea());
+    PaintContent(*cache.Canvas());
     if (OnPaint) OnPaint(this, cache.Canvas());
     data.SetCacheInvalid(false);
 }
@@ -96,12 +101,7 @@ void TsPanel::DrawCaption(TRect r) {
 void TsPanel::WMPaint(TMessage& message) {
     if (!Skinned()) return TPanel::WMPaint(message);
     if (!Visible() && !ComponentState().Contains(csDesigning)) return TPanel::WMPaint(message);
-    HDC given = reinterpret_cast<HDC>(message.WParam);
-    if (given) return PaintPanel(given, true);
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(Handle(), &ps);
-    PaintPanel(dc, true);
-    EndPaint(Handle(), &ps);
+    PaintInCycle(Handle(), reinterpret_cast<HDC>(message.WParam), [this](HDC dc) { PaintPanel(dc, true); });
 }
 
 void TsPanel::WMEraseBkgnd(TMessage& message) {

@@ -32,6 +32,13 @@ public:
     std::function<void(TObject* sender, TCanvas* canvas)> OnPaint;
 
 protected:
+    // For the panel variants: the binding is made with their own kind.
+    TsPanel(TComponent* owner, int controlKind);
+    // What a variant draws over the panel's face (and caption) before OnPaint, skinned into the
+    // cached image, unskinned onto the panel itself.
+    virtual void PaintContent(TCanvas& canvas) { (void)canvas; }
+    // The area inside the border and the bevels.
+    TRect BevelledArea() const;
     void WndProc(TMessage& message) override;
     void Loaded() override;
     void Paint() override;
@@ -41,8 +48,6 @@ protected:
 
 private:
     bool Skinned() const;
-    // The area inside the border and the bevels.
-    TRect BevelledArea() const;
     void HandleSkinCommand(TMessage& message);
     // True when the message is finished.
     bool BeforeMessage(TMessage& message);

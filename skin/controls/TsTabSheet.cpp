@@ -4,6 +4,7 @@
 #include "skin/controls/TsPageControl.h"
 #include "skin/paint/ContainerCommands.h"
 #include "skin/paint/ContainerPainting.h"
+#include "skin/paint/PaintCycle.h"
 #include "skin/paint/ParentQueries.h"
 
 #include "skin/data/SkinCommands.h"
@@ -40,16 +41,13 @@ bool TsTabSheet::PaintsFromPageControl(TMessage& message) {
 }
 
 void TsTabSheet::Paint(TMessage& message) {
-    TsPageControl* control = SkinnedPageControl();
-    PAINTSTRUCT ps;
-    auto given = reinterpret_cast<HDC>(message.WParam);
-    HDC dc = given ? given : BeginPaint(Handle(), &ps);
-    const TBitmap* cache = control->SkinData()->CacheBitmap();
-    if (dc && cache && !cache->Empty()) {
-        CopyCacheExcludingChildren(*this, *control->SkinData(), {Left(), Top()}, ClientRect(), dc, false);
+    TsCommonData& pages = *SkinnedPageControl()->SkinData();
+    PaintInCycle(Handle(), reinterpret_cast<HDC>(message.WParam), [this, &pages](HDC dc) {
+        const TBitmap* cache = pages.CacheBitmap();
+        if (!dc || !cache || cache->Empty()) return;
+        CopyCacheExcludingChildren(*this, pages, {Left(), Top()}, ClientRect(), dc, false);
         PaintGraphicChildren(dc, *this);
-    }
-    if (!given) EndPaint(Handle(), &ps);
+    });
     // The sheet shows the page control's image, so its own stands ready for the children asking.
     FSkinData->SetCacheInvalid(false);
     NotifyChildrenRepainted(*this);

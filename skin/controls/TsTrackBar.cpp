@@ -21,7 +21,8 @@ bool HintsBeforePress = true;
 } // namespace
 
 TsTrackBar::TsTrackBar(TComponent* owner)
-    : TTrackBar(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode)) {
+    : TTrackBar(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode)),
+      FPainting(*this, *this, [this](HDC dc) { PaintSkinned(dc); }) {
     FControlStyle.Exclude(csOpaque);
     SetThumbLength(23);
     FSkinData->ApplySkin();
@@ -80,8 +81,7 @@ void TsTrackBar::PrepareCache() {
 // The image is rebuilt at every paint: the platform moves the thumb without telling the binding.
 void TsTrackBar::PaintSkinned(HDC dc) {
     TsCommonData& data = *FSkinData;
-    FPaintSkipped = data.IsPaintSuspended();
-    if (FPaintSkipped || !dc || ComponentState().Contains(csDestroying)) return;
+    if (!FPainting.MayPaint() || !dc || ComponentState().Contains(csDestroying)) return;
     PrepareCache();
     if (const TBitmap* cache = data.CacheBitmap(); cache && !cache->Empty())
         dc->DrawBitmap(0, 0, cache->Image(), cache->Image().BoundsRect());
@@ -108,20 +108,8 @@ void TsTrackBar::WndProc(TMessage& message) {
 }
 
 bool TsTrackBar::BeforeSkinned(TMessage& message) {
+    if (FPainting.PaintMessage(message)) return true;
     switch (message.Msg) {
-    case WM_PAINT: {
-        if (auto* given = reinterpret_cast<HDC>(message.WParam)) {
-            PaintSkinned(given);
-            return true;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(FHandle, &ps);
-        PaintSkinned(dc);
-        EndPaint(FHandle, &ps);
-        return true;
-    }
-    case WM_PRINTCLIENT: PaintSkinned(reinterpret_cast<HDC>(message.WParam)); return true;
-    case WM_ERASEBKGND: message.Result = 1; return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         if (Enabled()) LeftPress(message.LParam);
@@ -177,15 +165,20 @@ void TsTrackBar::AfterSkinned(const TMessage& message) {
 }
 
 void TsTrackBar::SkinCommand(TMessage& message) {
+    if (FPainting.Command(message)) return;
     const std::uint16_t code = SkinCmdCode(message.WParam);
-    if (code == scPrepareImage) {
-        if (FSkinData->IsSkinned()) PrepareCache();
-        return;
-    }
-    if (code == scParentRepainted && FPaintSkipped) {
-        FPaintSkipped = false;
-        RefreshImage();
-    }
+    const bool wasSkinned = FSkinData->IsSkinned(false);
     FSkinData->HandleSkinMessage(message);
+    if (code == scRemoveSkin && wasSkinned && !FSkinData->IsSkinned(false)) return GiveBackToPlatform();
     if (code == scNewSkin || code == scSetSkin || code == scRemoveSkin) RefreshImage();
+}
+
+// A new platform window draws itself from scratch, with nothing left of the skinned one's state;
+// the range, position and ticks come back from the control, and the focus it had.
+void TsTrackBar::GiveBackToPlatform() {
+    FThumbHeld = false;
+    if (ComponentState().Contains(csDestroying)) return;
+    const bool focused = Focused();
+    RecreateWnd();
+    if (focused && CanFocus()) SetFocus();
 }

@@ -7,6 +7,7 @@
 #include "skin/paint/ControlKinds.h"
 #include "skin/paint/SkinControlTypes.h"
 #include "skin/paint/TacSkinnedControl.h"
+#include "skin/paint/TacWindowPainting.h"
 #include "skin/paint/TsCommonData.h"
 
 #include <memory>
@@ -51,11 +52,12 @@ private:
     void LeftPress(LPARAM point);
     void LeftRelease();
     void RefreshImage();
+    void GiveBackToPlatform();
 
     std::unique_ptr<TsCommonData> FSkinData;
+    TacWindowPainting FPainting;
     TsDisabledKind FDisabledKind = DefaultDisabledKind;
     TacAnimatEvents FAnimatEvents = DefaultAnimatEvents;
     bool FShowFocus = false;
     bool FThumbHeld = false;
-    bool FPaintSkipped = false;
 };

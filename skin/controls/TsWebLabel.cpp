@@ -3,6 +3,9 @@
 
 #include "platform/window/SystemApi.h"
 
+// The show modes are the platform's show commands in the same order.
+static_assert(soHide == SW_HIDE && soMaximize == SW_SHOWMAXIMIZED && soDefault == SW_SHOWDEFAULT);
+
 TsWebLabel::TsWebLabel(TComponent* owner)
     : TsCustomLabel(owner), FNormalFont(std::make_unique<TFont>()), FHoverFont(std::make_unique<TFont>()) {
     // Opaque, unlike the other labels: its background is filled with its colour.
@@ -19,7 +22,7 @@ void TsWebLabel::SetNormalFont(const TFont* font) {
 
 // The address is opened on the press; OnClick (on the release) may then change it for the next.
 void TsWebLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button == mbLeft && !FURL.empty()) ShellOpen(FURL);
+    if (button == mbLeft && !FURL.empty()) ShellOpen(FURL, FShowMode);
     TsCustomLabel::MouseDown(button, shift, x, y);
 }
 

@@ -13,7 +13,8 @@ class TControl;
 //     (TsCommonData::RouteMessage, or the control's own switch around HandleSkinMessage);
 //   - PrepareCache: rebuilds SkinData()->CacheBitmap() for the current state: the section
 //     (PaintSkinSection), then the content, then the disabled look; clears CacheInvalid;
-//   - the paint handler copies the image (PaintFromCache).
+//   - the paint handler copies the image (PaintFromCache); a control that paints its whole
+//     window from it leaves the paint messages and the held paint to TacWindowPainting.
 class TacSkinnedControl {
 public:
     virtual ~TacSkinnedControl() = default;

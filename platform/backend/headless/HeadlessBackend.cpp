@@ -74,13 +74,19 @@ std::string HeadlessBackend::GetClipboardText() {
     return FClipboard;
 }
 
-bool HeadlessBackend::ShellOpen(const std::string& target) {
+bool HeadlessBackend::ShellOpen(const std::string& target, int showCommand) {
     std::lock_guard<std::mutex> lock(FMutex);
     FShellOpened.push_back(target);
+    FShellShowCommands.push_back(showCommand);
     return true;
 }
 
 std::vector<std::string> HeadlessBackend::ShellOpened() const {
     std::lock_guard<std::mutex> lock(FMutex);
     return FShellOpened;
+}
+
+std::vector<int> HeadlessBackend::ShellShowCommands() const {
+    std::lock_guard<std::mutex> lock(FMutex);
+    return FShellShowCommands;
 }

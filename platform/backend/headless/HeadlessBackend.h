@@ -34,7 +34,7 @@ public:
     void MoveCursor(TPoint) override {}
     void SetClipboardText(const std::string& text) override;
     std::string GetClipboardText() override;
-    bool ShellOpen(const std::string& target) override;
+    bool ShellOpen(const std::string& target, int showCommand) override;
 
     bool WithSink(const std::function<void(InputSink&)>& fn) override;
     void WaitIdle() override;
@@ -43,6 +43,8 @@ public:
     void MarkFinished() override;
 
     std::vector<std::string> ShellOpened() const;
+    // The show command of each open, in the same order.
+    std::vector<int> ShellShowCommands() const;
     int CursorShape() const { return FCursorShape; }
     std::uint64_t Presents() const { return FPresents; }
 
@@ -61,6 +63,7 @@ private:
 
     std::string FClipboard;
     std::vector<std::string> FShellOpened;
+    std::vector<int> FShellShowCommands;
     int FCursorShape = 0;
     std::uint64_t FPresents = 0;
 };

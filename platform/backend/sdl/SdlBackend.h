@@ -41,7 +41,8 @@ public:
     void MoveCursor(TPoint screen) override;
     void SetClipboardText(const std::string& text) override;
     std::string GetClipboardText() override;
-    bool ShellOpen(const std::string& target) override { return FShell.Open(target); }
+    // The desktop's opener takes no show command: the opened program shows itself as it likes.
+    bool ShellOpen(const std::string& target, int) override { return FShell.Open(target); }
     bool CaptureScreen(Bitmap& out) override;
 
 private:

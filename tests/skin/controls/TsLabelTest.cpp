@@ -103,6 +103,21 @@ TEST_F(Labels, ALinkOpensItsAddressOnThePressOnlyWhenItHasOne) {
     EXPECT_EQ(FBackend.ShellOpened()[0], "https://tavik.example/");
 }
 
+TEST_F(Labels, ALinkHandsItsShowModeToTheShellAsTheShowCommand) {
+    auto* link = On<TsWebLabel>(Form, 20, 100, 10, 10);
+    link->SetCaption("tavik.example");
+    link->SetURL("https://tavik.example/");
+    Pump();
+    EXPECT_EQ(link->ShowMode(), soDefault);
+    const TPoint inside = At(*link, 2, 2);
+    ClickAt(inside.X, inside.Y);
+    link->SetShowMode(soShowMinNoActive);
+    ClickAt(inside.X, inside.Y);
+    link->SetShowMode(soHide);
+    ClickAt(inside.X, inside.Y);
+    EXPECT_EQ(FBackend.ShellShowCommands(), (std::vector<int>{SW_SHOWDEFAULT, SW_SHOWMINNOACTIVE, SW_HIDE}));
+}
+
 TEST_F(Labels, ALinkShowsItsHoverFontWhileTheMouseIsOverIt) {
     auto* link = On<TsWebLabel>(Form, 20, 100, 10, 10);
     link->Font()->SetColor(clBlue);

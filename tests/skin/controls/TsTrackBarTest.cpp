@@ -4,6 +4,7 @@
 #include "skin/controls/TsTrackBar.h"
 #include "tests/skin/controls/ButtonsTestKit.h"
 
+#include "framework/TEdit.h"
 #include "platform/controls/TrackBarCodes.h"
 
 #include <cmath>
@@ -177,15 +178,69 @@ TEST_F(SkinnedTrackBar, OnlyTheUsersChangesRaiseOnUserChange) {
     EXPECT_EQ(userChanges, 2);
 }
 
-TEST_F(SkinnedTrackBar, WithoutTheSkinItLooksLikeThePlainTrackBar) {
+TEST_F(SkinnedTrackBar, WithoutTheSkinItIsThePlainTrackBarAgainInLookSettingsAndKeyboard) {
     TsTrackBar* bar = Placed();
-    bar->SetPosition(3);
     auto* plain = On<TTrackBar>(Form);
     plain->SetBounds(10, 100, 150, 45);
     plain->SetThumbLength(23);
-    plain->SetPosition(3);
+    auto* elsewhere = On<TEdit>(Form); // holds the focus while the two are compared
+    elsewhere->SetBounds(10, 160, 50, 20);
+    for (TTrackBar* each : {static_cast<TTrackBar*>(bar), plain}) {
+        each->SetRange(2, 14);
+        each->SetFrequency(3);
+        each->SetPosition(9);
+    }
+    const auto expectSameLook = [&](const char* when) {
+        const Bitmap mine = Shot(*bar);
+        const Bitmap theirs = Shot(*plain);
+        for (int y = 0; y < mine.Height(); ++y)
+            for (int x = 0; x < mine.Width(); ++x)
+                ASSERT_EQ(mine.Pixel(x, y), theirs.Pixel(x, y)) << when << " at " << x << "," << y;
+    };
+    SkinOn();
+    bar->SetFocus();
+    const TPoint over = At(*bar, 5, 5);
+    MoveTo(over.X, over.Y); // hot under the mouse while the skin goes
+    SkinOff();
+    EXPECT_TRUE(bar->Focused()) << "the new window keeps the focus";
+    Tap(VK_LEFT);
+    EXPECT_EQ(bar->Position(), 8);
+    Tap(VK_RIGHT);
+    MoveTo(0, 0);
+    Pump();
+    EXPECT_EQ(bar->Min(), 2);
+    EXPECT_EQ(bar->Max(), 14);
+    EXPECT_EQ(bar->Frequency(), 3);
+    EXPECT_EQ(bar->Position(), 9);
+    EXPECT_EQ(SendMessage(bar->Handle(), TBM_GETNUMTICS, 0, 0), SendMessage(plain->Handle(), TBM_GETNUMTICS, 0, 0));
+    elsewhere->SetFocus();
+    Pump();
+    expectSameLook("after the skin went");
+
+    bar->SetFocus();
+    Tap(VK_RIGHT);
+    EXPECT_EQ(bar->Position(), 10);
+    Tap(VK_END);
+    EXPECT_EQ(bar->Position(), 14);
+    plain->SetPosition(14);
+    elsewhere->SetFocus();
+    Pump();
+    expectSameLook("after the keys");
+}
+
+TEST_F(SkinnedTrackBar, ItsOwnTicksComeBackWithThePlainWindow) {
+    TsTrackBar* bar = Placed();
+    auto* plain = On<TTrackBar>(Form);
+    plain->SetBounds(10, 100, 150, 45);
+    plain->SetThumbLength(23);
+    for (TTrackBar* each : {static_cast<TTrackBar*>(bar), plain}) {
+        each->SetTickStyle(tsManual);
+        each->SetTick(3);
+        each->SetTick(7);
+    }
     SkinOn();
     SkinOff();
+    EXPECT_EQ(SendMessage(bar->Handle(), TBM_GETNUMTICS, 0, 0), 4) << "both ends and the two of its own";
     const Bitmap mine = Shot(*bar);
     const Bitmap theirs = Shot(*plain);
     for (int y = 0; y < mine.Height(); ++y)
