@@ -125,17 +125,17 @@ bool TabControl::SelectNext(bool forward) {
 
 void TabControl::ShowTab(int index) {
     FFirst = Layout().FirstShowing(index);
-    SyncScroller();
+    if (FScroller && IsWindow(FScroller)) SendMessage(FScroller, UDM_SETPOS32, 0, FFirst);
 }
 
 void TabControl::Scroll(int first) {
     FFirst = std::clamp(first, 0, Layout().MaxFirst());
-    SyncScroller();
+    if (FScroller && IsWindow(FScroller)) SendMessage(FScroller, UDM_SETPOS32, 0, FFirst);
     Redraw();
 }
 
 // The scroller child covers the arrows' place while the row overflows and goes when it fits.
-// Destroyed from outside, it comes back at the next change of the row.
+// Destroyed from outside, it comes back at the next change of the row's layout.
 void TabControl::SyncScroller() {
     if (FScroller && !IsWindow(FScroller)) FScroller = nullptr;
     const TabLayout layout = Layout();

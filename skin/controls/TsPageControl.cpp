@@ -1,5 +1,6 @@
 // The skinned page control's image, painting, hot tabs and page changes.
 #include "skin/controls/TsPageControl.h"
+#include "skin/controls/TsUpDown.h"
 
 #include "skin/paint/BindingPainting.h"
 #include "skin/paint/CachePainting.h"
@@ -23,7 +24,9 @@ TsPageControl::TsPageControl(TComponent* owner)
     FSkinData->ApplySkin();
 }
 
-TsPageControl::~TsPageControl() = default;
+TsPageControl::~TsPageControl() {
+    BeforeDestruction();
+}
 
 std::string TsPageControl::PageSectionName() const {
     return FSkinData->SkinSection();
@@ -54,9 +57,29 @@ void TsPageControl::HandleMessage(TMessage& message) {
     if (alive.expired()) return;
     if (message.Msg == SM_SKINCMD) {
         const std::uint16_t code = SkinCmdCode(message.WParam);
+        if (code == scNewSkin || code == scSetSkin || code == scRemoveSkin) FScroller.Update();
         if (code == scSetSkin || code == scRemoveSkin) RedrawWhole();
-    } else if (Skinned()) {
-        AfterSkinned(message);
+    } else if (RowMayChange(message.Msg)) {
+        FScroller.Update();
+    }
+    if (message.Msg != SM_SKINCMD && Skinned()) AfterSkinned(message);
+}
+
+// Messages after which the row of tabs may fit differently (or the platform has made its own
+// scroller again).
+bool TsPageControl::RowMayChange(UINT msg) {
+    switch (msg) {
+    case WM_SIZE:
+    case WM_SETFONT:
+    case WM_STYLECHANGED:
+    case WM_PRINT:
+    case TCM_INSERTITEM:
+    case TCM_DELETEITEM:
+    case TCM_DELETEALLITEMS:
+    case TCM_SETITEM:
+    case TCM_SETITEMSIZE:
+    case CM_CONTROLLISTCHANGE: return true;
+    default: return false;
     }
 }
 
@@ -120,7 +143,6 @@ void TsPageControl::PaintTo(HDC dc) {
     dc->RestoreDC(saved);
     if (active >= 0) FTabs.PaintTabOnDevice(dc, active, 2);
     if (FHotTab >= 0) FTabs.PaintTabOnDevice(dc, FHotTab, HotTrack() ? 1 : 0);
-    FTabs.PaintArrows(dc);
 }
 
 // A corner outside the parent's client area: what lies behind may have changed unseen.
@@ -258,4 +280,5 @@ void TsPageControl::CloseClicked(int page) {
 void TsPageControl::Loaded() {
     TPageControl::Loaded();
     FSkinData->ApplySkin();
+    FScroller.Update();
 }

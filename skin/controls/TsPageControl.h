@@ -1,12 +1,13 @@
 // The skinned page control (the chooser's two pages): the page area painted from its section,
 // the tabs from the tab sections, the active tab drawn last over the page, hot and pressed tabs,
-// the row's scroll arrows, and page changes shown whole.
+// the skinned scroller of an overflowing row, and page changes shown whole.
 #pragma once
 
 #include "framework/TPageControl.h"
 #include "skin/controls/TacCloseButtons.h"
 #include "skin/controls/TacPageGeometry.h"
 #include "skin/controls/TacTabPainter.h"
+#include "skin/controls/TacTabScroller.h"
 #include "skin/paint/ControlKinds.h"
 #include "skin/paint/SkinControlTypes.h"
 #include "skin/paint/TacSkinnedControl.h"
@@ -17,6 +18,7 @@
 #include <memory>
 
 class TacOutputWindow;
+class TsUpDown;
 
 class TsPageControl : public TPageControl, public TacSkinnedControl {
 public:
@@ -40,6 +42,8 @@ public:
     const std::string& CloseBtnSkin() const { return FClose.Skin; }
     void SetCloseBtnSkin(const std::string& section);
     const TacCloseButtons& CloseButtons() const { return FClose; }
+    // The skinned scroller of an overflowing row; null while every tab fits or unskinned.
+    TsUpDown* Scroller() const { return FScroller.UpDown(); }
 
     // May refuse the close (canClose) or hide the tab instead of freeing the sheet (action).
     TacCloseBtnClickEvent OnCloseBtnClick;
@@ -74,12 +78,14 @@ private:
     void CloseClicked(int page);
     void Cover();
     void RedrawWhole();
+    static bool RowMayChange(UINT msg);
 
     std::unique_ptr<TsCommonData> FSkinData;
     TacAnimatEvents FAnimatEvents = DefaultAnimatEvents;
     TacPageGeometry FGeometry{*this};
     TacCloseButtons FClose;
     TacTabPainter FTabs;
+    TacTabScroller FScroller{*this, *FSkinData};
     int FHotTab = -1;
     bool FWasOutside = false;
     std::unique_ptr<TacOutputWindow> FCover;

@@ -3,10 +3,12 @@
 // control that sticks out of its parent.
 #include "skin/controls/TsPageControl.h"
 #include "skin/controls/TsTabSheet.h"
+#include "skin/controls/TsUpDown.h"
 #include "tests/skin/controls/EditSkinKit.h"
 
 #include "framework/TButton.h"
 #include "platform/controls/TabControlCodes.h"
+#include "platform/controls/UpDownCodes.h"
 #include "skin/data/TacOutputWindow.h"
 
 namespace {
@@ -155,26 +157,99 @@ TEST_F(TsPageControlTest, AControlHalfOutsideItsParentRebuildsItsImageAtEveryPai
 
 namespace {
 
-TEST_F(TsPageControlTest, AnOverflowingRowShowsSkinnedArrowsThatScrollIt) {
-    TsPageControl* control = Pages(tsTabs);
-    for (const char* caption : {"C", "D", "E"}) {
-        auto* sheet = new TsTabSheet(Form);
-        sheet->SetPageControl(control);
-        sheet->SetCaption(caption);
+class TsPageScrollerTest : public TsPageControlTest {
+protected:
+    // tsTabs 60 pixels wide from x = 2: tab i ends at 62 + 60 i.
+    TsPageControl* Row(int tabs, int width) {
+        TsPageControl* control = Pages(tsTabs);
+        for (int i = 2; i < tabs; ++i) {
+            auto* sheet = new TsTabSheet(Form);
+            sheet->SetPageControl(control);
+            sheet->SetCaption(std::string(1, static_cast<char>('A' + i)));
+        }
+        control->SetWidth(width);
+        Pump();
+        return control;
     }
+    static int ScrollerWidth() { return 2 * GetSystemMetrics(SM_CXHSCROLL) + 2; }
+    static int PlatformScrollers(const TsPageControl& control) {
+        int found = 0;
+        for (HWND child = GetWindow(control.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (GetClassName(child) == UPDOWN_CLASS && (!control.Scroller() || child != control.Scroller()->Handle())) ++found;
+        return found;
+    }
+    static TRect Item(const TsPageControl& control, int i) {
+        TRect r;
+        SendMessage(control.Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+        return r;
+    }
+};
+
+TEST_F(TsPageScrollerTest, TheScrollerAppearsExactlyWhenATabPassesTheWidthLessThree) {
+    TsPageControl* control = Row(3, 185); // the last tab ends at 182 = 185 - 3
+    EXPECT_EQ(control->Scroller(), nullptr);
+    control->SetWidth(184);
     Pump();
-    ASSERT_TRUE(control->Geometry().Overflows());
-    const TRect right = control->Geometry().RightArrow();
-    ASSERT_FALSE(right.IsEmpty());
-    // The row's background around the arrow's triangle, not the platform's grey button.
-    EXPECT_EQ(ClientPixel(*control, right.Left + 1, right.Top + 1), EditSkin::Form);
-    const int d = std::max(2, std::min(right.Width(), right.Height()) / 4);
-    EXPECT_EQ(ClientPixel(*control, right.Left + right.Width() / 2 - d / 2, right.Top + right.Height() / 2),
-              ColorToRGB(clBtnText));
-    const TRect before = control->Geometry().TabRect(1, false);
-    const TPoint at = At(*control, (right.Left + right.Right) / 2, (right.Top + right.Bottom) / 2);
+    ASSERT_NE(control->Scroller(), nullptr);
+    EXPECT_EQ(PlatformScrollers(*control), 0) << "the platform's own scroller is gone";
+    control->SetWidth(185);
+    Pump();
+    EXPECT_EQ(control->Scroller(), nullptr);
+}
+
+TEST_F(TsPageScrollerTest, ItStandsAtTheRowsRightEndCountingTheTabsThatStickOut) {
+    TsPageControl* control = Row(6, 200);
+    TsUpDown* scroller = control->Scroller();
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_EQ(scroller->BoundsRect(), (TRect{200 - ScrollerWidth(), 0, 200, GetSystemMetrics(SM_CYHSCROLL) + 1}));
+    EXPECT_EQ(scroller->Orientation(), udHorizontal);
+    EXPECT_EQ(scroller->SkinData()->SkinSection(), "UPDOWNBTN");
+    int past = 0;
+    for (int i = 0; i < 6; ++i) past += Item(*control, i).Right > 200 - 3 - ScrollerWidth() ? 1 : 0;
+    EXPECT_EQ(past, 4) << "tabs ending at 182, 242, 302 and 362 pass 161";
+    EXPECT_EQ(scroller->Min(), 0);
+    EXPECT_EQ(scroller->Max(), past);
+    EXPECT_EQ(scroller->Position(), 0);
+    EXPECT_EQ(PlatformScrollers(*control), 0);
+}
+
+TEST_F(TsPageScrollerTest, ClickingItsRightArrowScrollsTheTabsAndLeavesTheActivePage) {
+    TsPageControl* control = Row(6, 200);
+    TsUpDown* scroller = control->Scroller();
+    ASSERT_NE(scroller, nullptr);
+    const TRect right = scroller->ArrowRect(1);
+    const TPoint at = At(*scroller, right.Left + 3, right.Top + 3);
+    MoveTo(at.X, at.Y);
+    EXPECT_EQ(ClientPixel(*scroller, right.Left + 1, right.Top + 1), EditSkin::ToolHot);
+    EXPECT_EQ(ClientPixel(*scroller, 1, 1), EditSkin::ToolNormal) << "the other arrow stays normal";
     ClickAt(at.X, at.Y);
-    EXPECT_LT(control->Geometry().TabRect(1, false).Left, before.Left);
+    EXPECT_EQ(scroller->Position(), 1);
+    EXPECT_LT(Item(*control, 0).Right, 4) << "the first tab went off to the left";
+    EXPECT_EQ(Item(*control, 1).Left, 2);
+    EXPECT_EQ(control->ActivePageIndex(), 0);
+    EXPECT_EQ(PlatformScrollers(*control), 0) << "scrolling does not bring the platform's scroller back";
+    const TPoint left = At(*scroller, 3, 3);
+    ClickAt(left.X, left.Y);
+    EXPECT_EQ(Item(*control, 0).Left, 2);
+}
+
+TEST_F(TsPageScrollerTest, AHeldArrowLooksPressedAndTheSkinsRemovalBringsThePlatformsScrollerBack) {
+    TsPageControl* control = Row(6, 200);
+    TsUpDown* scroller = control->Scroller();
+    ASSERT_NE(scroller, nullptr);
+    const TPoint at = At(*scroller, 3, 3);
+    MoveTo(at.X, at.Y);
+    Press(at.X, at.Y, true);
+    EXPECT_EQ(ClientPixel(*scroller, 1, 1), EditSkin::ToolActive);
+    Press(at.X, at.Y, false);
+    Manager->SetActive(false);
+    Pump();
+    EXPECT_EQ(control->Scroller(), nullptr);
+    EXPECT_EQ(PlatformScrollers(*control), 1);
+    Manager->SetActive(true);
+    Pump();
+    EXPECT_NE(control->Scroller(), nullptr);
+    EXPECT_EQ(PlatformScrollers(*control), 0);
 }
 
 } // namespace
