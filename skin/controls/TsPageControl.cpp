@@ -19,9 +19,15 @@
 
 #include <utility>
 
+namespace {
+// Posted by a plain close button: lParam the sheet to close.
+constexpr UINT CM_CLOSETAB = WM_APP + 0x7A1;
+} // namespace
+
 TsPageControl::TsPageControl(TComponent* owner)
     : TPageControl(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode)), FTabs(*this, *FSkinData, FClose) {
     FSkinData->ApplySkin();
+    FTabBtns.OnClick = [this](TTabSheet* page) { CloseLater(page); };
 }
 
 TsPageControl::~TsPageControl() {
@@ -51,16 +57,21 @@ void TsPageControl::WndProc(TMessage& message) {
 }
 
 void TsPageControl::HandleMessage(TMessage& message) {
+    if (message.Msg == CM_CLOSETAB) {
+        for (int i = 0; i < PageCount(); ++i)
+            if (Pages(i) == reinterpret_cast<TTabSheet*>(message.LParam)) return CloseClicked(i);
+        return;
+    }
     if (Skinned() && BeforeSkinned(message)) return;
     std::weak_ptr<int> alive = AliveToken();
     RouteContainerMessage(*this, *FSkinData, message, [this](TMessage& m) { TPageControl::WndProc(m); });
     if (alive.expired()) return;
     if (message.Msg == SM_SKINCMD) {
         const std::uint16_t code = SkinCmdCode(message.WParam);
-        if (code == scNewSkin || code == scSetSkin || code == scRemoveSkin) FScroller.Update();
+        if (code == scNewSkin || code == scSetSkin || code == scRemoveSkin) RebuildRow();
         if (code == scSetSkin || code == scRemoveSkin) RedrawWhole();
     } else if (RowMayChange(message.Msg)) {
-        FScroller.Update();
+        RebuildRow();
     }
     if (message.Msg != SM_SKINCMD && Skinned()) AfterSkinned(message);
 }
@@ -78,6 +89,7 @@ bool TsPageControl::RowMayChange(UINT msg) {
     case TCM_DELETEALLITEMS:
     case TCM_SETITEM:
     case TCM_SETITEMSIZE:
+    case WM_HSCROLL:
     case CM_CONTROLLISTCHANGE: return true;
     default: return false;
     }
@@ -230,7 +242,18 @@ void TsPageControl::RedrawWhole() {
 void TsPageControl::SetShowCloseBtns(bool value) {
     if (FClose.Show == value) return;
     FClose.Show = value;
+    FTabBtns.Update(value);
     FSkinData->Invalidate();
+}
+
+void TsPageControl::RebuildRow() {
+    FScroller.Update();
+    FTabBtns.Update(FClose.Show);
+}
+
+// A plain close button's click closes its page once the click is done with the button.
+void TsPageControl::CloseLater(TTabSheet* page) {
+    if (HandleAllocated()) PostMessage(Handle(), CM_CLOSETAB, 0, reinterpret_cast<LPARAM>(page));
 }
 
 void TsPageControl::SetCloseBtnSkin(const std::string& section) {
@@ -280,5 +303,5 @@ void TsPageControl::CloseClicked(int page) {
 void TsPageControl::Loaded() {
     TPageControl::Loaded();
     FSkinData->ApplySkin();
-    FScroller.Update();
+    RebuildRow();
 }

@@ -6,6 +6,7 @@
 #include "framework/TPageControl.h"
 #include "skin/controls/TacCloseButtons.h"
 #include "skin/controls/TacPageGeometry.h"
+#include "skin/controls/TacTabBtnRow.h"
 #include "skin/controls/TacTabPainter.h"
 #include "skin/controls/TacTabScroller.h"
 #include "skin/paint/ControlKinds.h"
@@ -18,6 +19,7 @@
 #include <memory>
 
 class TacOutputWindow;
+class TsTabBtn;
 class TsUpDown;
 
 class TsPageControl : public TPageControl, public TacSkinnedControl {
@@ -44,6 +46,8 @@ public:
     const TacCloseButtons& CloseButtons() const { return FClose; }
     // The skinned scroller of an overflowing row; null while every tab fits or unskinned.
     TsUpDown* Scroller() const { return FScroller.UpDown(); }
+    // The plain close buttons on the tabs while no skin is in force.
+    const std::vector<TsTabBtn*>& TabButtons() const { return FTabBtns.Buttons(); }
 
     // May refuse the close (canClose) or hide the tab instead of freeing the sheet (action).
     TacCloseBtnClickEvent OnCloseBtnClick;
@@ -78,6 +82,8 @@ private:
     void CloseClicked(int page);
     void Cover();
     void RedrawWhole();
+    void RebuildRow();
+    void CloseLater(TTabSheet* page);
     static bool RowMayChange(UINT msg);
 
     std::unique_ptr<TsCommonData> FSkinData;
@@ -86,6 +92,7 @@ private:
     TacCloseButtons FClose;
     TacTabPainter FTabs;
     TacTabScroller FScroller{*this, *FSkinData};
+    TacTabBtnRow FTabBtns{*this, *FSkinData};
     int FHotTab = -1;
     bool FWasOutside = false;
     std::unique_ptr<TacOutputWindow> FCover;

@@ -3,10 +3,12 @@
 // control that sticks out of its parent.
 #include "skin/controls/TsPageControl.h"
 #include "skin/controls/TsTabSheet.h"
+#include "skin/controls/TsTabBtn.h"
 #include "skin/controls/TsUpDown.h"
 #include "tests/skin/controls/EditSkinKit.h"
 
 #include "framework/TButton.h"
+#include "framework/TFont.h"
 #include "platform/controls/TabControlCodes.h"
 #include "platform/controls/UpDownCodes.h"
 #include "skin/data/TacOutputWindow.h"
@@ -356,6 +358,72 @@ TEST_F(TsPageControlTest, ARefusedChangeLeavesNoCoverBehind) {
     ClickAt(b.X, b.Y);
     EXPECT_EQ(control->ActivePageIndex(), 1);
     EXPECT_FALSE(OutputWindowShows());
+}
+
+} // namespace
+
+namespace {
+
+class TsTabBtnTest : public TsPageControlTest {
+protected:
+    TsPageControl* Plain() {
+        TsPageControl* control = Pages(tsTabs);
+        Manager->SetActive(false);
+        control->SetShowCloseBtns(true);
+        Pump();
+        return control;
+    }
+    static TRect Item(const TsPageControl& control, int i) {
+        TRect r;
+        SendMessage(control.Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+        return r;
+    }
+};
+
+TEST_F(TsTabBtnTest, WithoutASkinEachTabThatUsesOneGetsABoldRedCrossAtItsRightEdge) {
+    TsPageControl* control = Plain();
+    ASSERT_EQ(control->TabButtons().size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        const TsTabBtn* button = control->TabButtons()[static_cast<size_t>(i)];
+        const TRect item = Item(*control, i);
+        EXPECT_EQ(button->Page(), control->Pages(i));
+        EXPECT_EQ(button->BoundsRect(), (TRect{item.Right - 15, item.Top + 1, item.Right, item.Top + 16}));
+        EXPECT_EQ(button->Caption(), "X");
+        EXPECT_TRUE(button->Flat());
+        EXPECT_TRUE(button->Font()->Style().Contains(fsBold));
+        EXPECT_EQ(button->Font()->Color(), clRed);
+    }
+    static_cast<TsTabSheet*>(control->Pages(1))->SetUseCloseBtn(false);
+    control->SetShowCloseBtns(false);
+    control->SetShowCloseBtns(true);
+    EXPECT_EQ(control->TabButtons().size(), 1u);
+    Manager->SetActive(true);
+    Pump();
+    EXPECT_TRUE(control->TabButtons().empty()) << "the skin draws its own close buttons";
+}
+
+TEST_F(TsTabBtnTest, ClickingOneAsksTheHandlerThenFreesItsSheet) {
+    TsPageControl* control = Plain();
+    std::vector<int> asked;
+    bool refuse = true;
+    control->OnCloseBtnClick = [&](TComponent*, int tabIndex, bool& canClose, TacCloseAction&) {
+        asked.push_back(tabIndex);
+        canClose = !refuse;
+    };
+    auto centre = [&](int i) {
+        const TRect r = control->TabButtons()[static_cast<size_t>(i)]->BoundsRect();
+        return At(*control, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    };
+    TPoint p = centre(1);
+    ClickAt(p.X, p.Y);
+    EXPECT_EQ(asked, (std::vector<int>{1}));
+    EXPECT_EQ(control->PageCount(), 2);
+    refuse = false;
+    ClickAt(p.X, p.Y);
+    ASSERT_EQ(control->PageCount(), 1);
+    EXPECT_EQ(control->Pages(0)->Caption(), "A");
+    EXPECT_EQ(control->TabButtons().size(), 1u);
+    EXPECT_EQ(control->ActivePageIndex(), 0);
 }
 
 } // namespace
