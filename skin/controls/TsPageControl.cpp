@@ -11,6 +11,7 @@
 #include "skin/data/TacOutputWindow.h"
 #include "skin/data/TsSkinManager.h"
 
+#include "framework/TApplication.h"
 #include "framework/TBitmap.h"
 #include "framework/TCustomForm.h"
 #include "framework/TTabSheet.h"
@@ -298,6 +299,30 @@ void TsPageControl::CloseClicked(int page) {
     if (action == acaFree) delete sheet;
     else sheet->SetTabVisible(false);
     FSkinData->Invalidate();
+}
+
+bool TsPageControl::OffersHint() const {
+    if (TPageControl::OffersHint()) return true;
+    for (int i = 0; i < PageCount(); ++i)
+        if (!Pages(i)->Hint().empty()) return true;
+    return false;
+}
+
+void TsPageControl::CMHintShow(TMessage& message) {
+    TPageControl::CMHintShow(message);
+    auto* info = reinterpret_cast<THintInfo*>(message.LParam);
+    if (!info) return;
+    const TPoint p = info->CursorPos;
+    const int page = FGeometry.TabsRect().Contains(p) ? FGeometry.PageAt(p) : -1;
+    if (page < 0) {
+        // Between tabs any move may reach one; below them only leaving the page area can.
+        info->CursorRect = FGeometry.TabsRect().Contains(p) ? TRect{p.X, p.Y, p.X + 1, p.Y + 1} : FGeometry.PageRect();
+        return;
+    }
+    info->HintStr = Pages(page)->Hint();
+    info->CursorRect = FGeometry.TabRect(page, false);
+    const TPoint screen = ClientToScreen(p);
+    info->HintPos = {screen.X + GetSystemMetrics(SM_CXCURSOR) / 2, screen.Y + GetSystemMetrics(SM_CYCURSOR) / 2};
 }
 
 void TsPageControl::Loaded() {

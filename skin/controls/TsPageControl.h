@@ -57,11 +57,16 @@ public:
     int SkinState() const override { return 0; }
     // The page area's section: the binding's, or for "PAGECONTROL" the one of the tabs' side.
     std::string PageSectionName() const;
+    // Its own Hint, or a sheet's for its tab.
+    bool OffersHint() const override;
 
 protected:
     void WndProc(TMessage& message) override;
     void Loaded() override;
     bool CanChange() override;
+    // Over a tab: the tab's sheet's Hint, at the pointer plus half the cursor's size, holding
+    // while the pointer stays on that tab.
+    void CMHintShow(TMessage& message) override;
     void Change() override;
 
 private:

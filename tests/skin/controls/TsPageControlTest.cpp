@@ -8,7 +8,9 @@
 #include "tests/skin/controls/EditSkinKit.h"
 
 #include "framework/TButton.h"
+#include "framework/TApplication.h"
 #include "framework/TFont.h"
+#include "framework/THintWindow.h"
 #include "platform/controls/TabControlCodes.h"
 #include "platform/controls/UpDownCodes.h"
 #include "skin/data/TacOutputWindow.h"
@@ -424,6 +426,39 @@ TEST_F(TsTabBtnTest, ClickingOneAsksTheHandlerThenFreesItsSheet) {
     EXPECT_EQ(control->Pages(0)->Caption(), "A");
     EXPECT_EQ(control->TabButtons().size(), 1u);
     EXPECT_EQ(control->ActivePageIndex(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TsPageControlTest, OverATabItsSheetsHintShowsBesideThePointerAndFollowsToTheNextTab) {
+    TsPageControl* control = Pages(tsFlatButtons);
+    auto* third = new TsTabSheet(Form);
+    third->SetPageControl(control);
+    third->SetCaption("C");
+    control->Pages(0)->SetHint("Первая");
+    control->Pages(1)->SetHint("Вторая");
+    control->SetShowHint(true);
+    Pump();
+    const TPoint b = TabCentre(*control, 1);
+    MoveTo(b.X, b.Y);
+    Advance(Application->HintPause() + 10);
+    THintWindow* window = Application->HintWindow();
+    ASSERT_TRUE(window && window->Active());
+    EXPECT_EQ(window->Caption(), "Вторая");
+    EXPECT_EQ(window->Left(), b.X + GetSystemMetrics(SM_CXCURSOR) / 2);
+    EXPECT_EQ(window->Top(), b.Y + GetSystemMetrics(SM_CYCURSOR) / 2);
+    const TPoint a = TabCentre(*control, 0);
+    MoveTo(a.X, a.Y);
+    Advance(Application->HintShortPause() + 10);
+    window = Application->HintWindow();
+    ASSERT_TRUE(window && window->Active());
+    EXPECT_EQ(window->Caption(), "Первая");
+    const TPoint c = TabCentre(*control, 2);
+    MoveTo(c.X, c.Y);
+    Advance(Application->HintPause() + 10);
+    EXPECT_FALSE(Application->HintWindow() && Application->HintWindow()->Active()) << "a sheet without a hint shows none";
 }
 
 } // namespace
