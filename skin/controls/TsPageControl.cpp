@@ -48,13 +48,19 @@ void TsPageControl::PrepareCache() {
     FSkinData->SetCacheInvalid(false);
 }
 
-// A cover put up for a change that then did not happen goes when the message that asked is done.
+// A cover put up for a change that then did not happen goes when the message that asked is done;
+// the mouse is looked at again, as the cover may have hidden its moves.
 void TsPageControl::WndProc(TMessage& message) {
     std::weak_ptr<int> alive = AliveToken();
     ++FMessageDepth;
     HandleMessage(message);
     if (alive.expired()) return;
-    if (--FMessageDepth == 0) FCover.reset();
+    if (--FMessageDepth > 0 || !FAnimation.Covering()) return;
+    FAnimation.Cancel();
+    FHotTab = -1;
+    TPoint p;
+    GetCursorPos(&p);
+    if (HandleAllocated()) PostMessage(Handle(), WM_MOUSEMOVE, 0, PointToLParam(ScreenToClient(p)));
 }
 
 void TsPageControl::HandleMessage(TMessage& message) {
@@ -127,6 +133,7 @@ void TsPageControl::AfterSkinned(const TMessage& message) {
         }
         break;
     case WM_LBUTTONDOWN: Pressed(LParamToPoint(message.LParam)); break;
+    case WM_LBUTTONUP: Released(LParamToPoint(message.LParam)); break;
     default: break;
     }
 }
@@ -202,37 +209,40 @@ void TsPageControl::Pressed(TPoint p) {
     ReleaseDC(Handle(), dc);
 }
 
+const TacFormAnimation* TsPageControl::PageChangeEffect() const {
+    const TsSkinManager* manager = FSkinData->SkinManager();
+    if (!manager || !Skinned() || !manager->AnimEffects().PageChange.Active) return nullptr;
+    return &manager->AnimEffects().PageChange;
+}
+
+// The control as the screen shows it stays over the control while the pages change under it.
+// A press that chose no page (refused, or on the active one) leaves the button as the mouse
+// over it shows it.
+void TsPageControl::Released(TPoint p) {
+    if (Style() == tsTabs) return;
+    FHotTab = -1;
+    ShowHot(FGeometry.TabsRect().Contains(p) ? FGeometry.PageAt(p) : -1);
+}
+
 bool TsPageControl::CanChange() {
     const bool allowed = TPageControl::CanChange();
-    const TsSkinManager* manager = FSkinData->SkinManager();
-    if (allowed && Skinned() && manager && manager->AnimEffects().PageChange.Active && Showing()) Cover();
-    if (!allowed) FCover.reset();
+    if (allowed && PageChangeEffect() && Showing()) FAnimation.Cover();
+    if (!allowed) FAnimation.Cancel();
     return allowed;
 }
 
-// The control as the screen shows it, held over the control while the pages change under it.
-void TsPageControl::Cover() {
-    TCustomForm* form = GetParentForm();
-    HDC screen = GetWindowDC(Handle());
-    if (!form || !screen) return;
-    FCoverPicture = Bitmap(Width(), Height());
-    DeviceContext(&FCoverPicture).BitBlt(0, 0, Width(), Height(), *screen, 0, 0);
-    ReleaseDC(Handle(), screen);
-    TRect bounds;
-    GetWindowRect(Handle(), &bounds);
-    FCover = std::make_unique<TacOutputWindow>(form->Handle(), bounds, false);
-    FCover->Show(FCoverPicture);
-}
-
-// The new page and its tabs are painted whole before the cover goes.
+// The new page and its tabs are painted whole under the cover; then the blend shows them.
 void TsPageControl::Change() {
     TPageControl::Change();
     if (Skinned()) {
         FHotTab = -1;
+        FScroller.Update();
         FSkinData->SetCacheInvalid(true);
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
-    FCover.reset();
+    const TacFormAnimation* effect = PageChangeEffect();
+    if (effect) FAnimation.Play(effect->Time);
+    else FAnimation.Cancel();
 }
 
 void TsPageControl::RedrawWhole() {

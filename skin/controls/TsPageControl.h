@@ -5,6 +5,7 @@
 
 #include "framework/TPageControl.h"
 #include "skin/controls/TacCloseButtons.h"
+#include "skin/controls/TacPageChangeAnimation.h"
 #include "skin/controls/TacPageGeometry.h"
 #include "skin/controls/TacTabBtnRow.h"
 #include "skin/controls/TacTabPainter.h"
@@ -18,7 +19,7 @@
 
 #include <memory>
 
-class TacOutputWindow;
+struct TacFormAnimation;
 class TsTabBtn;
 class TsUpDown;
 
@@ -44,6 +45,7 @@ public:
     const std::string& CloseBtnSkin() const { return FClose.Skin; }
     void SetCloseBtnSkin(const std::string& section);
     const TacCloseButtons& CloseButtons() const { return FClose; }
+    const TacPageChangeAnimation& Animation() const { return FAnimation; }
     // The skinned scroller of an overflowing row; null while every tab fits or unskinned.
     TsUpDown* Scroller() const { return FScroller.UpDown(); }
     // The plain close buttons on the tabs while no skin is in force.
@@ -81,11 +83,13 @@ private:
     void TrackMouse(TPoint p);
     void ShowHot(int page);
     void Pressed(TPoint p);
+    void Released(TPoint p);
     // The page whose close button is at the point, -1 for none.
     int CloseAt(TPoint p) const;
     bool CloseButtonMouse(TMessage& message);
     void CloseClicked(int page);
-    void Cover();
+    // The skin manager's page change animation when it is on for this control; null otherwise.
+    const TacFormAnimation* PageChangeEffect() const;
     void RedrawWhole();
     void RebuildRow();
     void CloseLater(TTabSheet* page);
@@ -100,7 +104,6 @@ private:
     TacTabBtnRow FTabBtns{*this, *FSkinData};
     int FHotTab = -1;
     bool FWasOutside = false;
-    std::unique_ptr<TacOutputWindow> FCover;
+    TacPageChangeAnimation FAnimation{*this};
     int FMessageDepth = 0;
-    Bitmap FCoverPicture;
 };

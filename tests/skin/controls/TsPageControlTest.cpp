@@ -462,3 +462,92 @@ TEST_F(TsPageControlTest, OverATabItsSheetsHintShowsBesideThePointerAndFollowsTo
 }
 
 } // namespace
+
+namespace {
+
+class TsPageAnimationTest : public TsPageControlTest {
+protected:
+    // The control's window as the screen shows it.
+    Bitmap ControlOnScreen(const TsPageControl& control) {
+        TRect r;
+        GetWindowRect(control.Handle(), &r);
+        const Bitmap screen = CaptureScreen();
+        Bitmap part(r.Width(), r.Height());
+        for (int y = 0; y < r.Height(); ++y)
+            for (int x = 0; x < r.Width(); ++x) part.SetPixel(x, y, screen.Pixel(r.Left + x, r.Top + y));
+        return part;
+    }
+    // The blend of a frame: each channel new + weight (old - new) / 256.
+    static Bitmap Blend(const Bitmap& old, const Bitmap& now, int weight) {
+        Bitmap out(old.Width(), old.Height());
+        for (int y = 0; y < old.Height(); ++y)
+            for (int x = 0; x < old.Width(); ++x) {
+                const TColor o = old.Pixel(x, y), n = now.Pixel(x, y);
+                auto channel = [weight](int ov, int nv) { return nv + weight * (ov - nv) / 256; };
+                out.SetPixel(x, y, RGB(channel(GetRValue(o), GetRValue(n)), channel(GetGValue(o), GetGValue(n)),
+                                       channel(GetBValue(o), GetBValue(n))));
+            }
+        return out;
+    }
+    // Every different picture the screen shows, one virtual millisecond at a time, until the
+    // animation is over.
+    std::vector<Bitmap> Frames(const TsPageControl& control) {
+        std::vector<Bitmap> frames{ControlOnScreen(control)};
+        for (int ms = 0; ms < 1000 && control.Animation().Running(); ++ms) {
+            FBackend.Virtual().Advance(1);
+            Pump();
+            Bitmap now = ControlOnScreen(control);
+            if (!(now == frames.back())) frames.push_back(std::move(now));
+        }
+        return frames;
+    }
+};
+
+TEST_F(TsPageAnimationTest, TheChangeBlendsFromTheOldPictureToTheNewOneAndEndsExactlyOnIt) {
+    constexpr int Time = 40; // 6 frames 8 ms apart, the old picture weighing 255 - 51 k: the last is the new page
+    TsPageControl* control = Pages(tsFlatButtons);
+    auto* button = new TButton(Form);
+    button->SetParent(control->Pages(1));
+    button->SetBounds(5, 5, 50, 20);
+    Manager->AnimEffects().PageChange = {true, 0};
+    const TPoint b = TabCentre(*control, 1), a = TabCentre(*control, 0);
+    ClickAt(b.X, b.Y);
+    ClickAt(a.X, a.Y);
+    const Bitmap old = ControlOnScreen(*control);
+    Manager->AnimEffects().PageChange = {true, Time};
+    MoveTo(b.X, b.Y);
+    Press(b.X, b.Y, true);
+    Press(b.X, b.Y, false);
+    ASSERT_EQ(control->ActivePageIndex(), 1);
+    ASSERT_TRUE(control->Animation().Running());
+    const std::vector<Bitmap> frames = Frames(*control);
+    EXPECT_FALSE(control->Animation().Running());
+    EXPECT_FALSE(OutputWindowShows()) << "the cover is gone at the end";
+    const Bitmap last = ControlOnScreen(*control);
+    // The same change without the animation paints the same picture.
+    Manager->AnimEffects().PageChange = {false, 0};
+    ClickAt(a.X, a.Y);
+    ClickAt(b.X, b.Y);
+    EXPECT_TRUE(ControlOnScreen(*control) == last);
+    EXPECT_FALSE(last == old);
+    ASSERT_EQ(frames.size(), 6u);
+    for (int k = 0; k < 6; ++k) EXPECT_TRUE(frames[static_cast<size_t>(k)] == Blend(old, last, 255 - 51 * k)) << "frame " << k;
+}
+
+TEST_F(TsPageAnimationTest, ARefusedChangeLeavesTheScreenAsItWas) {
+    TsPageControl* control = Pages(tsFlatButtons);
+    Manager->AnimEffects().PageChange = {true, 40};
+    const TPoint b = TabCentre(*control, 1);
+    MoveTo(b.X, b.Y);
+    const Bitmap before = ControlOnScreen(*control);
+    control->OnChanging = [](TObject*, bool& allow) { allow = false; };
+    Press(b.X, b.Y, true);
+    Press(b.X, b.Y, false);
+    Advance(100);
+    EXPECT_EQ(control->ActivePageIndex(), 0);
+    EXPECT_FALSE(control->Animation().Running());
+    EXPECT_FALSE(OutputWindowShows());
+    EXPECT_TRUE(ControlOnScreen(*control) == before);
+}
+
+} // namespace
