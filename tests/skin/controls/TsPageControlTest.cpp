@@ -4,6 +4,7 @@
 #include "skin/controls/TsPageControl.h"
 #include "skin/controls/TsTabSheet.h"
 #include "skin/controls/TsTabBtn.h"
+#include "skin/controls/TsSpeedButton.h"
 #include "skin/controls/TsUpDown.h"
 #include "tests/skin/controls/EditSkinKit.h"
 
@@ -548,6 +549,22 @@ TEST_F(TsPageAnimationTest, ARefusedChangeLeavesTheScreenAsItWas) {
     EXPECT_FALSE(control->Animation().Running());
     EXPECT_FALSE(OutputWindowShows());
     EXPECT_TRUE(ControlOnScreen(*control) == before);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TsPageControlTest, ThePageShownByAClickPaintsItsButtonsAtOnce) {
+    TsPageControl* control = Pages(tsFlatButtons);
+    auto* button = new TsSpeedButton(Form);
+    button->SetParent(control->Pages(1));
+    button->SetBounds(0, 0, 60, 30);
+    Pump();
+    const TPoint b = TabCentre(*control, 1);
+    ClickAt(b.X, b.Y);
+    ASSERT_EQ(control->ActivePageIndex(), 1);
+    EXPECT_EQ(ClientPixel(*button, 1, 1), EditSkin::ToolNormal) << "not waiting for a repaint that never comes";
 }
 
 } // namespace
