@@ -8,10 +8,10 @@
 #include "skin/data/TsSkinModel.h"
 
 #include "framework/TBitmap.h"
+#include "platform/window/ClassicStyle.h"
 #include "platform/window/Win.h"
 
 #include <algorithm>
-#include <vector>
 
 TsUpDown::TsUpDown(TComponent* owner) : TUpDown(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode)) {
     FSkinData->SetSkinSection(ButtonSection());
@@ -67,18 +67,15 @@ void TsUpDown::PrepareCache() {
     data.SetCacheInvalid(false);
 }
 
-// A triangle pointing the arrow's way, centred on its button, one pixel lower right when held.
+// The classic arrow in the section's ink, one pixel lower right while held.
 void TsUpDown::PaintArrow(Bitmap& image, int direction, int state, TColor ink) const {
-    const TRect r = ArrowRect(direction);
     const int shift = state == 2 ? 1 : 0;
-    const int cx = (r.Left + r.Right) / 2 + shift, cy = (r.Top + r.Bottom) / 2 + shift;
-    const int d = std::max(2, std::min(r.Width(), r.Height()) / 4);
-    std::vector<TPoint> triangle;
-    if (Orientation() == udHorizontal)
-        triangle = {{cx + direction * d / 2, cy}, {cx - direction * d / 2, cy - d}, {cx - direction * d / 2, cy + d}};
-    else
-        triangle = {{cx, cy - direction * d / 2}, {cx - d, cy + direction * d / 2}, {cx + d, cy + direction * d / 2}};
-    DeviceContext(&image).Polygon(triangle, ink, ink);
+    const TRect r = ArrowRect(direction).Offset(shift, shift);
+    const TArrowDirection way = Orientation() == udHorizontal
+                                    ? (direction < 0 ? TArrowDirection::adLeft : TArrowDirection::adRight)
+                                    : (direction < 0 ? TArrowDirection::adDown : TArrowDirection::adUp);
+    DeviceContext dc(&image);
+    ClassicStyle::DrawArrow(&dc, r, way, ink);
 }
 
 void TsUpDown::PaintSkinned(HDC dc) {
