@@ -4,6 +4,7 @@
 #include "platform/controls/ControlInstance.h"
 #include "platform/controls/ControlParent.h"
 #include "platform/controls/PaintClient.h"
+#include "platform/controls/UpDownLayout.h"
 #include "platform/window/ClassicStyle.h"
 #include "platform/window/ScrollCodes.h"
 
@@ -52,16 +53,10 @@ bool UpDown::Horizontal() const {
     return (GetWindowLongPtr(FHwnd, GWL_STYLE) & UDS_HORZ) != 0;
 }
 
-// Left and bottom decrease, right and top increase.
 TRect UpDown::ArrowRect(int direction) const {
     TRect client;
     GetClientRect(FHwnd, &client);
-    if (Horizontal()) {
-        const int mid = client.Width() / 2;
-        return direction < 0 ? TRect{0, 0, mid, client.Bottom} : TRect{mid, 0, client.Right, client.Bottom};
-    }
-    const int mid = client.Height() / 2;
-    return direction > 0 ? TRect{0, 0, client.Right, mid} : TRect{0, mid, client.Right, client.Bottom};
+    return UpDownArrowRect(client, Horizontal(), direction);
 }
 
 int UpDown::ArrowAt(TPoint p) const {

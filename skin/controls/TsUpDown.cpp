@@ -8,6 +8,8 @@
 #include "skin/data/TsSkinModel.h"
 
 #include "framework/TBitmap.h"
+#include "platform/controls/PaintClient.h"
+#include "platform/controls/UpDownLayout.h"
 #include "platform/window/ClassicStyle.h"
 #include "platform/window/Win.h"
 
@@ -29,13 +31,7 @@ std::string TsUpDown::ButtonSection() const {
 }
 
 TRect TsUpDown::ArrowRect(int direction) const {
-    const TRect client = ClientRect();
-    if (Orientation() == udHorizontal) {
-        const int mid = client.Width() / 2;
-        return direction < 0 ? TRect{0, 0, mid, client.Bottom} : TRect{mid, 0, client.Right, client.Bottom};
-    }
-    const int mid = client.Height() / 2;
-    return direction > 0 ? TRect{0, 0, client.Right, mid} : TRect{0, mid, client.Right, client.Bottom};
+    return UpDownArrowRect(ClientRect(), Orientation() == udHorizontal, direction);
 }
 
 int TsUpDown::ArrowAt(TPoint p) const {
@@ -114,17 +110,9 @@ void TsUpDown::WndProc(TMessage& message) {
 
 bool TsUpDown::BeforeSkinned(TMessage& message) {
     switch (message.Msg) {
-    case WM_PAINT: {
-        if (auto* given = reinterpret_cast<HDC>(message.WParam)) {
-            PaintSkinned(given);
-            return true;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(FHandle, &ps);
-        PaintSkinned(dc);
-        EndPaint(FHandle, &ps);
+    case WM_PAINT:
+        PaintClient(FHandle, reinterpret_cast<HDC>(message.WParam), [this](HDC dc) { PaintSkinned(dc); });
         return true;
-    }
     case WM_PRINTCLIENT: PaintSkinned(reinterpret_cast<HDC>(message.WParam)); return true;
     case WM_ERASEBKGND: message.Result = 1; return true;
     case WM_LBUTTONDOWN:
