@@ -177,6 +177,7 @@ void TApplication::ControlMouseMessage(TControl* control, TMessage& message) {
     switch (message.Msg) {
     case WM_MOUSEMOVE:
         if (!FCaptureControl || FCaptureControl == control) SetMouseControl(control);
+        HintPointerMoved();
         break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -263,7 +264,7 @@ void TApplication::SetShowHint(bool value) {
 
 TControl* TApplication::HintControlFor(TControl* control) const {
     for (; control; control = control->Parent())
-        if (!control->Hint().empty()) return control->ShowHint() ? control : nullptr;
+        if (control->OffersHint()) return control->ShowHint() ? control : nullptr;
     return nullptr;
 }
 
@@ -283,7 +284,23 @@ void TApplication::HintControlChanged(TControl* control) {
     HideHintWindow();
     FHintControl = hintControl;
     FHintShown = false;
+    FHintCursorRect = {};
     if (hintControl && FShowHint) StartHintTimer(following ? FHintShortPause : FHintPause);
+}
+
+// Off the part of the control the last hint was for (a tab, say): the next part's hint follows
+// as another control's would.
+void TApplication::HintPointerMoved() {
+    if (!FHintControl || FHintCursorRect.IsEmpty()) return;
+    TPoint p;
+    GetCursorPos(&p);
+    if (FHintCursorRect.Contains(p)) return;
+    const bool following = FHintShown;
+    FHintCursorRect = {};
+    StopHintTimers();
+    HideHintWindow();
+    FHintShown = false;
+    if (FShowHint) StartHintTimer(following ? FHintShortPause : FHintPause);
 }
 
 void TApplication::StartHintTimer(int ms) {
@@ -332,8 +349,12 @@ void TApplication::ActivateHint(TPoint cursorPos) {
     info.HintColor = FHintColor;
     info.CursorPos = FHintControl->ScreenToClient(cursorPos);
     info.CursorRect = FHintControl->ClientRect();
-    std::string hint = FHintControl->Hint();
+    info.HintStr = FHintControl->Hint();
     bool canShow = FHintControl->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) == 0;
+    if (!FHintControl) return;
+    const TPoint origin = FHintControl->ClientToScreen({0, 0});
+    FHintCursorRect = info.CursorRect.Offset(origin.X, origin.Y);
+    std::string hint = info.HintStr;
     if (canShow && OnShowHint) OnShowHint(hint, canShow, info);
     if (!canShow || hint.empty()) return;
     HideHintWindow();

@@ -23,13 +23,15 @@ class TMouse;
 class TWinControl;
 struct TMessage;
 
-// What OnShowHint may change before a hint is shown.
+// What the hint control (answering CM_HINTSHOW) and OnShowHint may change before a hint is shown.
 struct THintInfo {
     TControl* HintControl = nullptr;
+    std::string HintStr;     // the text; starts as the control's Hint
     TPoint HintPos;          // screen position of the hint's top-left corner
     int HintMaxWidth = 0;
     TColor HintColor = clInfoBk;
-    TRect CursorRect;        // in HintControl's client coordinates
+    TRect CursorRect;        // in HintControl's client coordinates: the hint holds while the
+                             // pointer stays inside; leaving it asks for a hint again
     TPoint CursorPos;        // in HintControl's client coordinates
     int HideTimeout = 0;     // ms; 0 takes HintHidePause
     void* HintData = nullptr;
@@ -144,6 +146,7 @@ private:
     void ReportBackingFailure(const MSG& msg);
     void Idle();
     void HintControlChanged(TControl* control);
+    void HintPointerMoved();
     TControl* HintControlFor(TControl* control) const;
     void StartHintTimer(int ms);
     void StartHideTimer(int ms);
@@ -169,6 +172,7 @@ private:
     THintWindow* FHintWindow = nullptr;
     TControl* FHintControl = nullptr;
     bool FHintShown = false; // a hint is up (a new control's hint then follows after the short pause)
+    TRect FHintCursorRect;   // screen; empty while no hint was asked for
     UINT_PTR FHintTimer = 0;
     UINT_PTR FHideTimer = 0;
 

@@ -99,6 +99,9 @@ public:
 
     const std::string& Hint() const { return FHint; }
     void SetHint(const std::string& hint) { FHint = hint; }
+    // Whether the control has a hint to ask for (CM_HINTSHOW): its own Hint, or, for a control
+    // whose parts carry hints of their own, any of those.
+    virtual bool OffersHint() const { return !FHint.empty(); }
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool value);
     bool ParentShowHint() const { return FParentShowHint; }

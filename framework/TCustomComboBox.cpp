@@ -2,10 +2,15 @@
 #include "framework/TCustomComboBox.h"
 
 #include "framework/TApplication.h"
+#include "framework/TBrush.h"
+#include "framework/TCanvas.h"
+#include "framework/TFont.h"
 #include "framework/TCustomForm.h"
 
 #include "platform/controls/ComboBoxCodes.h"
 #include "platform/window/Win.h"
+
+#include <algorithm>
 
 namespace {
 constexpr TItemMessages kComboMessages{CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT,
@@ -35,6 +40,8 @@ void TCustomComboBox::CreateParams(TCreateParams& params) {
     case csDropDown: params.Style |= CBS_DROPDOWN; break;
     case csSimple: params.Style |= CBS_SIMPLE; break;
     case csDropDownList: params.Style |= CBS_DROPDOWNLIST; break;
+    case csOwnerDrawFixed: params.Style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED; break;
+    case csOwnerDrawVariable: params.Style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE; break;
     }
     if (FSorted) params.Style |= CBS_SORT;
 }
@@ -45,6 +52,7 @@ void TCustomComboBox::CreateWnd() {
     SendMessage(FHandle, CB_SETMINVISIBLE, static_cast<WPARAM>(FDropDownCount), 0);
     SendMessage(FHandle, CB_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
     if (FItemIndex >= 0) SendMessage(FHandle, CB_SETCURSEL, static_cast<WPARAM>(FItemIndex), 0);
+    ApplyItemHeight();
     HookEdit();
 }
 
@@ -107,6 +115,18 @@ void TCustomComboBox::SetStyle(TComboBoxStyle value) {
     RecreateWnd();
 }
 
+void TCustomComboBox::SetItemHeight(int value) {
+    FItemHeight = std::clamp(value, 1, 255);
+    ApplyItemHeight();
+}
+
+// The field and the rows of a fixed style; a variable style's rows are measured one by one.
+void TCustomComboBox::ApplyItemHeight() {
+    if (!FHandle || !OwnerDrawn()) return;
+    SendMessage(FHandle, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), FItemHeight);
+    if (FStyle == csOwnerDrawFixed) SendMessage(FHandle, CB_SETITEMHEIGHT, 0, FItemHeight);
+}
+
 int TCustomComboBox::ItemIndex() const {
     if (!FHandle) return FItemIndex;
     return static_cast<int>(SendMessage(FHandle, CB_GETCURSEL, 0, 0));
@@ -155,6 +175,8 @@ void TCustomComboBox::Dispatch(TMessage& m) {
         CNCommand(m);
         return;
     }
+    if (m.Msg == CN_DRAWITEM) return CNDrawItem(m);
+    if (m.Msg == CN_MEASUREITEM) return CNMeasureItem(m);
     if (AsksOwnColours(m)) {
         m.Result = Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
         return;
@@ -202,4 +224,47 @@ void TCustomComboBox::DropDown() {
 
 void TCustomComboBox::CloseUp() {
     if (OnCloseUp) OnCloseUp(this);
+}
+
+// The canvas has the item's context, the control's font, and the colours of the item's state.
+void TCustomComboBox::CNDrawItem(TMessage& m) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+    m.Result = TRUE;
+    if (!item || !item->hDC) return;
+    const TOwnerDrawState state = OwnerDrawStateFromBits(item->itemState);
+    if (!FCanvas) FCanvas = std::make_unique<TCanvas>();
+    FCanvas->SetHandle(item->hDC);
+    FCanvas->Font()->Assign(Font());
+    FCanvas->Brush()->SetStyle(bsSolid);
+    FCanvas->Brush()->SetColor(Color());
+    if (state.Contains(odSelected)) {
+        FCanvas->Brush()->SetColor(clHighlight);
+        FCanvas->Font()->SetColor(clHighlightText);
+    }
+    const int index = static_cast<int>(item->itemID);
+    if (index >= 0) DrawItem(index, item->rcItem, state);
+    else FCanvas->FillRect(item->rcItem);
+    if (FCanvas) FCanvas->SetHandle(static_cast<HDC>(nullptr));
+}
+
+void TCustomComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
+    if (OnDrawItem) {
+        OnDrawItem(this, index, rect, state);
+        return;
+    }
+    FCanvas->FillRect(rect);
+    if (index < FItems->Count()) FCanvas->TextOut(rect.Left + 2, rect.Top, FItems->Strings(index));
+}
+
+void TCustomComboBox::CNMeasureItem(TMessage& m) {
+    auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+    m.Result = TRUE;
+    if (!item) return;
+    int height = FItemHeight;
+    MeasureItem(static_cast<int>(item->itemID), height);
+    item->itemHeight = static_cast<UINT>(std::clamp(height, 1, 255));
+}
+
+void TCustomComboBox::MeasureItem(int index, int& height) {
+    if (FStyle == csOwnerDrawVariable && OnMeasureItem) OnMeasureItem(this, index, height);
 }

@@ -3,10 +3,20 @@
 // the events of both.
 #pragma once
 
+#include "framework/OwnerDrawState.h"
 #include "framework/TItemStrings.h"
 #include "framework/TWinControl.h"
 
-enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
+#include <memory>
+
+class TCanvas;
+
+// The owner-drawn styles pick like csDropDownList; the items (and the field) are drawn by
+// OnDrawItem, in rows of ItemHeight (csOwnerDrawFixed) or of what OnMeasureItem says for each.
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+
+using TDrawItemEvent = std::function<void(TWinControl* control, int index, const TRect& rect, TOwnerDrawState state)>;
+using TMeasureItemEvent = std::function<void(TWinControl* control, int index, int& height)>;
 
 // OnChange follows the user: a pick from the list (CBN_SELCHANGE) and, for the editable
 // styles, typing (CBN_EDITCHANGE); ItemIndex and Text set by program raise nothing. A pick
@@ -20,6 +30,13 @@ public:
 
     TComboBoxStyle Style() const { return FStyle; }
     void SetStyle(TComboBoxStyle value);
+    bool OwnerDrawn() const { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
+    // The height of an owner-drawn row and of the field; 1..255.
+    int ItemHeight() const { return FItemHeight; }
+    void SetItemHeight(int value);
+    // Where OnDrawItem draws: the context of the item being drawn, with the font and the brush
+    // set for its state (highlight colours when selected). No context outside drawing.
+    TCanvas* Canvas() const { return FCanvas.get(); }
     TStrings* Items() const { return FItems.get(); }
     void SetItems(const TStrings* items) { FItems->Assign(items); }
     // -1: no item; the editable field then keeps what was typed. An index outside the items
@@ -42,6 +59,8 @@ public:
     TNotifyEvent OnSelect;
     TNotifyEvent OnDropDown;
     TNotifyEvent OnCloseUp;
+    TDrawItemEvent OnDrawItem;
+    TMeasureItemEvent OnMeasureItem;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -53,9 +72,16 @@ protected:
     virtual void Select();
     virtual void DropDown();
     virtual void CloseUp();
+    // CN_DRAWITEM of an owner-drawn style: OnDrawItem, else the background and the item's text.
+    virtual void DrawItem(int index, const TRect& rect, TOwnerDrawState state);
+    // CN_MEASUREITEM: ItemHeight, or what OnMeasureItem makes of it for csOwnerDrawVariable.
+    virtual void MeasureItem(int index, int& height);
 
 private:
     void HookEdit();
+    void CNDrawItem(TMessage& message);
+    void CNMeasureItem(TMessage& message);
+    void ApplyItemHeight();
     bool AsksOwnColours(const TMessage& message) const;
     LRESULT EditMessage(const WNDPROC& below, HWND edit, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -65,5 +91,7 @@ private:
     bool FSorted = false;
     int FDropDownCount = 8;
     int FMaxLength = 0;
+    int FItemHeight = 16;
+    std::unique_ptr<TCanvas> FCanvas;
     std::shared_ptr<bool> FEditHookLive = std::make_shared<bool>(true);
 };

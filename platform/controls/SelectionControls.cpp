@@ -4,6 +4,7 @@
 #include "platform/controls/ListBox.h"
 #include "platform/controls/TabControl.h"
 #include "platform/controls/TrackBar.h"
+#include "platform/controls/UpDown.h"
 
 void RegisterSelectionControls() {
     // RegisterClass refuses a name that is already there, which makes this idempotent.
@@ -11,4 +12,5 @@ void RegisterSelectionControls() {
     TabControl::Register();
     ListBox::Register();
     ComboBox::Register();
+    UpDown::Register();
 }

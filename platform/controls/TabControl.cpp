@@ -5,13 +5,15 @@
 #include "platform/controls/ControlParent.h"
 #include "platform/controls/OwnerDrawCodes.h"
 #include "platform/controls/PaintClient.h"
+#include "platform/controls/UpDownCodes.h"
 #include "platform/text/TextDraw.h"
 #include "platform/window/ClassicStyle.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
-constexpr int kThumbPosition = 4; // SB_THUMBPOSITION, as a scroller child sends it
+constexpr int kThumbPosition = 4; // SB_THUMBPOSITION, as the scroller child sends it
 }
 
 void TabControl::Register() {
@@ -33,17 +35,20 @@ LRESULT TabControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE: return OnGetDlgCode();
     case WM_SIZE:
         FFirst = std::min(FFirst, Layout().MaxFirst());
+        SyncScroller();
         Redraw();
         return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-    case WM_ENABLE:
-    case WM_STYLECHANGED: Redraw(); return 0;
+    case WM_ENABLE: Redraw(); return 0;
+    case WM_STYLECHANGED:
+        SyncScroller();
+        Redraw();
+        return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: return OnLButtonDown(lParam);
     case WM_LBUTTONUP:
-    case WM_RBUTTONUP: return OnButtonUp(msg);
-    case WM_CAPTURECHANGED: return OnCaptureChanged();
+    case WM_RBUTTONUP: ControlParent(FHwnd).Notify(msg == WM_LBUTTONUP ? NM_CLICK : NM_RCLICK); return 0;
     case WM_KEYDOWN: return OnKeyDown(wParam);
     case WM_HSCROLL: return OnHScroll(wParam);
     case TCM_GETITEMCOUNT: return static_cast<LRESULT>(FTabs.size());
@@ -90,6 +95,7 @@ TabLayout TabControl::Layout() const {
 LRESULT TabControl::OnSetFont(WPARAM font, LPARAM redraw) {
     FFont = reinterpret_cast<HFONT>(font);
     DefWindowProc(FHwnd, WM_SETFONT, font, redraw);
+    SyncScroller();
     if (LOWORD(static_cast<WPARAM>(redraw))) Redraw();
     return 0;
 }
@@ -119,11 +125,33 @@ bool TabControl::SelectNext(bool forward) {
 
 void TabControl::ShowTab(int index) {
     FFirst = Layout().FirstShowing(index);
+    if (FScroller && IsWindow(FScroller)) SendMessage(FScroller, UDM_SETPOS32, 0, FFirst);
 }
 
 void TabControl::Scroll(int first) {
     FFirst = std::clamp(first, 0, Layout().MaxFirst());
+    if (FScroller && IsWindow(FScroller)) SendMessage(FScroller, UDM_SETPOS32, 0, FFirst);
     Redraw();
+}
+
+// The scroller child covers the arrows' place while the row overflows and goes when it fits.
+// Destroyed from outside, it comes back at the next change of the row's layout.
+void TabControl::SyncScroller() {
+    if (FScroller && !IsWindow(FScroller)) FScroller = nullptr;
+    const TabLayout layout = Layout();
+    if (!layout.Scrolls()) {
+        if (FScroller) DestroyWindow(std::exchange(FScroller, nullptr));
+        return;
+    }
+    const TRect r{layout.LeftArrow().Left, layout.LeftArrow().Top, layout.RightArrow().Right, layout.RightArrow().Bottom};
+    if (!FScroller)
+        FScroller = CreateWindowEx(0, UPDOWN_CLASS, "", WS_CHILD | WS_VISIBLE | UDS_HORZ, r.Left, r.Top, r.Width(), r.Height(),
+                                   FHwnd, nullptr, FHwnd);
+    else
+        MoveWindow(FScroller, r.Left, r.Top, r.Width(), r.Height(), TRUE);
+    if (!FScroller) return;
+    SendMessage(FScroller, UDM_SETRANGE32, 0, layout.MaxFirst());
+    SendMessage(FScroller, UDM_SETPOS32, 0, FFirst);
 }
 
 LRESULT TabControl::OnLButtonDown(LPARAM lParam) {
@@ -131,34 +159,7 @@ LRESULT TabControl::OnLButtonDown(LPARAM lParam) {
     bool buttons = (style & (TCS_BUTTONS | TCS_FLATBUTTONS)) != 0;
     if (!(style & TCS_FOCUSNEVER) && (!buttons || (style & TCS_FOCUSONBUTTONDOWN)) && GetFocus() != FHwnd) SetFocus(FHwnd);
     if (!IsWindow(FHwnd)) return 0;
-    TPoint p = LParamToPoint(lParam);
-    TabLayout layout = Layout();
-    if (layout.Scrolls() && (layout.LeftArrow().Contains(p) || layout.RightArrow().Contains(p))) {
-        FPressedArrow = layout.LeftArrow().Contains(p) ? -1 : 1;
-        SetCapture(FHwnd);
-        Scroll(FFirst + FPressedArrow);
-        return 0;
-    }
-    UserSelect(layout.HitTest(p));
-    return 0;
-}
-
-LRESULT TabControl::OnButtonUp(UINT msg) {
-    if (FPressedArrow) {
-        FPressedArrow = 0;
-        if (GetCapture() == FHwnd) ReleaseCapture();
-        Redraw();
-        return 0;
-    }
-    ControlParent(FHwnd).Notify(msg == WM_LBUTTONUP ? NM_CLICK : NM_RCLICK);
-    return 0;
-}
-
-LRESULT TabControl::OnCaptureChanged() {
-    if (FPressedArrow) {
-        FPressedArrow = 0;
-        Redraw();
-    }
+    UserSelect(Layout().HitTest(LParamToPoint(lParam)));
     return 0;
 }
 
@@ -190,6 +191,7 @@ LRESULT TabControl::OnInsertItem(WPARAM index, const TCITEM* item) {
     // The first tab arrives selected; later ones leave the selection where it was.
     if (FSel < 0 && FTabs.size() == 1) FSel = 0;
     else if (FSel >= at) ++FSel;
+    SyncScroller();
     Redraw();
     return at;
 }
@@ -201,6 +203,7 @@ LRESULT TabControl::OnDeleteItem(WPARAM index) {
     if (FSel == at) FSel = -1;
     else if (FSel > at) --FSel;
     FFirst = std::min(FFirst, Layout().MaxFirst());
+    SyncScroller();
     Redraw();
     return TRUE;
 }
@@ -209,6 +212,7 @@ LRESULT TabControl::OnDeleteAll() {
     FTabs.clear();
     FSel = -1;
     FFirst = 0;
+    SyncScroller();
     Redraw();
     return TRUE;
 }
@@ -230,6 +234,7 @@ LRESULT TabControl::OnSetItem(WPARAM index, const TCITEM* item) {
     if (item->mask & TCIF_IMAGE) tab.Image = item->iImage;
     if (item->mask & TCIF_PARAM) tab.Param = item->lParam;
     if (item->mask & TCIF_STATE) tab.State = (tab.State & ~item->dwStateMask) | (item->dwState & item->dwStateMask);
+    SyncScroller();
     Redraw();
     return TRUE;
 }
@@ -268,6 +273,7 @@ LRESULT TabControl::OnSetItemSize(LPARAM size) {
     FItemWidth = LOWORD(packed);
     if (HIWORD(packed) > 0) FItemHeight = HIWORD(packed);
     FFirst = std::min(FFirst, Layout().MaxFirst());
+    SyncScroller();
     Redraw();
     return old;
 }
@@ -293,7 +299,6 @@ void TabControl::Paint(HDC dc) {
         if (i != FSel) PaintTab(dc, layout, i);
     if (FSel >= layout.First()) PaintTab(dc, layout, FSel);
     dc->RestoreDC(saved);
-    PaintArrows(dc, layout);
 }
 
 void TabControl::PaintTab(HDC dc, const TabLayout& layout, int index) {
@@ -329,14 +334,4 @@ void TabControl::PaintTab(HDC dc, const TabLayout& layout, int index) {
     dc->SetTextColor(IsWindowEnabled(FHwnd) ? clBtnText : clGrayText);
     DrawText(dc, FTabs[index].Text, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (selected && GetFocus() == FHwnd) ClassicStyle::DrawFocusRect(dc, content);
-}
-
-void TabControl::PaintArrows(HDC dc, const TabLayout& layout) {
-    if (!layout.Scrolls()) return;
-    TRect left = layout.LeftArrow(), right = layout.RightArrow();
-    UINT leftState = DFCS_SCROLLLEFT | (layout.First() == 0 ? DFCS_INACTIVE : 0) | (FPressedArrow < 0 ? DFCS_PUSHED : 0);
-    UINT rightState = DFCS_SCROLLRIGHT | (layout.First() >= layout.MaxFirst() ? DFCS_INACTIVE : 0) |
-                      (FPressedArrow > 0 ? DFCS_PUSHED : 0);
-    ClassicStyle::DrawFrameControl(dc, &left, DFC_SCROLL, leftState);
-    ClassicStyle::DrawFrameControl(dc, &right, DFC_SCROLL, rightState);
 }

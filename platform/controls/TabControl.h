@@ -1,5 +1,6 @@
 // The "SysTabControl32" window class: a row of tabs (or buttons) of which one is selected,
-// chosen by mouse, arrows and Ctrl+Tab, reporting through WM_NOTIFY.
+// chosen by mouse, arrows and Ctrl+Tab, reporting through WM_NOTIFY; an up-down child scrolls a
+// row too long for the control.
 #pragma once
 
 #include "platform/controls/TabControlCodes.h"
@@ -29,8 +30,6 @@ private:
     LRESULT OnSetFont(WPARAM font, LPARAM redraw);
     LRESULT OnGetDlgCode() const;
     LRESULT OnLButtonDown(LPARAM lParam);
-    LRESULT OnButtonUp(UINT msg);
-    LRESULT OnCaptureChanged();
     LRESULT OnKeyDown(WPARAM key);
     LRESULT OnHScroll(WPARAM wParam);
     LRESULT OnInsertItem(WPARAM index, const TCITEM* item);
@@ -53,11 +52,11 @@ private:
     bool SelectNext(bool forward);
     void ShowTab(int index);
     void Scroll(int first);
+    void SyncScroller();
     void Redraw() { InvalidateRect(FHwnd, nullptr, FALSE); }
 
     void Paint(HDC dc);
     void PaintTab(HDC dc, const TabLayout& layout, int index);
-    void PaintArrows(HDC dc, const TabLayout& layout);
 
     HWND FHwnd;
     HFONT FFont = nullptr;
@@ -66,5 +65,5 @@ private:
     int FFirst = 0;
     int FItemWidth = 0;
     int FItemHeight = 0;
-    int FPressedArrow = 0; // -1 left, +1 right while pressed
+    HWND FScroller = nullptr; // the up-down child while the row overflows
 };

@@ -33,7 +33,7 @@ void TacComboImage::Prepare(const TacComboLook& look) {
             PaintButton(look, button);
             PaintArrow(look, button);
         }
-        PaintText(look, button);
+        if (!look.OwnerDrawn) PaintText(look, button);
     }
     if (!look.Enabled) ApplyControlDisabledLook(FData, look.DisabledKind, parent);
     FData.SetCacheInvalid(false);
@@ -69,7 +69,8 @@ void TacComboImage::PaintText(const TacComboLook& look, const TRect& button) {
     TCanvas& canvas = *FData.CacheBitmap()->Canvas();
     canvas.Font()->Assign(FCombo.Font());
     TRect r{3, 3, button.Left - 1, FCombo.Height() - 3};
-    const bool selected = look.Focused && look.Style == csDropDownList && look.Enabled;
+    const bool pickOnly = look.Style == csDropDownList || look.Style == csOwnerDrawFixed || look.Style == csOwnerDrawVariable;
+    const bool selected = look.Focused && pickOnly && look.Enabled;
     if (selected) {
         canvas.Brush()->SetStyle(bsSolid);
         canvas.Brush()->SetColor(clHighlight);

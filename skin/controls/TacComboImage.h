@@ -13,6 +13,7 @@ struct TParentImageInfo;
 // What of the combo box the image shows.
 struct TacComboLook {
     TComboBoxStyle Style = csDropDown;
+    bool OwnerDrawn = false; // an owner-drawn style with OnDrawItem: the owner draws the item
     bool ShowButton = true;
     bool Dropped = false;
     bool Focused = false; // the combo or its edit child has the focus

@@ -14,6 +14,7 @@
 #include "framework/TCustomEdit.h"
 #include "framework/TFont.h"
 #include "platform/controls/EditCodes.h"
+#include "platform/window/MessageApi.h"
 #include "platform/window/PaintApi.h"
 #include "platform/window/WinStyles.h"
 
@@ -51,8 +52,30 @@ bool TacEditSkin::Before(TMessage& message) {
         if (!Updating() && FControl.Enabled()) return false;
         message.Result = 1;
         return true;
+    case WM_PRINT:
+        if (FPlatformFrameFirst || Updating()) return false;
+        Print(reinterpret_cast<HDC>(message.WParam), message.LParam);
+        return true;
     default: return false;
     }
+}
+
+// The control as the screen shows it: the image's frame ring and face, then (enabled) the
+// platform's text area inside the frame in the section's colours.
+void TacEditSkin::Print(HDC dc, LPARAM flags) {
+    const TBitmap* cache = ReadyCache(FSkinned);
+    if (!dc || !cache || ((flags & PRF_CHECKVISIBLE) && !FControl.Showing())) return;
+    RestoreTransparentCorners(FData, FSkinned.SkinState(), 15);
+    CopyImageRing(dc, cache->Image(), FrameThickness());
+    dc->DrawBitmap(0, 0, cache->Image(), cache->Image().BoundsRect());
+    if (!FControl.Enabled() || !(flags & PRF_CLIENT)) return;
+    AdjustColours();
+    const int b = FrameThickness();
+    const int saved = dc->SaveDC();
+    dc->OffsetViewportOrg(b, b);
+    dc->IntersectClipRect({0, 0, FControl.ClientWidth(), FControl.ClientHeight()});
+    SendMessage(FControl.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    dc->RestoreDC(saved);
 }
 
 void TacEditSkin::After(const TMessage& message, int stateBefore) {

@@ -37,6 +37,7 @@ private:
     bool Skinned() const;
     void PaintClient(TMessage& message);
     void CopyWholeImage(HDC dc);
+    void Print(HDC dc, LPARAM flags);
 
     TCustomEdit& FControl;
     TacSkinnedControl& FSkinned;

@@ -9,8 +9,10 @@
 #include "skin/data/SkinCommands.h"
 
 #include "framework/TBitmap.h"
+#include "framework/TCanvas.h"
 #include "framework/TFont.h"
 #include "platform/controls/ComboBoxCodes.h"
+#include "platform/controls/OwnerDrawCodes.h"
 #include "platform/window/Win.h"
 
 namespace {
@@ -62,6 +64,7 @@ int TsComboBox::SkinState() const {
 TacComboLook TsComboBox::Look() const {
     TacComboLook look;
     look.Style = Style();
+    look.OwnerDrawn = OwnerDrawn() && OnDrawItem != nullptr;
     look.ShowButton = FShowButton;
     look.Dropped = FDroppedState;
     look.Focused = HasFocusWithin();
@@ -177,6 +180,11 @@ void TsComboBox::PaintImage(HDC dc) {
     RestoreTransparentCorners(*FSkinData, SkinState(), 15);
     const Bitmap& image = cache->Image();
     const TacComboLook look = Look();
+    if (OwnerDrawn()) {
+        dc->DrawBitmap(0, 0, image, image.BoundsRect());
+        if (look.OwnerDrawn) DrawFieldItem(dc, look);
+        return;
+    }
     if (!look.Enabled || look.Style == csDropDownList || (look.Style == csDropDown && !look.Focused)) {
         dc->DrawBitmap(0, 0, image, image.BoundsRect());
         return;
@@ -198,6 +206,32 @@ void TsComboBox::PaintImage(HDC dc) {
     }
     dc->DrawBitmap(0, 0, image, image.BoundsRect());
     dc->RestoreDC(saved);
+}
+
+// The current item through the framework's item drawing, focused and selected with the focus.
+void TsComboBox::DrawFieldItem(HDC dc, const TacComboLook& look) {
+    const int index = ItemIndex();
+    if (index < 0) return;
+    const TRect button = TacComboImage::ButtonRect({Width(), Height()}, look);
+    DRAWITEMSTRUCT item;
+    item.CtlType = ODT_COMBOBOX;
+    item.CtlID = static_cast<UINT>(GetDlgCtrlID(Handle()));
+    item.itemID = static_cast<UINT>(index);
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = ODS_COMBOBOXEDIT | (look.Focused && look.Enabled ? ODS_FOCUS | ODS_SELECTED : 0) |
+                     (look.Enabled ? 0 : ODS_DISABLED);
+    item.hwndItem = Handle();
+    item.hDC = dc;
+    item.rcItem = {3, 3, button.Left, Height() - 3};
+    Perform(CN_DRAWITEM, static_cast<WPARAM>(item.CtlID), reinterpret_cast<LPARAM>(&item));
+}
+
+// The field of a skinned combo: the skin's face under the owner's drawing.
+void TsComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
+    if (!Skinned() || !state.Contains(odComboBoxEdit)) return TComboBox::DrawItem(index, rect, state);
+    if (const TBitmap* cache = FSkinData->CacheBitmap(); cache && !cache->Empty())
+        Canvas()->Handle()->DrawBitmap(rect.Left, rect.Top, cache->Image(), rect);
+    if (OnDrawItem) OnDrawItem(this, index, rect, state);
 }
 
 void TsComboBox::DropDown() {

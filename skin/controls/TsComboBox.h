@@ -52,6 +52,7 @@ protected:
     void CreateWnd() override;
     void DropDown() override;
     void CloseUp() override;
+    void DrawItem(int index, const TRect& rect, TOwnerDrawState state) override;
 
 private:
     bool Skinned() const { return FSkinData->IsSkinned(); }
@@ -62,6 +63,7 @@ private:
     bool ReadOnlySwallows(TMessage& message);
     void Paint(TMessage& message);
     void PaintImage(HDC dc);
+    void DrawFieldItem(HDC dc, const TacComboLook& look);
 
     std::unique_ptr<TsCommonData> FSkinData;
     std::unique_ptr<TsBoundLabel> FBoundLabel;

@@ -1,5 +1,6 @@
 // The skinned page control's image, painting, hot tabs and page changes.
 #include "skin/controls/TsPageControl.h"
+#include "skin/controls/TsUpDown.h"
 
 #include "skin/paint/BindingPainting.h"
 #include "skin/paint/CachePainting.h"
@@ -11,6 +12,7 @@
 #include "skin/data/TacOutputWindow.h"
 #include "skin/data/TsSkinManager.h"
 
+#include "framework/TApplication.h"
 #include "framework/TBitmap.h"
 #include "framework/TCustomForm.h"
 #include "framework/TTabSheet.h"
@@ -19,12 +21,20 @@
 
 #include <utility>
 
+namespace {
+// Posted by a plain close button: lParam the sheet to close.
+constexpr UINT CM_CLOSETAB = WM_APP + 0x7A1;
+} // namespace
+
 TsPageControl::TsPageControl(TComponent* owner)
     : TPageControl(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode)), FTabs(*this, *FSkinData, FClose) {
     FSkinData->ApplySkin();
+    FTabBtns.OnClick = [this](TTabSheet* page) { CloseLater(page); };
 }
 
-TsPageControl::~TsPageControl() = default;
+TsPageControl::~TsPageControl() {
+    BeforeDestruction();
+}
 
 std::string TsPageControl::PageSectionName() const {
     return FSkinData->SkinSection();
@@ -39,25 +49,57 @@ void TsPageControl::PrepareCache() {
     FSkinData->SetCacheInvalid(false);
 }
 
-// A cover put up for a change that then did not happen goes when the message that asked is done.
+// A cover put up for a change that then did not happen goes when the message that asked is done;
+// the mouse is looked at again, as the cover may have hidden its moves.
 void TsPageControl::WndProc(TMessage& message) {
     std::weak_ptr<int> alive = AliveToken();
     ++FMessageDepth;
     HandleMessage(message);
     if (alive.expired()) return;
-    if (--FMessageDepth == 0) FCover.reset();
+    if (--FMessageDepth > 0 || !FAnimation.Covering()) return;
+    FAnimation.Cancel();
+    FHotTab = -1;
+    TPoint p;
+    GetCursorPos(&p);
+    if (HandleAllocated()) PostMessage(Handle(), WM_MOUSEMOVE, 0, PointToLParam(ScreenToClient(p)));
 }
 
 void TsPageControl::HandleMessage(TMessage& message) {
+    if (message.Msg == CM_CLOSETAB) {
+        for (int i = 0; i < PageCount(); ++i)
+            if (Pages(i) == reinterpret_cast<TTabSheet*>(message.LParam)) return CloseClicked(i);
+        return;
+    }
     if (Skinned() && BeforeSkinned(message)) return;
     std::weak_ptr<int> alive = AliveToken();
     RouteContainerMessage(*this, *FSkinData, message, [this](TMessage& m) { TPageControl::WndProc(m); });
     if (alive.expired()) return;
     if (message.Msg == SM_SKINCMD) {
         const std::uint16_t code = SkinCmdCode(message.WParam);
+        if (code == scNewSkin || code == scSetSkin || code == scRemoveSkin) RebuildRow();
         if (code == scSetSkin || code == scRemoveSkin) RedrawWhole();
-    } else if (Skinned()) {
-        AfterSkinned(message);
+    } else if (RowMayChange(message.Msg)) {
+        RebuildRow();
+    }
+    if (message.Msg != SM_SKINCMD && Skinned()) AfterSkinned(message);
+}
+
+// Messages after which the row of tabs may fit differently (or the platform has made its own
+// scroller again).
+bool TsPageControl::RowMayChange(UINT msg) {
+    switch (msg) {
+    case WM_SIZE:
+    case WM_SETFONT:
+    case WM_STYLECHANGED:
+    case WM_PRINT:
+    case TCM_INSERTITEM:
+    case TCM_DELETEITEM:
+    case TCM_DELETEALLITEMS:
+    case TCM_SETITEM:
+    case TCM_SETITEMSIZE:
+    case WM_HSCROLL:
+    case CM_CONTROLLISTCHANGE: return true;
+    default: return false;
     }
 }
 
@@ -92,6 +134,7 @@ void TsPageControl::AfterSkinned(const TMessage& message) {
         }
         break;
     case WM_LBUTTONDOWN: Pressed(LParamToPoint(message.LParam)); break;
+    case WM_LBUTTONUP: Released(LParamToPoint(message.LParam)); break;
     default: break;
     }
 }
@@ -116,7 +159,6 @@ void TsPageControl::PaintTo(HDC dc) {
     dc->RestoreDC(saved);
     if (active >= 0) FTabs.PaintTabOnDevice(dc, active, 2);
     if (FHotTab >= 0) FTabs.PaintTabOnDevice(dc, FHotTab, HotTrack() ? 1 : 0);
-    FTabs.PaintArrows(dc);
 }
 
 // A corner outside the parent's client area: what lies behind may have changed unseen.
@@ -163,37 +205,40 @@ void TsPageControl::Pressed(TPoint p) {
     ReleaseDC(Handle(), dc);
 }
 
+const TacFormAnimation* TsPageControl::PageChangeEffect() const {
+    const TsSkinManager* manager = FSkinData->SkinManager();
+    if (!manager || !Skinned() || !manager->AnimEffects().PageChange.Active) return nullptr;
+    return &manager->AnimEffects().PageChange;
+}
+
+// The control as the screen shows it stays over the control while the pages change under it.
+// A press that chose no page (refused, or on the active one) leaves the button as the mouse
+// over it shows it.
+void TsPageControl::Released(TPoint p) {
+    if (Style() == tsTabs) return;
+    FHotTab = -1;
+    ShowHot(FGeometry.TabsRect().Contains(p) ? FGeometry.PageAt(p) : -1);
+}
+
 bool TsPageControl::CanChange() {
     const bool allowed = TPageControl::CanChange();
-    const TsSkinManager* manager = FSkinData->SkinManager();
-    if (allowed && Skinned() && manager && manager->AnimEffects().PageChange.Active && Showing()) Cover();
-    if (!allowed) FCover.reset();
+    if (allowed && PageChangeEffect() && Showing()) FAnimation.Cover();
+    if (!allowed) FAnimation.Cancel();
     return allowed;
 }
 
-// The control as the screen shows it, held over the control while the pages change under it.
-void TsPageControl::Cover() {
-    TCustomForm* form = GetParentForm();
-    HDC screen = GetWindowDC(Handle());
-    if (!form || !screen) return;
-    FCoverPicture = Bitmap(Width(), Height());
-    DeviceContext(&FCoverPicture).BitBlt(0, 0, Width(), Height(), *screen, 0, 0);
-    ReleaseDC(Handle(), screen);
-    TRect bounds;
-    GetWindowRect(Handle(), &bounds);
-    FCover = std::make_unique<TacOutputWindow>(form->Handle(), bounds, false);
-    FCover->Show(FCoverPicture);
-}
-
-// The new page and its tabs are painted whole before the cover goes.
+// The new page and its tabs are painted whole under the cover; then the blend shows them.
 void TsPageControl::Change() {
     TPageControl::Change();
     if (Skinned()) {
         FHotTab = -1;
+        FScroller.Update();
         FSkinData->SetCacheInvalid(true);
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
-    FCover.reset();
+    const TacFormAnimation* effect = PageChangeEffect();
+    if (effect) FAnimation.Play(effect->Time);
+    else FAnimation.Cancel();
 }
 
 void TsPageControl::RedrawWhole() {
@@ -204,7 +249,18 @@ void TsPageControl::RedrawWhole() {
 void TsPageControl::SetShowCloseBtns(bool value) {
     if (FClose.Show == value) return;
     FClose.Show = value;
+    FTabBtns.Update(value);
     FSkinData->Invalidate();
+}
+
+void TsPageControl::RebuildRow() {
+    FScroller.Update();
+    FTabBtns.Update(FClose.Show);
+}
+
+// A plain close button's click closes its page once the click is done with the button.
+void TsPageControl::CloseLater(TTabSheet* page) {
+    if (HandleAllocated()) PostMessage(Handle(), CM_CLOSETAB, 0, reinterpret_cast<LPARAM>(page));
 }
 
 void TsPageControl::SetCloseBtnSkin(const std::string& section) {
@@ -251,7 +307,32 @@ void TsPageControl::CloseClicked(int page) {
     FSkinData->Invalidate();
 }
 
+bool TsPageControl::OffersHint() const {
+    if (TPageControl::OffersHint()) return true;
+    for (int i = 0; i < PageCount(); ++i)
+        if (!Pages(i)->Hint().empty()) return true;
+    return false;
+}
+
+void TsPageControl::CMHintShow(TMessage& message) {
+    TPageControl::CMHintShow(message);
+    auto* info = reinterpret_cast<THintInfo*>(message.LParam);
+    if (!info) return;
+    const TPoint p = info->CursorPos;
+    const int page = FGeometry.TabsRect().Contains(p) ? FGeometry.PageAt(p) : -1;
+    if (page < 0) {
+        // Between tabs any move may reach one; below them only leaving the page area can.
+        info->CursorRect = FGeometry.TabsRect().Contains(p) ? TRect{p.X, p.Y, p.X + 1, p.Y + 1} : FGeometry.PageRect();
+        return;
+    }
+    info->HintStr = Pages(page)->Hint();
+    info->CursorRect = FGeometry.TabRect(page, false);
+    const TPoint screen = ClientToScreen(p);
+    info->HintPos = {screen.X + GetSystemMetrics(SM_CXCURSOR) / 2, screen.Y + GetSystemMetrics(SM_CYCURSOR) / 2};
+}
+
 void TsPageControl::Loaded() {
     TPageControl::Loaded();
     FSkinData->ApplySkin();
+    RebuildRow();
 }

@@ -1,12 +1,15 @@
 // The skinned page control (the chooser's two pages): the page area painted from its section,
 // the tabs from the tab sections, the active tab drawn last over the page, hot and pressed tabs,
-// the row's scroll arrows, and page changes shown whole.
+// the skinned scroller of an overflowing row, and page changes shown whole.
 #pragma once
 
 #include "framework/TPageControl.h"
 #include "skin/controls/TacCloseButtons.h"
+#include "skin/controls/TacPageChangeAnimation.h"
 #include "skin/controls/TacPageGeometry.h"
+#include "skin/controls/TacTabBtnRow.h"
 #include "skin/controls/TacTabPainter.h"
+#include "skin/controls/TacTabScroller.h"
 #include "skin/paint/ControlKinds.h"
 #include "skin/paint/SkinControlTypes.h"
 #include "skin/paint/TacSkinnedControl.h"
@@ -16,7 +19,9 @@
 
 #include <memory>
 
-class TacOutputWindow;
+struct TacFormAnimation;
+class TsTabBtn;
+class TsUpDown;
 
 class TsPageControl : public TPageControl, public TacSkinnedControl {
 public:
@@ -40,6 +45,11 @@ public:
     const std::string& CloseBtnSkin() const { return FClose.Skin; }
     void SetCloseBtnSkin(const std::string& section);
     const TacCloseButtons& CloseButtons() const { return FClose; }
+    const TacPageChangeAnimation& Animation() const { return FAnimation; }
+    // The skinned scroller of an overflowing row; null while every tab fits or unskinned.
+    TsUpDown* Scroller() const { return FScroller.UpDown(); }
+    // The plain close buttons on the tabs while no skin is in force.
+    const std::vector<TsTabBtn*>& TabButtons() const { return FTabBtns.Buttons(); }
 
     // May refuse the close (canClose) or hide the tab instead of freeing the sheet (action).
     TacCloseBtnClickEvent OnCloseBtnClick;
@@ -49,11 +59,16 @@ public:
     int SkinState() const override { return 0; }
     // The page area's section: the binding's, or for "PAGECONTROL" the one of the tabs' side.
     std::string PageSectionName() const;
+    // Its own Hint, or a sheet's for its tab.
+    bool OffersHint() const override;
 
 protected:
     void WndProc(TMessage& message) override;
     void Loaded() override;
     bool CanChange() override;
+    // Over a tab: the tab's sheet's Hint, at the pointer plus half the cursor's size, holding
+    // while the pointer stays on that tab.
+    void CMHintShow(TMessage& message) override;
     void Change() override;
 
 private:
@@ -68,21 +83,27 @@ private:
     void TrackMouse(TPoint p);
     void ShowHot(int page);
     void Pressed(TPoint p);
+    void Released(TPoint p);
     // The page whose close button is at the point, -1 for none.
     int CloseAt(TPoint p) const;
     bool CloseButtonMouse(TMessage& message);
     void CloseClicked(int page);
-    void Cover();
+    // The skin manager's page change animation when it is on for this control; null otherwise.
+    const TacFormAnimation* PageChangeEffect() const;
     void RedrawWhole();
+    void RebuildRow();
+    void CloseLater(TTabSheet* page);
+    static bool RowMayChange(UINT msg);
 
     std::unique_ptr<TsCommonData> FSkinData;
     TacAnimatEvents FAnimatEvents = DefaultAnimatEvents;
     TacPageGeometry FGeometry{*this};
     TacCloseButtons FClose;
     TacTabPainter FTabs;
+    TacTabScroller FScroller{*this, *FSkinData};
+    TacTabBtnRow FTabBtns{*this, *FSkinData};
     int FHotTab = -1;
     bool FWasOutside = false;
-    std::unique_ptr<TacOutputWindow> FCover;
+    TacPageChangeAnimation FAnimation{*this};
     int FMessageDepth = 0;
-    Bitmap FCoverPicture;
 };

@@ -7,6 +7,7 @@
 #include "skin/paint/PaintCycle.h"
 #include "skin/paint/ParentQueries.h"
 
+#include "skin/data/SkinBroadcast.h"
 #include "skin/data/SkinCommands.h"
 
 #include "framework/TBitmap.h"
@@ -33,9 +34,15 @@ bool TsTabSheet::PaintsFromPageControl(TMessage& message) {
     case WM_PAINT: Paint(message); return true;
     case WM_ERASEBKGND: message.Result = 1; return true;
     case SM_SKINCMD:
-        if (SkinCmdCode(message.WParam) != scGetCacheInfo) return false;
-        CacheInfoAnswer = CacheInfoOf(*SkinnedPageControl()).Shifted(Left(), Top());
-        return true;
+        switch (SkinCmdCode(message.WParam)) {
+        case scGetCacheInfo: CacheInfoAnswer = CacheInfoOf(*SkinnedPageControl()).Shifted(Left(), Top()); return true;
+        case scMayIPaint:
+            // The sheet has no image of its own: its children wait for the page control's.
+            message.Result = SkinCommandToControl(SkinnedPageControl(), scMayIPaint, 0);
+            message.LParam = message.Result;
+            return true;
+        default: return false;
+        }
     default: return false;
     }
 }

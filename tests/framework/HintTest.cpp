@@ -134,3 +134,46 @@ TEST_F(HintTest, AReplacedHintWindowClassMakesTheHintWindow) {
     EXPECT_EQ(GetClassName(Application->HintWindow()->Handle()), "TMyHint");
     EXPECT_TRUE(GetClassStyle(Application->HintWindow()->Handle()) & CS_DROPSHADOW);
 }
+
+namespace {
+
+// A control whose two halves carry hints of their own, as a tab row's tabs do.
+class THalvesPanel : public TPanel {
+public:
+    using TPanel::TPanel;
+    bool OffersHint() const override { return true; }
+    int Asked = 0;
+
+protected:
+    void CMHintShow(TMessage& message) override {
+        auto* info = reinterpret_cast<THintInfo*>(message.LParam);
+        ++Asked;
+        const bool left = info->CursorPos.X < Width() / 2;
+        info->HintStr = left ? "Left half" : "Right half";
+        info->CursorRect = left ? TRect{0, 0, Width() / 2, Height()} : TRect{Width() / 2, 0, Width(), Height()};
+        message.Result = 0;
+    }
+};
+
+TEST_F(HintTest, AControlNamesTheHintOfThePartUnderThePointerAndLeavingThePartAsksAgain) {
+    auto* halves = new THalvesPanel(Form.get());
+    halves->SetParent(Form.get());
+    halves->SetBounds(10, 100, 200, 40);
+    halves->SetShowHint(true);
+    TPoint p = At(*halves, 20, 20);
+    MoveTo(p.X, p.Y);
+    Advance(510);
+    EXPECT_EQ(HintText(), "Left half") << "no Hint of its own, yet it offers one";
+    p = At(*halves, 90, 20);
+    MoveTo(p.X, p.Y);
+    EXPECT_EQ(HintText(), "Left half") << "still inside the part the hint is for";
+    EXPECT_EQ(halves->Asked, 1);
+    p = At(*halves, 110, 20);
+    MoveTo(p.X, p.Y);
+    EXPECT_FALSE(HintShown());
+    Advance(60);
+    EXPECT_EQ(HintText(), "Right half") << "the next part's hint follows after the short pause";
+    EXPECT_EQ(halves->Asked, 2);
+}
+
+} // namespace

@@ -50,6 +50,10 @@ std::vector<std::uint8_t> EditSkin::Archive() {
         "[TABSHEET]\n" + Key("COLOR", Sheet) +
         "[TOOLBUTTON]\n" + Key("COLOR", ToolNormal) + Key("FONTCOLOR", Ink) + Key("HOTFONTCOLOR", Ink) +
         "BORDERSMASK=^0000^0022^0027^0031^0003^0003^0003^0003^3^0^0^0\n"
+        "[SPEEDBUTTON]\n" + Key("COLOR", ToolNormal) + Key("FONTCOLOR", Ink) + Key("HOTFONTCOLOR", Ink) +
+        "BORDERSMASK=^0000^0022^0027^0031^0003^0003^0003^0003^3^0^0^0\n"
+        "[UPDOWNBTN]\n" + Key("COLOR", ToolNormal) + Key("FONTCOLOR", Ink) + Key("HOTFONTCOLOR", HotInk) +
+        "BORDERSMASK=^0000^0022^0027^0031^0003^0003^0003^0003^3^0^0^0\n"
         "[TABTOP]\n" + Key("COLOR", TabNormal) + Key("FONTCOLOR", Ink) + Key("HOTFONTCOLOR", Ink) +
         "BORDERSMASK=^0000^0031^0027^0040^0003^0003^0003^0003^3^0^0^0\n";
     return PackTestSkin(options, Master());

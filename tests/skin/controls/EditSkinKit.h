@@ -24,7 +24,7 @@ constexpr TColor ComboButtonDown = RGB(90, 30, 90); // and state 2
 constexpr TColor Arrow = RGB(255, 0, 0);         // COMBOBOX GLYPHMASK, 7 x 4 per state
 constexpr TColor Page = RGB(100, 140, 180);      // PAGECONTROL COLOR
 constexpr TColor Sheet = RGB(110, 150, 190);     // TABSHEET COLOR
-// TOOLBUTTON's 3 state images side by side, each 9 x 9 of one colour.
+// TOOLBUTTON's 3 state images side by side, each 9 x 9 of one colour (SPEEDBUTTON and UPDOWNBTN share them).
 constexpr TColor ToolNormal = RGB(10, 200, 10);
 constexpr TColor ToolHot = RGB(200, 200, 10);
 constexpr TColor ToolActive = RGB(200, 10, 200);

@@ -4,6 +4,8 @@
 #include "tests/skin/controls/EditSkinKit.h"
 
 #include "framework/TBitmap.h"
+#include "framework/TBrush.h"
+#include "framework/TCanvas.h"
 #include "platform/controls/ComboBoxCodes.h"
 #include "platform/window/VirtualKeys.h"
 
@@ -145,6 +147,53 @@ TEST_F(TsComboBoxTest, WithoutTheButtonTheFaceRunsToTheEdge) {
     Pump();
     EXPECT_TRUE(Button(*combo).IsEmpty());
     EXPECT_EQ(ClientPixel(*combo, 140, 3), EditSkin::Combo);
+}
+
+} // namespace
+
+namespace {
+
+// Pixels of the field's edit rectangle (left of the button) that differ from the face's colour.
+int FieldInk(const Bitmap& screen, const TsComboBox& combo, int buttonLeft, int fromX = 3) {
+    const TPoint at = combo.ClientToScreen({0, 0});
+    int ink = 0;
+    for (int y = 3; y < combo.Height() - 3; ++y)
+        for (int x = fromX; x < buttonLeft - 1; ++x)
+            if (screen.Pixel(at.X + x, at.Y + y) != EditSkin::Combo) ++ink;
+    return ink;
+}
+
+TEST_F(TsComboBoxTest, AnOwnerDrawnFaceLeavesTheItemToTheOwnersDrawing) {
+    constexpr TColor Mark = RGB(7, 77, 177);
+    TsComboBox* drawn = Combo(csOwnerDrawFixed);
+    std::vector<std::pair<int, TRect>> calls;
+    drawn->OnDrawItem = [&](TWinControl*, int index, const TRect& rect, TOwnerDrawState state) {
+        if (!state.Contains(odComboBoxEdit)) return;
+        calls.emplace_back(index, rect);
+        drawn->Canvas()->Brush()->SetColor(Mark);
+        drawn->Canvas()->FillRect({rect.Left, rect.Top, rect.Left + 4, rect.Bottom});
+    };
+    drawn->SetItemIndex(1);
+    TsComboBox* list = Combo(csDropDownList);
+    list->SetTop(60);
+    Manager->SetActive(true);
+    Pump();
+    const int buttonLeft = Button(*drawn).Left;
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back().first, 1);
+    EXPECT_EQ(calls.back().second, (TRect{3, 3, buttonLeft, drawn->Height() - 3}));
+    const Bitmap screen = CaptureScreen();
+    EXPECT_EQ(ClientPixel(*drawn, 4, 10), Mark) << "the owner's drawing is on the face";
+    EXPECT_EQ(ClientPixel(*drawn, 1, 12), EditSkin::Combo) << "around it the skin's face";
+    EXPECT_EQ(FieldInk(screen, *drawn, buttonLeft, 7), 0) << "the face draws no text of its own";
+    EXPECT_GT(FieldInk(screen, *list, Button(*list).Left), 10) << "a plain pick-only combo does";
+}
+
+TEST_F(TsComboBoxTest, AnOwnerDrawnStyleWithoutAHandlerShowsTheItemOnTheFace) {
+    TsComboBox* combo = Combo(csOwnerDrawFixed);
+    Manager->SetActive(true);
+    Pump();
+    EXPECT_GT(FieldInk(CaptureScreen(), *combo, Button(*combo).Left), 10);
 }
 
 } // namespace

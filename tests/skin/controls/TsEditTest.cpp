@@ -140,3 +140,52 @@ TEST_F(TsEditTest, TypingShowsTheTextInTheSectionsInk) {
 }
 
 } // namespace
+
+namespace {
+
+// What WM_PRINT draws into a fresh bitmap against what the screen shows of the whole window.
+class TsEditPrintTest : public TsEditTest {
+protected:
+    // The number of window pixels where the printed picture and the screen differ.
+    int Mismatches(const TsEdit& edit, const Bitmap& printed) {
+        const Bitmap screen = CaptureScreen();
+        TRect window;
+        GetWindowRect(edit.Handle(), &window);
+        int differ = 0;
+        for (int y = 0; y < window.Height(); ++y)
+            for (int x = 0; x < window.Width(); ++x)
+                if (printed.Pixel(x, y) != screen.Pixel(window.Left + x, window.Top + y)) ++differ;
+        return differ;
+    }
+    Bitmap Print(const TsEdit& edit) {
+        Bitmap printed(edit.Width(), edit.Height());
+        printed.FillRect(printed.BoundsRect(), RGB(1, 2, 3));
+        DeviceContext dc(&printed);
+        SendMessage(edit.Handle(), WM_PRINT, reinterpret_cast<WPARAM>(&dc), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+        return printed;
+    }
+};
+
+TEST_F(TsEditPrintTest, PrintingDrawsTheSkinnedFrameAndFieldExactlyAsTheScreenShowsThem) {
+    TsEdit* edit = Edit(10, "1234");
+    Manager->SetActive(true);
+    Pump();
+    const Bitmap printed = Print(*edit);
+    EXPECT_EQ(printed.Pixel(0, 0), EditSkin::Frame) << "the frame is the skin's, not the platform's";
+    EXPECT_EQ(printed.Pixel(edit->Width() - 5, edit->Height() / 2), EditSkin::Field);
+    EXPECT_EQ(Mismatches(*edit, printed), 0);
+}
+
+TEST_F(TsEditPrintTest, ADisabledEditPrintsTheSkinsImageWithItsText) {
+    TsEdit* edit = Edit(10, "1234");
+    edit->SetEnabled(false);
+    Manager->SetActive(true);
+    Pump();
+    const Bitmap printed = Print(*edit);
+    EXPECT_EQ(Mismatches(*edit, printed), 0);
+    Manager->SetActive(false);
+    Pump();
+    EXPECT_NE(Print(*edit).Pixel(0, 0), EditSkin::Frame) << "unskinned, the platform prints its own frame";
+}
+
+} // namespace
