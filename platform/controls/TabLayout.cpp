@@ -9,6 +9,10 @@ constexpr int kTabsLeft = 2;    // room for the selected tab to grow
 constexpr int kTabsTop = 2;
 constexpr int kButtonGap = 3;
 constexpr int kFrameMargin = 4; // frame edge and gap around the page area
+// Below and beside the row the page area starts a pixel nearer the tabs than under a top row,
+// where a selected tab stands two pixels taller: a skinned page then meets the tabs on every
+// side with no gap.
+constexpr int kRowMarginBelow = 3;
 }
 
 TabLayout::TabLayout(const TInput& in)
@@ -74,7 +78,7 @@ TRect TabLayout::Raised(int index) const {
 }
 
 TRect TabLayout::AdjustRect(TRect r, bool larger) const {
-    const int row = FFrame.Top + (FButtons ? 0 : kFrameMargin);
+    const int row = FFrame.Top + (FButtons ? 0 : FSide == TTabSide::sdTop ? kFrameMargin : kRowMarginBelow);
     const int side = FButtons ? 0 : kFrameMargin;
     const int sign = larger ? -1 : 1;
     auto inset = [&](TTabSide s) { return sign * (s == FSide ? row : side); };
