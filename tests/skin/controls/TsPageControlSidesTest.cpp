@@ -122,16 +122,29 @@ TEST_F(TsPageControlSidesTest, WithoutTheSideSectionsTheTabsShowTheParentAndTheP
     }
 }
 
-TEST_F(TsPageControlSidesTest, InactiveTabsOnTheLeftNeverReachThePageAreaButTheActiveOneOverlapsIt) {
-    TsPageControl* control = Pages(tpLeft);
-    const TRect page = control->Geometry().PageRect();
-    const TRect inactive = control->Geometry().TabRect(0, false), active = control->Geometry().TabRect(1, true);
-    ASSERT_GT(inactive.Right, page.Left) << "the rectangle reaches in; the painting must not";
-    const int y = Centre(inactive).Y;
-    EXPECT_EQ(ClientPixel(*control, page.Left, y), EditSkin::SidePage[tpLeft]);
-    EXPECT_EQ(ClientPixel(*control, page.Left - 1, y), EditSkin::SideNormal[tpLeft]);
-    ASSERT_GT(active.Right, page.Left);
-    EXPECT_EQ(ClientPixel(*control, page.Left, Centre(active).Y), EditSkin::SideActive[tpLeft]);
+// Also when a hot tab is painted straight onto the screen, over the finished page area.
+TEST_F(TsPageControlSidesTest, InactiveTabsOnTopOrLeftNeverReachThePageAreaButTheActiveOneOverlapsIt) {
+    for (TTabPosition side : {tpTop, tpLeft}) {
+        TsPageControl* control = Pages(side);
+        control->SetHotTrack(true);
+        Pump();
+        const TRect page = control->Geometry().PageRect();
+        const TRect inactive = control->Geometry().TabRect(0, false), active = control->Geometry().TabRect(1, true);
+        const TPoint over = At(*control, Centre(inactive).X, Centre(inactive).Y);
+        MoveTo(over.X, over.Y);
+        ASSERT_EQ(control->HotTab(), 0);
+        // The first pixel of the page area beside the tab, and the last one of the tab.
+        const TPoint inPage = side == tpLeft ? TPoint{page.Left, Centre(inactive).Y} : TPoint{Centre(inactive).X, page.Top};
+        const TPoint inTab = side == tpLeft ? TPoint{page.Left - 1, inPage.Y} : TPoint{inPage.X, page.Top - 1};
+        ASSERT_TRUE(inactive.Contains(inPage)) << "the rectangle reaches in; the painting must not";
+        EXPECT_EQ(ClientPixel(*control, inPage.X, inPage.Y), EditSkin::SidePage[side]) << side;
+        EXPECT_NE(ClientPixel(*control, inTab.X, inTab.Y), EditSkin::SidePage[side]) << side;
+        const TPoint activeIn = side == tpLeft ? TPoint{page.Left, Centre(active).Y} : TPoint{Centre(active).X, page.Top};
+        ASSERT_TRUE(active.Contains(activeIn));
+        EXPECT_EQ(ClientPixel(*control, activeIn.X, activeIn.Y), EditSkin::SideActive[side]) << side;
+        MoveTo(5, 5);
+        delete control;
+    }
 }
 
 // The caption of an inactive tab on a side, drawn as the rules say onto the tab's own colour:
