@@ -9,10 +9,10 @@ constexpr int kTabsLeft = 2;    // room for the selected tab to grow
 constexpr int kTabsTop = 2;
 constexpr int kButtonGap = 3;
 constexpr int kFrameMargin = 4; // frame edge and gap around the page area
-// Below and beside the row the page area starts a pixel nearer the tabs than under a top row,
-// where a selected tab stands two pixels taller: a skinned page then meets the tabs on every
-// side with no gap.
-constexpr int kRowMarginBelow = 3;
+// Beside a row on the bottom or a side the page area starts at the frame's inner edge: a
+// skinned page control's selected tab, shaped for that side, then covers the page's border
+// where it joins it, as it does under a top row.
+constexpr int kRowMarginBelow = 2;
 }
 
 TabLayout::TabLayout(const TInput& in)

@@ -282,7 +282,7 @@ TEST_F(TabControlTest, TabsOnEachSideLieAlongItWithThePageBesideThemAndAreHitThe
     HWND top = Tabs(0, names);
     TRect topPage{0, 0, 300, 150};
     SendMessage(top, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&topPage));
-    const int gap = topPage.Top - 1; // the row's thickness and the frame margin, a pixel less off the top
+    const int gap = topPage.Top - 2; // the row's thickness and the frame's edge; off the top also a gap
     for (const TSideCase& side : kSides) {
         HWND t = Tabs(side.Style, names, 300, 150, 170);
         for (int i = 0; i < 3; ++i) {

@@ -147,14 +147,29 @@ TEST_F(TsPageControlSidesTest, InactiveTabsOnTopOrLeftNeverReachThePageAreaButTh
     }
 }
 
+// The sheet starts inside the page's border there, under the active tab's edge.
+TEST_F(TsPageControlSidesTest, TheActiveTabBelowOrBesideCoversTheSheetsEdgeWhereItJoinsThePage) {
+    for (TTabPosition side : {tpBottom, tpLeft, tpRight}) {
+        TsPageControl* control = Pages(side);
+        const TRect sheet = control->ActivePage()->BoundsRect();
+        const TRect active = control->Geometry().TabRect(1, true);
+        const TPoint c = Centre(active);
+        const TPoint edge = side == tpBottom ? TPoint{c.X, sheet.Bottom - 1} : side == tpLeft ? TPoint{sheet.Left, c.Y} : TPoint{sheet.Right - 1, c.Y};
+        ASSERT_TRUE(active.Contains(edge)) << side;
+        EXPECT_EQ(ClientPixel(*control, edge.X, edge.Y), EditSkin::SideActive[side]) << side;
+        delete control;
+    }
+}
+
 // The caption of an inactive tab on a side, drawn as the rules say onto the tab's own colour:
 // Arial of the control font's height, turned, centred, in the section's ink.
 TEST_F(TsPageControlSidesTest, SideCaptionsAreTurnedArialInTheSectionsInk) {
     for (TTabPosition side : {tpLeft, tpRight}) {
         TsPageControl* control = Pages(side);
         const TRect r = control->Geometry().TabRect(0, false);
-        // The next tab covers the last rows; on the left the page area cuts the tab short.
-        const TRect shown{r.Left, r.Top, side == tpLeft ? control->Geometry().PageRect().Left : r.Right, r.Bottom - 3};
+        // The next tab covers the last rows, the page area the edge toward it.
+        const TRect page = control->Geometry().PageRect();
+        const TRect shown{side == tpRight ? page.Right : r.Left, r.Top, side == tpLeft ? page.Left : r.Right, r.Bottom - 3};
         Bitmap expected(r.Width(), r.Height());
         expected.Fill(EditSkin::SideNormal[side]);
         DeviceContext dc(&expected);
@@ -171,8 +186,8 @@ TEST_F(TsPageControlSidesTest, SideCaptionsAreTurnedArialInTheSectionsInk) {
         const Bitmap screen = CaptureScreen();
         const TPoint origin = At(*control, r.Left, r.Top);
         int ink = 0, wrong = 0;
-        for (int y = 0; y < shown.Height(); ++y)
-            for (int x = 0; x < shown.Width(); ++x) {
+        for (int y = shown.Top - r.Top; y < shown.Bottom - r.Top; ++y)
+            for (int x = shown.Left - r.Left; x < shown.Right - r.Left; ++x) {
                 ink += expected.Pixel(x, y) != EditSkin::SideNormal[side];
                 wrong += screen.Pixel(origin.X + x, origin.Y + y) != expected.Pixel(x, y);
             }
