@@ -32,6 +32,9 @@ void TCustomTabControl::CreateParams(TCreateParams& params) {
     if (FOwnerDraw) params.Style |= TCS_OWNERDRAWFIXED;
     if (FHotTrack) params.Style |= TCS_HOTTRACK;
     if (FMultiLine) params.Style |= TCS_MULTILINE;
+    if (FTabPosition == tpBottom) params.Style |= TCS_BOTTOM;
+    if (FTabPosition == tpLeft) params.Style |= TCS_VERTICAL;
+    if (FTabPosition == tpRight) params.Style |= TCS_VERTICAL | TCS_RIGHT;
 }
 
 void TCustomTabControl::CreateWnd() {
@@ -156,6 +159,13 @@ void TCustomTabControl::SetMultiLine(bool value) {
     RecreateWnd();
 }
 
+// The new window lays the tabs out on their side and the pages are aligned to what is left.
+void TCustomTabControl::SetTabPosition(TTabPosition value) {
+    if (FTabPosition == value) return;
+    FTabPosition = value;
+    RecreateWnd();
+}
+
 TRect TCustomTabControl::DisplayRect() const {
     TRect r = ClientRect();
     if (FHandle) SendMessage(FHandle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
@@ -187,8 +197,9 @@ void TCustomTabControl::DrawTab(HDC dc, int tabIndex, const TRect& rect, bool ac
         return;
     }
     if (tabIndex < 0 || tabIndex >= TabCount()) return;
+    if (FTabPosition == tpLeft || FTabPosition == tpRight) canvas.Font()->SetOrientation(FTabPosition == tpLeft ? 900 : 2700);
     TRect r = rect;
-    dc->SelectFont(Font()->Handle());
+    dc->SelectFont(canvas.Font()->Handle());
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(ColorToRGB(Font()->Color()));
     DrawText(dc, FTabs[static_cast<size_t>(tabIndex)], &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

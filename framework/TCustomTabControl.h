@@ -7,6 +7,7 @@
 #include <vector>
 
 enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
 
 class TCanvas;
 class TCustomTabControl;
@@ -37,6 +38,9 @@ public:
     void SetHotTrack(bool value);
     bool MultiLine() const { return FMultiLine; }
     void SetMultiLine(bool value);
+    // The side the tabs lie along; the pages fill the rest.
+    TTabPosition TabPosition() const { return FTabPosition; }
+    void SetTabPosition(TTabPosition value);
 
     // The area below (or inside) the tabs, in client coordinates.
     TRect DisplayRect() const;
@@ -59,7 +63,7 @@ protected:
 
     virtual bool CanChange();
     virtual void Change();
-    // An owner-drawn tab (CN_DRAWITEM): OnDrawTab, or the caption.
+    // An owner-drawn tab (CN_DRAWITEM): OnDrawTab, or the caption (turned for tabs on a side).
     virtual void DrawTab(HDC dc, int tabIndex, const TRect& rect, bool active);
 
     void CreateParams(TCreateParams& params) override;
@@ -81,4 +85,5 @@ private:
     bool FOwnerDraw = false;
     bool FHotTrack = false;
     bool FMultiLine = false;
+    TTabPosition FTabPosition = tpTop;
 };

@@ -63,6 +63,13 @@ void TFont::SetCharset(int charset) {
     SetLogFont(logFont);
 }
 
+void TFont::SetOrientation(int tenths) {
+    TLogFont logFont = FLogFont;
+    logFont.Escapement = tenths;
+    logFont.Orientation = tenths;
+    SetLogFont(logFont);
+}
+
 void TFont::SetPitch(TFontPitch pitch) {
     if (pitch == FPitch) return;
     FPitch = pitch;

@@ -36,6 +36,10 @@ public:
     void SetStyle(TFontStyles style);
     int Charset() const { return FLogFont.CharSet; }
     void SetCharset(int charset);
+    // The angle of the baseline in tenths of a degree, counter-clockwise; the glyphs turn with
+    // it. Text is drawn at the nearest quarter turn.
+    int Orientation() const { return FLogFont.Escapement; }
+    void SetOrientation(int tenths);
     TFontPitch Pitch() const { return FPitch; }
     void SetPitch(TFontPitch pitch);
 

@@ -294,26 +294,35 @@ void TabControl::Paint(HDC dc) {
         ClassicStyle::DrawEdge(dc, &frame, EDGE_RAISED, BF_RECT | BF_SOFT);
     }
     int saved = dc->SaveDC();
-    dc->IntersectClipRect({0, 0, layout.Strip().Right, layout.Frame().Top + 2});
+    dc->IntersectClipRect(layout.TabsClip());
     for (int i = layout.First(); i < layout.Count(); ++i)
         if (i != FSel) PaintTab(dc, layout, i);
     if (FSel >= layout.First()) PaintTab(dc, layout, FSel);
     dc->RestoreDC(saved);
 }
 
+namespace {
+
+// The side of a tab that opens onto the page.
+UINT OpenSide(TTabSide side) {
+    switch (side) {
+    case TTabSide::sdBottom: return BF_TOP;
+    case TTabSide::sdLeft: return BF_RIGHT;
+    case TTabSide::sdRight: return BF_LEFT;
+    case TTabSide::sdTop: break;
+    }
+    return BF_BOTTOM;
+}
+
+} // namespace
+
 void TabControl::PaintTab(HDC dc, const TabLayout& layout, int index) {
     DWORD style = Style();
     bool selected = index == FSel;
     TRect item = layout.Item(index);
     TRect r = selected ? layout.Raised(index) : item;
-    if (r.Left >= layout.Strip().Right) return;
-    if (style & TCS_FLATBUTTONS) {
-        if (selected) ClassicStyle::DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-    } else if (style & TCS_BUTTONS) {
-        ClassicStyle::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (selected ? DFCS_PUSHED : 0));
-    } else {
-        ClassicStyle::DrawTab(dc, selected ? TRect{r.Left, r.Top, r.Right, r.Bottom + 1} : r);
-    }
+    if (r.Intersect(layout.Strip()).IsEmpty()) return;
+    PaintTabFace(dc, layout, r, selected);
     TRect content = item.Inflate(-3, -3);
     if (style & TCS_OWNERDRAWFIXED) {
         DRAWITEMSTRUCT dis;
@@ -327,11 +336,40 @@ void TabControl::PaintTab(HDC dc, const TabLayout& layout, int index) {
         ControlParent(FHwnd).DrawItem(dis);
         return;
     }
-    TRect text = selected && (style & (TCS_BUTTONS | TCS_FLATBUTTONS)) ? item.Offset(1, 1) : item;
-    if (selected && !(style & (TCS_BUTTONS | TCS_FLATBUTTONS))) text = text.Offset(0, -1);
-    dc->SelectFont(UsedFont());
+    const bool buttons = (style & (TCS_BUTTONS | TCS_FLATBUTTONS)) != 0;
+    const TPoint lift = selected ? (buttons ? TPoint{1, 1} : layout.Outward()) : TPoint{0, 0};
+    TRect text = item.Offset(lift.X, lift.Y);
+    dc->SelectFont(CaptionFont(layout.Side()));
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(IsWindowEnabled(FHwnd) ? clBtnText : clGrayText);
     DrawText(dc, FTabs[index].Text, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (selected && GetFocus() == FHwnd) ClassicStyle::DrawFocusRect(dc, content);
+}
+
+// A selected tab reaches one pixel into the page frame, hiding the frame's edge under it.
+void TabControl::PaintTabFace(HDC dc, const TabLayout& layout, const TRect& r, bool selected) {
+    DWORD style = Style();
+    TRect face = r;
+    if (style & TCS_FLATBUTTONS) {
+        if (selected) ClassicStyle::DrawEdge(dc, &face, BDR_SUNKENOUTER, BF_RECT);
+    } else if (style & TCS_BUTTONS) {
+        ClassicStyle::DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (selected ? DFCS_PUSHED : 0));
+    } else {
+        const TPoint in = layout.Outward();
+        if (selected) {
+            if (in.Y < 0) face.Bottom += 1;
+            if (in.Y > 0) face.Top -= 1;
+            if (in.X < 0) face.Right += 1;
+            if (in.X > 0) face.Left -= 1;
+        }
+        ClassicStyle::DrawTab(dc, face, OpenSide(layout.Side()));
+    }
+}
+
+// Tabs down a side read upward on the left and downward on the right.
+const Font* TabControl::CaptionFont(TTabSide side) const {
+    if (side != TTabSide::sdLeft && side != TTabSide::sdRight) return UsedFont();
+    TLogFont turned = UsedFont()->LogFont();
+    turned.Escapement = turned.Orientation = side == TTabSide::sdLeft ? 900 : 2700;
+    return Font::Get(turned);
 }

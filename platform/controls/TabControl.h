@@ -57,6 +57,8 @@ private:
 
     void Paint(HDC dc);
     void PaintTab(HDC dc, const TabLayout& layout, int index);
+    void PaintTabFace(HDC dc, const TabLayout& layout, const TRect& r, bool selected);
+    const Font* CaptionFont(TTabSide side) const;
 
     HWND FHwnd;
     HFONT FFont = nullptr;

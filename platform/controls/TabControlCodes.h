@@ -9,8 +9,10 @@
 inline constexpr const char* WC_TABCONTROL = "SysTabControl32";
 
 constexpr DWORD TCS_BOTTOM = 0x0002;
+constexpr DWORD TCS_RIGHT = 0x0002; // with TCS_VERTICAL
 constexpr DWORD TCS_FLATBUTTONS = 0x0008;
 constexpr DWORD TCS_HOTTRACK = 0x0040;
+constexpr DWORD TCS_VERTICAL = 0x0080;
 constexpr DWORD TCS_TABS = 0x0000;
 constexpr DWORD TCS_BUTTONS = 0x0100;
 constexpr DWORD TCS_SINGLELINE = 0x0000;
@@ -20,6 +22,13 @@ constexpr DWORD TCS_RAGGEDRIGHT = 0x0800;
 constexpr DWORD TCS_FOCUSONBUTTONDOWN = 0x1000;
 constexpr DWORD TCS_OWNERDRAWFIXED = 0x2000;
 constexpr DWORD TCS_FOCUSNEVER = 0x8000;
+
+// The side of the control the tabs lie along, from the style.
+enum class TTabSide { sdTop, sdBottom, sdLeft, sdRight };
+constexpr TTabSide TabSideOf(DWORD style) {
+    if (style & TCS_VERTICAL) return (style & TCS_RIGHT) ? TTabSide::sdRight : TTabSide::sdLeft;
+    return (style & TCS_BOTTOM) ? TTabSide::sdBottom : TTabSide::sdTop;
+}
 
 constexpr UINT TCM_FIRST = 0x1300;
 constexpr UINT TCM_GETITEMCOUNT = TCM_FIRST + 4;

@@ -10,6 +10,8 @@ enum : int { FW_NORMAL = 400, FW_BOLD = 700 };
 
 // What a caller asks for. Height < 0 is the character height in pixels (the usual form, from a
 // point size); Height > 0 is the cell height (character height plus internal leading).
+// Escapement turns the baseline counter-clockwise in tenths of a degree, to the nearest quarter
+// turn; the glyphs turn with it whatever Orientation says, which is kept for callers only.
 struct TLogFont {
     std::string FaceName = "MS Sans Serif";
     int Height = -11;
@@ -18,6 +20,8 @@ struct TLogFont {
     bool Underline = false;
     bool StrikeOut = false;
     int CharSet = DEFAULT_CHARSET;
+    int Escapement = 0;
+    int Orientation = 0;
 
     friend bool operator==(const TLogFont&, const TLogFont&) = default;
 };

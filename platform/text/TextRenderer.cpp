@@ -28,8 +28,8 @@ const GammaTables& Tables() {
 
 } // namespace
 
-TextRenderer::TextRenderer(const SpanTarget& target, FontFace& face, TColor textColor)
-    : FTarget(target), FFace(face),
+TextRenderer::TextRenderer(const SpanTarget& target, FontFace& face, TColor textColor, const TextTurn& turn)
+    : FTarget(target), FFace(face), FTurn(turn),
       FColor{static_cast<std::uint8_t>(GetBValue(textColor)), static_cast<std::uint8_t>(GetGValue(textColor)),
              static_cast<std::uint8_t>(GetRValue(textColor))} {}
 
@@ -55,19 +55,29 @@ void TextRenderer::BlendRun(int y, int x0, int x1, const std::uint8_t* coverage)
     });
 }
 
+// Coverage laid over the frame box, turned onto the device first when the text is turned.
+void TextRenderer::BlendBox(const TRect& frameBox, const std::uint8_t* coverage) {
+    const TRect box = FTurn.ToDevice(frameBox);
+    std::vector<std::uint8_t> turned;
+    if (!FTurn.Upright()) {
+        turned = FTurn.TurnCoverage(coverage, frameBox.Width(), frameBox.Height());
+        coverage = turned.data();
+    }
+    for (int row = 0; row < box.Height(); ++row)
+        BlendRun(box.Top + row, box.Left, box.Right, coverage + static_cast<std::ptrdiff_t>(row) * box.Width());
+}
+
 void TextRenderer::DrawGlyph(const TGlyph& glyph, int penX, int baseline) {
-    const int left = penX + glyph.Left;
-    const int top = baseline - glyph.Top;
-    for (int row = 0; row < glyph.Height; ++row)
-        BlendRun(top + row, left, left + glyph.Width, glyph.Coverage.data() + static_cast<std::ptrdiff_t>(row) * glyph.Width);
+    if (glyph.Width <= 0 || glyph.Height <= 0) return;
+    BlendBox({penX + glyph.Left, baseline - glyph.Top, penX + glyph.Left + glyph.Width, baseline - glyph.Top + glyph.Height},
+             glyph.Coverage.data());
 }
 
 void TextRenderer::Bar(int x0, int x1, int top, int thickness) {
-    const TColor rgb = RGB(FColor[2], FColor[1], FColor[0]);
-    for (int y = top; y < top + thickness; ++y) FTarget.FillSpan(y, x0, x1, rgb);
+    FTarget.FillRect(FTurn.ToDevice({x0, top, x1, top + thickness}), RGB(FColor[2], FColor[1], FColor[0]));
 }
 
-void TextRenderer::FillBackground(const TRect& box, TColor color) { FTarget.FillRect(box, color); }
+void TextRenderer::FillBackground(const TRect& box, TColor color) { FTarget.FillRect(FTurn.ToDevice(box), color); }
 
 void TextRenderer::DrawLine(const TLayoutLine& line, int x, int top, const TLineStyle& style) {
     const int baseline = top + FFace.Metrics().tmAscent;

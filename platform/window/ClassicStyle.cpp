@@ -112,15 +112,45 @@ void ClassicStyle::DrawThumb(HDC dc, const TRect& r, UINT point, UINT state) {
     }
 }
 
-void ClassicStyle::DrawTab(HDC dc, const TRect& r) {
-    if (!dc || r.Width() < 4 || r.Height() < 3) return;
-    dc->FillRect({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom}, clBtnFace);
-    VLine(dc, r.Left, r.Top + 2, r.Bottom, clBtnHighlight);
-    dc->SetPixel(r.Left + 1, r.Top + 1, clBtnHighlight);
-    HLine(dc, r.Left + 2, r.Right - 2, r.Top, clBtnHighlight);
-    dc->SetPixel(r.Right - 2, r.Top + 1, cl3DDkShadow);
-    VLine(dc, r.Right - 1, r.Top + 2, r.Bottom, cl3DDkShadow);
-    VLine(dc, r.Right - 2, r.Top + 2, r.Bottom, clBtnShadow);
+// Light falls from the top-left: edges facing up or left are highlighted, the others shaded
+// with the dark shadow outside and the shadow inside.
+void ClassicStyle::DrawTab(HDC dc, const TRect& r, UINT open) {
+    if (!dc || r.Width() < 4 || r.Height() < 4) return;
+    const int l = r.Left, t = r.Top, rt = r.Right, b = r.Bottom;
+    if (open == BF_TOP) {
+        dc->FillRect({l + 1, t, rt - 1, b - 1}, clBtnFace);
+        VLine(dc, l, t, b - 2, clBtnHighlight);
+        dc->SetPixel(l + 1, b - 2, cl3DDkShadow);
+        HLine(dc, l + 2, rt - 2, b - 1, cl3DDkShadow);
+        HLine(dc, l + 2, rt - 2, b - 2, clBtnShadow);
+        dc->SetPixel(rt - 2, b - 2, cl3DDkShadow);
+        VLine(dc, rt - 1, t, b - 2, cl3DDkShadow);
+        VLine(dc, rt - 2, t, b - 2, clBtnShadow);
+    } else if (open == BF_RIGHT || open == BF_LEFT) {
+        const bool right = open == BF_RIGHT;
+        dc->FillRect({right ? l + 1 : l, t + 1, right ? rt : rt - 1, b - 1}, clBtnFace);
+        HLine(dc, right ? l + 2 : l, right ? rt : rt - 2, t, clBtnHighlight);
+        HLine(dc, right ? l + 2 : l, right ? rt : rt - 2, b - 1, cl3DDkShadow);
+        HLine(dc, right ? l + 2 : l, right ? rt : rt - 2, b - 2, clBtnShadow);
+        if (right) {
+            dc->SetPixel(l + 1, t + 1, clBtnHighlight);
+            VLine(dc, l, t + 2, b - 2, clBtnHighlight);
+            dc->SetPixel(l + 1, b - 2, cl3DDkShadow);
+        } else {
+            dc->SetPixel(rt - 2, t + 1, cl3DDkShadow);
+            VLine(dc, rt - 1, t + 2, b - 2, cl3DDkShadow);
+            VLine(dc, rt - 2, t + 2, b - 2, clBtnShadow);
+            dc->SetPixel(rt - 2, b - 2, cl3DDkShadow);
+        }
+    } else {
+        dc->FillRect({l + 1, t + 1, rt - 1, b}, clBtnFace);
+        VLine(dc, l, t + 2, b, clBtnHighlight);
+        dc->SetPixel(l + 1, t + 1, clBtnHighlight);
+        HLine(dc, l + 2, rt - 2, t, clBtnHighlight);
+        dc->SetPixel(rt - 2, t + 1, cl3DDkShadow);
+        VLine(dc, rt - 1, t + 2, b, cl3DDkShadow);
+        VLine(dc, rt - 2, t + 2, b, clBtnShadow);
+    }
 }
 
 void ClassicStyle::DrawButtonFace(HDC dc, TRect r, UINT state) {

@@ -75,9 +75,10 @@ public:
     // A track bar thumb: a raised block, pointed on one side (BF_TOP, BF_BOTTOM, BF_LEFT or
     // BF_RIGHT, toward the ticks) or square-cornered (0); state DFCS_PUSHED and DFCS_INACTIVE.
     static void DrawThumb(HDC dc, const TRect& rect, UINT point, UINT state);
-    // A tab standing on a page below it: raised on its left, top and right, corners cut, open at
-    // the bottom; the face is filled.
-    static void DrawTab(HDC dc, const TRect& rect);
+    // A tab standing on a page: raised on its three free sides, corners cut, open on the page's
+    // side (BF_BOTTOM for tabs above the page, BF_TOP below it, BF_RIGHT left of it, BF_LEFT
+    // right of it); the face is filled.
+    static void DrawTab(HDC dc, const TRect& rect, UINT open = BF_BOTTOM);
     // The caption bar background: a horizontal gradient of the (in)active caption colours.
     static void DrawCaptionBar(HDC dc, const TRect& rect, bool active);
     // A 16 x 16 application icon drawn in code (used when a window has no icon of its own).

@@ -8,15 +8,61 @@
 
 #include <algorithm>
 
+namespace {
+
+TRect ShapedBySide(TRect r, TTabPosition side, bool active) {
+    switch (side) {
+    case tpTop:
+        if (active) r = r.Inflate(2, 2);
+        r.Bottom += 1;
+        return r;
+    case tpBottom:
+        if (active) r = r.Inflate(2, 1);
+        r.Top -= 2;
+        r.Bottom += active ? 1 : -3;
+        return r;
+    case tpLeft:
+        r = r.Inflate(0, 1);
+        if (!active) return {r.Left, r.Top, r.Right + 4, r.Bottom - 4};
+        r.Right += 2;
+        return r.Inflate(1, 1);
+    case tpRight:
+        r = r.Inflate(1, 0).Offset(-1, -1);
+        if (!active) return {r.Left, r.Top, r.Right, r.Bottom - 2};
+        r = r.Inflate(1, 1);
+        r.Bottom += 3;
+        return r;
+    }
+    return r;
+}
+
+} // namespace
+
+bool TacPageGeometry::Vertical() const {
+    return FControl.TabPosition() == tpLeft || FControl.TabPosition() == tpRight;
+}
+
 TRect TacPageGeometry::PageRect() const {
     TRect r = FControl.ClientRect();
-    r.Top = FControl.DisplayRect().Top - 4;
+    const TRect a = FControl.DisplayRect();
+    switch (FControl.TabPosition()) {
+    case tpTop: r.Top = a.Top - 4; break;
+    case tpBottom: r.Bottom = a.Bottom + 1; break;
+    case tpLeft: r.Left = a.Left - 1; break;
+    case tpRight: r.Right = a.Right + 1; break;
+    }
     return r;
 }
 
 TRect TacPageGeometry::TabsRect() const {
     TRect r = FControl.ClientRect();
-    r.Bottom = FControl.DisplayRect().Top - 4;
+    const TRect a = FControl.DisplayRect();
+    switch (FControl.TabPosition()) {
+    case tpTop: r.Bottom = a.Top - 4; break;
+    case tpBottom: r.Top = a.Bottom + 1; break;
+    case tpLeft: r.Right = a.Left - 1; break;
+    case tpRight: r.Left = a.Right + 1; break;
+    }
     return r;
 }
 
@@ -28,19 +74,41 @@ TRect TacPageGeometry::ItemRect(int tabIndex) const {
     return r;
 }
 
+TRect TacPageGeometry::PageItemRect(int pageIndex) const {
+    if (pageIndex < 0 || pageIndex >= FControl.PageCount()) return {};
+    return ItemRect(FControl.Pages(pageIndex)->TabIndex());
+}
+
 TRect TacPageGeometry::TabRect(int pageIndex, bool active) const {
-    if (pageIndex < 0 || pageIndex >= FControl.PageCount() || !FControl.ActivePage()) return {};
-    TRect r = ItemRect(FControl.Pages(pageIndex)->TabIndex());
+    if (!FControl.ActivePage()) return {};
+    TRect r = PageItemRect(pageIndex);
     if (r.IsEmpty() || FControl.Style() != tsTabs) return r;
     if (active) {
         r.Bottom -= 1;
-        r = r.Inflate(2, 2);
     } else {
         r.Bottom += 3;
         r.Right -= 1;
     }
-    r.Bottom += 1;
-    return r;
+    return ShapedBySide(r, FControl.TabPosition(), active);
+}
+
+int TacPageGeometry::RowOf(int pageIndex) const {
+    const TRect r = PageItemRect(pageIndex);
+    if (r.IsEmpty()) return 0;
+    const TSize client{FControl.ClientWidth(), FControl.ClientHeight()};
+    const int thickness = Vertical() ? r.Width() : r.Height();
+    switch (FControl.TabPosition()) {
+    case tpTop: return (r.Bottom + thickness / 2) / thickness;
+    case tpBottom: return (client.cy - r.Top + thickness / 2) / thickness;
+    case tpLeft: return (r.Right + thickness / 2) / thickness;
+    case tpRight: return (client.cx - r.Left + thickness / 2) / thickness;
+    }
+    return 0;
+}
+
+int TacPageGeometry::RowCount() const {
+    if (!FControl.HandleAllocated()) return 0;
+    return static_cast<int>(SendMessage(FControl.Handle(), TCM_GETROWCOUNT, 0, 0));
 }
 
 int TacPageGeometry::PageAt(TPoint p) const {
@@ -50,21 +118,22 @@ int TacPageGeometry::PageAt(TPoint p) const {
 }
 
 bool TacPageGeometry::Overflows() const {
+    if (Vertical()) return false;
     const int width = FControl.ClientWidth();
     for (int i = 0; i < FControl.PageCount(); ++i) {
-        const TRect r = ItemRect(FControl.Pages(i)->TabIndex());
+        const TRect r = PageItemRect(i);
         if (!r.IsEmpty() && (r.Right > width || r.Left < 0)) return true;
     }
     return false;
 }
 
-// As the platform places them: the height of the row at most, one pixel above its bottom.
+// As the platform places them: the height of the row at most, one pixel off the row's page side.
 TRect TacPageGeometry::RightArrow() const {
     if (!Overflows()) return {};
     const TRect row = ItemRect(0).IsEmpty() ? TabsRect() : ItemRect(0);
     const int w = GetSystemMetrics(SM_CXHSCROLL);
     const int h = std::min(row.Height(), GetSystemMetrics(SM_CYHSCROLL));
-    const int top = std::max(0, row.Bottom - h - 1);
+    const int top = FControl.TabPosition() == tpBottom ? row.Top + 1 : std::max(0, row.Bottom - h - 1);
     const int right = FControl.ClientWidth();
     return {right - w, top, right, top + h};
 }

@@ -13,6 +13,7 @@
 #include "framework/TCanvas.h"
 #include "framework/TFont.h"
 #include "framework/TPageControl.h"
+#include "framework/TTabSheet.h"
 #include "platform/text/TextDraw.h"
 
 #include <algorithm>
@@ -22,14 +23,22 @@ int TacTabPainter::TabSection(int pageIndex, std::string& name) const {
     if (!skin || skin->SectionIndex("TABTOP") <= 0) return -1;
     const auto* sheet = dynamic_cast<const TsTabSheet*>(FControl.Pages(pageIndex));
     static const char* const ByStyle[] = {"TABTOP", "BUTTON", "TOOLBUTTON"};
-    name = sheet && !sheet->TabSkin().empty() ? sheet->TabSkin() : ByStyle[FControl.Style()];
+    static const char* const BySide[] = {"TABTOP", "TABBOTTOM", "TABLEFT", "TABRIGHT"};
+    if (sheet && !sheet->TabSkin().empty()) name = sheet->TabSkin();
+    else name = FControl.Style() == tsTabs ? BySide[FControl.TabPosition()] : ByStyle[FControl.Style()];
     return skin->SectionIndex(name);
 }
 
+// Tabs on a side are never scrolled: nothing cuts them but the control's edge.
 TRect TacTabPainter::Strip() const {
+    if (Vertical()) return FControl.ClientRect();
     TRect strip = FGeometry.TabsRect();
     if (const TRect left = FGeometry.LeftArrow(); !left.IsEmpty()) strip.Right = left.Left;
     return strip;
+}
+
+bool TacTabPainter::Vertical() const {
+    return FControl.TabPosition() == tpLeft || FControl.TabPosition() == tpRight;
 }
 
 void TacTabPainter::PaintTabsArea(const TParentImageInfo& parent) {
@@ -40,8 +49,9 @@ void TacTabPainter::PaintTabsArea(const TParentImageInfo& parent) {
     } else {
         image.FillRect(tabs, ColorToRGB(FControl.Parent() ? FControl.Parent()->Color() : FControl.Color()));
     }
-    for (int i = 0; i < FControl.PageCount(); ++i)
-        if (FControl.Pages(i) != FControl.ActivePage()) PaintTab(i, 0, {0, 0}, image);
+    for (int row = 1; row <= FGeometry.RowCount(); ++row)
+        for (int i = 0; i < FControl.PageCount(); ++i)
+            if (FControl.Pages(i) != FControl.ActivePage() && FGeometry.RowOf(i) == row) PaintTab(i, 0, {0, 0}, image);
 }
 
 void TacTabPainter::PaintTab(int pageIndex, int state, TPoint offset, Bitmap& target) const {
@@ -72,28 +82,65 @@ void TacTabPainter::PaintTabFace(int pageIndex, int state, const TRect& r2, TPoi
     const TPoint pos = active ? TPoint{0, 0} : TPoint{r2.Left, r2.Top};
     TacSectionPainter(*skin, section, name).ByIndex({face, pos, face.BoundsRect(), state, parent}, -1, -1, true);
     TRect shown = face.BoundsRect();
-    if (!active) shown.Bottom = std::min(shown.Bottom, FGeometry.PageRect().Top - r2.Top);
+    if (!active && FControl.TabPosition() == tpTop) shown.Bottom = std::min(shown.Bottom, FGeometry.PageRect().Top - r2.Top);
+    if (!active && FControl.TabPosition() == tpLeft) shown.Right = std::min(shown.Right, FGeometry.PageRect().Left - r2.Left);
     shown.Right = std::min(shown.Right, Strip().Right - r2.Left);
     if (!shown.IsEmpty()) target.CopyRect(r2.Left + offset.X, r2.Top + offset.Y, face, shown);
 }
 
+// An owner-drawn control draws the tab's content itself, on the target.
 void TacTabPainter::PaintCaption(int pageIndex, int state, const TRect& r2, TPoint offset, Bitmap& target) const {
     const TRect r = r2.Offset(offset.X, offset.Y);
-    std::string name;
-    const int section = TabSection(pageIndex, name);
     DeviceContext dc(&target);
     dc.IntersectClipRect({r.Left, r.Top, Strip().Right + offset.X, r.Bottom});
     TCanvas canvas(&dc);
     canvas.Font()->Assign(FControl.Font());
-    const std::string caption = FControl.Pages(pageIndex)->Caption();
-    DrawSectionText(canvas, caption, FControl.Enabled(), FData.SkinManager(), state != 0, section,
-                    DT_CENTER | DT_VCENTER | DT_SINGLELINE, r);
-    if (state != 2 || !FControl.Focused()) return;
-    const TSize extent = GetTextExtent(canvas.Handle(), caption);
+    const TTabSheet* sheet = FControl.Pages(pageIndex);
+    if (FControl.OwnerDraw() && FControl.OnDrawTab) {
+        FControl.OnDrawTab(&FControl, &canvas, sheet->TabIndex(), r, sheet == FControl.ActivePage());
+        return;
+    }
+    std::string name;
+    const int section = TabSection(pageIndex, name);
+    const std::string caption = sheet->Caption();
+    if (Vertical()) {
+        DrawTurnedCaption(canvas, caption, state, section, r);
+    } else {
+        DrawSectionText(canvas, caption, FControl.Enabled(), FData.SkinManager(), state != 0, section,
+                        DT_CENTER | DT_VCENTER | DT_SINGLELINE, r);
+    }
+    const bool focusShown = Vertical() ? state != 0 : state == 2;
+    if (focusShown && FControl.Focused()) DrawFocusAround(canvas, caption, r);
+}
+
+// Tabs on a side read upward on the left and downward on the right, in Arial of the control
+// font's height and manner but normal weight, in the section's plain ink.
+void TacTabPainter::DrawTurnedCaption(TCanvas& canvas, const std::string& caption, int state, int section, const TRect& r) const {
+    TFont& font = *canvas.Font();
+    font.SetName("Arial");
+    TFontStyles style = font.Style();
+    style.Exclude(fsBold);
+    font.SetStyle(style);
+    font.SetOrientation(FControl.TabPosition() == tpLeft ? -2700 : -900);
+    TsSkinModel* skin = FData.SkinModel();
+    TColor ink = ColorToRGB(FControl.Font()->Color());
+    if (skin && section >= 0 && section < static_cast<int>(skin->GeneralData.size())) {
+        const TsGeneralData& data = skin->GeneralData[static_cast<std::size_t>(section)];
+        ink = state != 0 ? data.HotFontColor[0] : data.FontColor[0];
+    }
+    font.SetColor(FControl.Enabled() ? ink : TColor(0x808080));
+    canvas.Brush()->SetStyle(bsClear);
+    TRect area = r;
+    canvas.TextRect(area, caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+// The caption's extent centred in the tab, as it lies on the device.
+void TacTabPainter::DrawFocusAround(TCanvas& canvas, const std::string& caption, const TRect& r) const {
+    TSize extent = GetTextExtent(canvas.Handle(), caption);
+    if (Vertical()) std::swap(extent.cx, extent.cy);
     const TPoint centre{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-    const TRect around{centre.X - extent.cx / 2, centre.Y - extent.cy / 2, centre.X - extent.cx / 2 + extent.cx,
-                       centre.Y - extent.cy / 2 + extent.cy};
-    dc.DrawFocusRect(around.Inflate(2, 1));
+    const TRect around = Bounds(centre.X - extent.cx / 2, centre.Y - extent.cy / 2, extent.cx, extent.cy);
+    canvas.Handle()->DrawFocusRect(around.Inflate(2, 1));
 }
 
 void TacTabPainter::PaintTabOnDevice(HDC dc, int pageIndex, int state) const {

@@ -11,6 +11,7 @@
 
 #include <string>
 
+class TCanvas;
 class TPageControl;
 class TsCommonData;
 
@@ -41,6 +42,9 @@ private:
     TRect Strip() const;
     void PaintTabFace(int pageIndex, int state, const TRect& r2, TPoint offset, Bitmap& target) const;
     void PaintCaption(int pageIndex, int state, const TRect& r2, TPoint offset, Bitmap& target) const;
+    void DrawTurnedCaption(TCanvas& canvas, const std::string& caption, int state, int section, const TRect& r) const;
+    void DrawFocusAround(TCanvas& canvas, const std::string& caption, const TRect& r) const;
+    bool Vertical() const;
     void PaintArrow(HDC dc, const TRect& r, bool left, int section) const;
     void PaintCloseButton(int pageIndex, int state, TPoint offset, Bitmap& target) const;
     // The close picture's entry in the skin's images, -1 for none.

@@ -7,6 +7,8 @@
 #include "skin/paint/ContainerCommands.h"
 #include "skin/paint/ContainerPainting.h"
 #include "skin/paint/PaintCycle.h"
+#include "skin/paint/ParentColors.h"
+#include "skin/paint/SectionPainting.h"
 
 #include "skin/data/SkinCommands.h"
 #include "skin/data/TacOutputWindow.h"
@@ -36,8 +38,14 @@ TsPageControl::~TsPageControl() {
     BeforeDestruction();
 }
 
+// A skin without the side's own section paints the page area from "PAGECONTROL" rather than
+// leave it unpainted.
 std::string TsPageControl::PageSectionName() const {
-    return FSkinData->SkinSection();
+    const std::string& own = FSkinData->SkinSection();
+    static const char* const BySide[] = {"PAGECONTROL", "PAGECONTROLBOTTOM", "PAGECONTROLLEFT", "PAGECONTROLRIGHT"};
+    const TsSkinModel* skin = FSkinData->SkinModel();
+    if (own != "PAGECONTROL" || !skin || skin->SectionIndex(BySide[TabPosition()]) < 0) return own;
+    return BySide[TabPosition()];
 }
 
 void TsPageControl::PrepareCache() {
@@ -45,8 +53,27 @@ void TsPageControl::PrepareCache() {
     const TParentImageInfo parent = FSkinData->GetParentCacheInfo();
     if (PageCount() > 0) FTabs.PaintTabsArea(parent);
     const TRect page = FGeometry.PageRect();
-    PaintSkinSection(*FSkinData, parent, true, 0, page, {Left() + page.Left, Top() + page.Top}, &cache.Image(), false);
+    const TPoint at{Left() + page.Left, Top() + page.Top};
+    const std::string section = PageSectionName();
+    if (section == FSkinData->SkinSection()) {
+        PaintSkinSection(*FSkinData, parent, true, 0, page, at, &cache.Image(), false);
+    } else {
+        PaintSideSection(section, parent, page, at);
+    }
     FSkinData->SetCacheInvalid(false);
+}
+
+// The page area of tabs below or beside it, from the side's section, keyed to the parent's colour.
+void TsPageControl::PaintSideSection(const std::string& section, const TParentImageInfo& parent, const TRect& page, TPoint at) {
+    TsSkinManager* manager = FSkinData->SkinManager();
+    const TsSkinModel* skin = FSkinData->SkinModel();
+    if (!manager || !skin) return;
+    const int index = skin->SectionIndex(section);
+    if (Parent()) ParentKeyColor = ParentFillColor = ColorToRGB(Parent()->Color());
+    PaintSkinSectionByIndex(index, section, parent, manager->TextureIndex(index, section, "HOTPATTERN"),
+                            manager->TextureIndex(index, section, "PATTERN"), manager, &FSkinData->CacheBitmap()->Image(), at,
+                            page, 0, true);
+    ResetParentColors();
 }
 
 // A cover put up for a change that then did not happen goes when the message that asked is done;

@@ -79,6 +79,7 @@ private:
     void AfterSkinned(const TMessage& message);
     void Paint(TMessage& message);
     void PaintTo(HDC dc);
+    void PaintSideSection(const std::string& section, const TParentImageInfo& parent, const TRect& page, TPoint at);
     bool PartlyOutsideParent() const;
     void TrackMouse(TPoint p);
     void ShowHot(int page);

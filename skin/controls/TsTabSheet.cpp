@@ -48,16 +48,30 @@ bool TsTabSheet::PaintsFromPageControl(TMessage& message) {
 }
 
 void TsTabSheet::Paint(TMessage& message) {
-    TsCommonData& pages = *SkinnedPageControl()->SkinData();
-    PaintInCycle(Handle(), reinterpret_cast<HDC>(message.WParam), [this, &pages](HDC dc) {
-        const TBitmap* cache = pages.CacheBitmap();
+    TsPageControl* control = SkinnedPageControl();
+    PaintInCycle(Handle(), reinterpret_cast<HDC>(message.WParam), [this, control](HDC dc) {
+        const TBitmap* cache = control->SkinData()->CacheBitmap();
         if (!dc || !cache || cache->Empty()) return;
-        CopyCacheExcludingChildren(*this, pages, {Left(), Top()}, ClientRect(), dc, false);
+        CopyCacheExcludingChildren(*this, *control->SkinData(), {Left(), Top()}, ClientRect(), dc, false);
+        PaintActiveTabEdge(dc, *control);
         PaintGraphicChildren(dc, *this);
     });
     // The sheet shows the page control's image, so its own stands ready for the children asking.
     FSkinData->SetCacheInvalid(false);
     NotifyChildrenRepainted(*this);
+}
+
+// An active tab below or beside the pages reaches over the page's border into the sheet's edge;
+// the page control's image does not hold it (the tab is drawn straight to the screen), so the
+// sheet draws that part of it over the copy.
+void TsTabSheet::PaintActiveTabEdge(HDC dc, TsPageControl& control) {
+    const int active = control.ActivePageIndex();
+    if (active < 0 || control.ActivePage() != this) return;
+    if (control.Geometry().TabRect(active, true).Intersect(BoundsRect()).IsEmpty()) return;
+    const int saved = dc->SaveDC();
+    dc->OffsetViewportOrg(-Left(), -Top());
+    control.Tabs().PaintTabOnDevice(dc, active, 2);
+    dc->RestoreDC(saved);
 }
 
 void TsTabSheet::Loaded() {

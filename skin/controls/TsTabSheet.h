@@ -36,6 +36,7 @@ private:
     TsPageControl* SkinnedPageControl() const;
     bool PaintsFromPageControl(TMessage& message);
     void Paint(TMessage& message);
+    void PaintActiveTabEdge(HDC dc, TsPageControl& control);
 
     std::unique_ptr<TsCommonData> FSkinData;
     std::string FTabSkin;

@@ -43,6 +43,14 @@ TEST(TFontTest, HandleFollowsSizeStyleNameAndCharset) {
 
     font.SetHeight(-11);
     EXPECT_EQ(font.Size(), 8);
+
+    font.SetOrientation(-900);
+    EXPECT_EQ(font.Handle()->LogFont().Escapement, -900);
+    EXPECT_EQ(font.Handle()->LogFont().Orientation, -900);
+    EXPECT_EQ(font.Orientation(), -900);
+    TFont copy;
+    copy.Assign(&font);
+    EXPECT_EQ(copy.Handle(), font.Handle()) << "the turn goes with an assignment";
 }
 
 TEST(TFontTest, OnChangeFiresOncePerRealChange) {

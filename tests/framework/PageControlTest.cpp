@@ -194,3 +194,35 @@ TEST_F(PageControlTest, OwnerDrawnTabsAreDrawnByOnDrawTabWithTheActiveOneMarked)
     drawn.erase(std::unique(drawn.begin(), drawn.end()), drawn.end());
     EXPECT_EQ(drawn, (std::vector<std::pair<int, bool>>{{0, false}, {1, false}, {2, true}}));
 }
+
+TEST_F(PageControlTest, TabsMoveToEachSideAndThePagesFillTheRest) {
+    Pages->SetActivePageIndex(1);
+    const struct {
+        TTabPosition Position;
+        DWORD Style;
+    } sides[] = {{tpBottom, TCS_BOTTOM}, {tpLeft, TCS_VERTICAL}, {tpRight, TCS_VERTICAL | TCS_RIGHT}, {tpTop, 0}};
+    for (const auto& side : sides) {
+        Pages->SetTabPosition(side.Position);
+        Pump();
+        const DWORD style = static_cast<DWORD>(GetWindowLongPtr(Pages->Handle(), GWL_STYLE));
+        EXPECT_EQ(style & (TCS_BOTTOM | TCS_VERTICAL), side.Style);
+        EXPECT_EQ(Tabs(), 3);
+        EXPECT_EQ(Selected(), 1) << "the active page stays";
+        TRect display = Pages->ClientRect();
+        SendMessage(Pages->Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+        EXPECT_EQ(Pages->DisplayRect(), display);
+        EXPECT_EQ(Pages->ActivePage()->BoundsRect(), display) << "the page follows the tabs' side";
+        TRect tab;
+        SendMessage(Pages->Handle(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tab));
+        // The tab lies on the named side of the page.
+        const bool onItsSide = side.Position == tpTop      ? tab.Bottom <= display.Top
+                               : side.Position == tpBottom ? tab.Top >= display.Bottom
+                               : side.Position == tpLeft   ? tab.Right <= display.Left
+                                                           : tab.Left >= display.Right;
+        EXPECT_TRUE(onItsSide) << side.Position;
+        ClickTab(2);
+        EXPECT_EQ(Pages->ActivePageIndex(), 2);
+        EXPECT_EQ(Pages->ActivePage()->BoundsRect(), display);
+        Pages->SetActivePageIndex(1);
+    }
+}

@@ -256,3 +256,89 @@ TEST_F(TabControlTest, AProcedureInFrontSeesPaintAndInputAndCanReplaceThePaintin
     TRect r = ItemRect(t, 1);
     EXPECT_EQ(Pixel(t, r.Left + 3, r.Top + 3), ColorToRGB(clBtnFace)) << "its own look again";
 }
+
+namespace {
+
+struct TSideCase {
+    DWORD Style;
+    const char* Name;
+};
+constexpr TSideCase kSides[] = {{TCS_BOTTOM, "bottom"}, {TCS_VERTICAL, "left"}, {TCS_VERTICAL | TCS_RIGHT, "right"}};
+
+// Where the rules put tab i of a 300 x 150 control on a side: the top row's rectangle (2 from
+// the edge, lengths along the row) laid along that side.
+TRect Expected(DWORD style, const TRect& top) {
+    if (style & TCS_VERTICAL) {
+        const TRect left{top.Top, top.Left, top.Bottom, top.Right};
+        return (style & TCS_RIGHT) ? TRect{300 - left.Right, left.Top, 300 - left.Left, left.Bottom} : left;
+    }
+    return {top.Left, 150 - top.Bottom, top.Right, 150 - top.Top};
+}
+
+} // namespace
+
+TEST_F(TabControlTest, TabsOnEachSideLieAlongItWithThePageBesideThemAndAreHitThere) {
+    const std::vector<std::string> names = {"Один", "Два слова", "Три"};
+    HWND top = Tabs(0, names);
+    TRect topPage{0, 0, 300, 150};
+    SendMessage(top, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&topPage));
+    const int gap = topPage.Top - 2; // the row's thickness and the frame's edge; off the top also a gap
+    for (const TSideCase& side : kSides) {
+        HWND t = Tabs(side.Style, names, 300, 150, 170);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(ItemRect(t, i), Expected(side.Style, ItemRect(top, i))) << side.Name << " tab " << i;
+            TCHITTESTINFO hit;
+            hit.pt = Centre(ItemRect(t, i));
+            EXPECT_EQ(SendMessage(t, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), i) << side.Name;
+        }
+        TRect page{0, 0, 300, 150};
+        SendMessage(t, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+        const TRect expected = side.Style == TCS_BOTTOM       ? TRect{4, 4, 296, 150 - gap}
+                               : side.Style == TCS_VERTICAL ? TRect{gap, 4, 296, 146}
+                                                            : TRect{4, 4, 300 - gap, 146};
+        EXPECT_EQ(page, expected) << side.Name;
+        TRect whole = page;
+        SendMessage(t, TCM_ADJUSTRECT, TRUE, reinterpret_cast<LPARAM>(&whole));
+        EXPECT_EQ(whole, (TRect{0, 0, 300, 150})) << side.Name;
+        TCHITTESTINFO inPage;
+        inPage.pt = {page.Left + 5, page.Top + 5};
+        EXPECT_EQ(SendMessage(t, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&inPage)), -1) << side.Name;
+        // The keyboard is the same on every side.
+        SetFocus(t);
+        Key(VK_RIGHT);
+        EXPECT_EQ(Sel(t), 1) << side.Name;
+        ClickAt(t, Centre(ItemRect(t, 2)));
+        EXPECT_EQ(Sel(t), 2) << side.Name;
+        DestroyWindow(t);
+    }
+}
+
+TEST_F(TabControlTest, PlainTabsOnEachSideAreShadedFromTheTopLeftOpenOntoThePageAndReadAlongTheSide) {
+    for (const TSideCase& side : kSides) {
+        HWND t = Tabs(side.Style, {"Выбор цифры", "Пометки"}, 300, 150, 170);
+        Pump();
+        const TRect selected = ItemRect(t, 0), other = ItemRect(t, 1);
+        const TPoint mid = Centre(other);
+        // The outer edge: light on the left and top, shaded on the right and bottom.
+        const TColor outer = side.Style == TCS_BOTTOM     ? Pixel(t, mid.X, other.Bottom - 1)
+                             : side.Style == TCS_VERTICAL ? Pixel(t, other.Left, mid.Y)
+                                                          : Pixel(t, other.Right - 1, mid.Y);
+        EXPECT_EQ(outer, ColorToRGB(side.Style == TCS_VERTICAL ? clBtnHighlight : cl3DDkShadow)) << side.Name;
+        // The page frame's edge runs past the other tab but not under the selected one.
+        auto frameEdge = [&](const TRect& tab) {
+            const TPoint c = Centre(tab);
+            if (side.Style == TCS_BOTTOM) return Pixel(t, c.X, tab.Top - 1);
+            return Pixel(t, side.Style == TCS_VERTICAL ? tab.Right : tab.Left - 1, c.Y);
+        };
+        EXPECT_NE(frameEdge(other), ColorToRGB(clBtnFace)) << side.Name;
+        EXPECT_EQ(frameEdge(selected), ColorToRGB(clBtnFace)) << side.Name;
+        // The caption's ink stands along the side: taller than wide on the left and right.
+        TRect ink;
+        for (int y = other.Top + 2; y < other.Bottom - 2; ++y)
+            for (int x = other.Left + 2; x < other.Right - 2; ++x)
+                if (Pixel(t, x, y) != ColorToRGB(clBtnFace)) ink = ink.Union({x, y, x + 1, y + 1});
+        ASSERT_FALSE(ink.IsEmpty()) << side.Name;
+        EXPECT_EQ(ink.Height() > ink.Width(), (side.Style & TCS_VERTICAL) != 0) << side.Name;
+        DestroyWindow(t);
+    }
+}

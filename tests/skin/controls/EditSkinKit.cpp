@@ -12,10 +12,11 @@ std::string Key(const char* name, TColor value) {
 }
 
 // Master: the edit frame at (0, 0), the combo button at (0, 9), the arrow's two states at
-// (0, 18), the tool button's three states at (0, 22) and the tab's three states at (0, 31).
+// (0, 18), the tool button's three states at (0, 22) and the tab's three states at (0, 31); the
+// bottom, left and right tabs' states at (0, 40), (0, 49) and (0, 58).
 Bitmap Master() {
     using namespace EditSkin;
-    Bitmap master = Solid(40, 40, Frame);
+    Bitmap master = Solid(40, 67, Frame);
     auto fill = [&master](int x, int y, int w, int h, TColor c) {
         for (int j = y; j < y + h; ++j)
             for (int i = x; i < x + w; ++i) master.SetPixel(i, j, c);
@@ -32,12 +33,31 @@ Bitmap Master() {
     fill(27, 0, 3, 3, CloseNormal);
     fill(30, 0, 3, 3, CloseHot);
     fill(33, 0, 3, 3, ClosePressed);
+    for (int side = 1; side < 4; ++side) {
+        fill(0, 31 + 9 * side, 18, 9, SideNormal[side]);
+        fill(18, 31 + 9 * side, 9, 9, SideActive[side]);
+    }
     return master;
+}
+
+std::string SideSections() {
+    using namespace EditSkin;
+    static const char* const tabs[] = {"TABTOP", "TABBOTTOM", "TABLEFT", "TABRIGHT"};
+    static const char* const pages[] = {"PAGECONTROL", "PAGECONTROLBOTTOM", "PAGECONTROLLEFT", "PAGECONTROLRIGHT"};
+    std::string options;
+    for (int side = 1; side < 4; ++side) {
+        const std::string top = std::to_string(31 + 9 * side), bottom = std::to_string(40 + 9 * side);
+        options += std::string("[") + tabs[side] + "]\n" + Key("COLOR", SideNormal[side]) + Key("FONTCOLOR", SideInk) +
+                   Key("HOTFONTCOLOR", SideHotInk) + "BORDERSMASK=^0000^00" + top + "^0027^00" + bottom +
+                   "^0003^0003^0003^0003^3^0^0^0\n";
+        options += std::string("[") + pages[side] + "]\n" + Key("COLOR", SidePage[side]);
+    }
+    return options;
 }
 
 } // namespace
 
-std::vector<std::uint8_t> EditSkin::Archive() {
+std::vector<std::uint8_t> EditSkin::Archive(bool withSides) {
     const std::string options =
         "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\nSICONCLOSE=@0027@0000@0036@0003@3@0\n"
         "[EDIT]\n" + Key("COLOR", Field) + Key("HOTCOLOR", HotField) + Key("FONTCOLOR", Ink) +
@@ -55,7 +75,7 @@ std::vector<std::uint8_t> EditSkin::Archive() {
         "[UPDOWNBTN]\n" + Key("COLOR", ToolNormal) + Key("FONTCOLOR", Ink) + Key("HOTFONTCOLOR", HotInk) +
         "BORDERSMASK=^0000^0022^0027^0031^0003^0003^0003^0003^3^0^0^0\n"
         "[TABTOP]\n" + Key("COLOR", TabNormal) + Key("FONTCOLOR", Ink) + Key("HOTFONTCOLOR", Ink) +
-        "BORDERSMASK=^0000^0031^0027^0040^0003^0003^0003^0003^3^0^0^0\n";
+        "BORDERSMASK=^0000^0031^0027^0040^0003^0003^0003^0003^3^0^0^0\n" + (withSides ? SideSections() : "");
     return PackTestSkin(options, Master());
 }
 
@@ -64,6 +84,7 @@ void EditSkinTest::SetUp() {
     Manager = std::make_unique<TsSkinManager>(nullptr);
     Manager->SetActive(false);
     Manager->InternalSkins().Add(TsStoredSkin("Edits (internal)", EditSkin::Archive()));
+    Manager->InternalSkins().Add(TsStoredSkin("Sides (internal)", EditSkin::Archive(true)));
     Manager->SetSkinName("Edits (internal)");
     Form = new TForm(Application);
     Form->SetBounds(30, 30, 320, 240);

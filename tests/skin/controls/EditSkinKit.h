@@ -36,7 +36,15 @@ constexpr TColor CloseHot = RGB(250, 2, 1);
 constexpr TColor ClosePressed = RGB(2, 250, 1);
 constexpr int ArrowWidth = 7;
 constexpr int ArrowHeight = 4;
-std::vector<std::uint8_t> Archive();
+// The side sections of the second skin, "Sides (internal)": each side's tab in states 0 and 2
+// and its page area.
+constexpr TColor SideNormal[] = {TabNormal, RGB(40, 160, 160), RGB(160, 40, 160), RGB(160, 160, 40)};
+constexpr TColor SideActive[] = {TabActive, RGB(240, 200, 200), RGB(200, 240, 200), RGB(200, 200, 240)};
+constexpr TColor SidePage[] = {Page, RGB(120, 100, 90), RGB(90, 120, 100), RGB(100, 90, 120)};
+constexpr TColor SideInk = RGB(250, 250, 250);   // TABBOTTOM, TABLEFT, TABRIGHT FONTCOLOR
+constexpr TColor SideHotInk = RGB(255, 255, 0);  // and their HOTFONTCOLOR
+// withSides: also the bottom, left and right tab and page sections.
+std::vector<std::uint8_t> Archive(bool withSides = false);
 } // namespace EditSkin
 
 class EditSkinTest : public FormTest {
