@@ -1,4 +1,4 @@
-// The up-down control's class name, styles, messages and notification, with the Win32 values.
+// The up-down control's class name, styles, messages and notification.
 #pragma once
 
 #include "platform/window/WinMessages.h"

@@ -154,37 +154,6 @@ void TacTabPainter::PaintTabOnDevice(HDC dc, int pageIndex, int state) const {
     dc->DrawBitmap(r.Left, r.Top, bmp, bmp.BoundsRect());
 }
 
-void TacTabPainter::PaintArrows(HDC dc) const {
-    const TRect left = FGeometry.LeftArrow();
-    if (!dc || left.IsEmpty()) return;
-    TsSkinModel* skin = FData.SkinModel();
-    int section = skin ? skin->SectionIndex("UPDOWNBTN") : -1;
-    if (section < 0 && skin) section = skin->SectionIndex("BUTTON");
-    PaintArrow(dc, left, true, section);
-    PaintArrow(dc, FGeometry.RightArrow(), false, section);
-}
-
-// One arrow button over the control's image, a triangle pointing its way in the section's ink.
-void TacTabPainter::PaintArrow(HDC dc, const TRect& r, bool left, int section) const {
-    const TBitmap* cache = FData.CacheBitmap();
-    TsSkinModel* skin = FData.SkinModel();
-    if (!cache || cache->Empty() || r.IsEmpty()) return;
-    Bitmap bmp(r.Width(), r.Height());
-    bmp.CopyRect(0, 0, cache->Image(), r);
-    TColor ink = ColorToRGB(clBtnText);
-    if (skin && section >= 0) {
-        const TsGeneralData& data = skin->GeneralData[static_cast<std::size_t>(section)];
-        const TParentImageInfo parent{&cache->Image(), 0, 0, true};
-        TacSectionPainter(*skin, section, data.SectionName).ByIndex({bmp, {r.Left, r.Top}, bmp.BoundsRect(), 0, parent}, -1, -1, true);
-        ink = data.FontColor[0];
-    }
-    const int cx = r.Width() / 2, cy = r.Height() / 2, d = std::max(2, std::min(r.Width(), r.Height()) / 4);
-    const std::vector<TPoint> triangle = left ? std::vector<TPoint>{{cx - d / 2, cy}, {cx + d / 2, cy - d}, {cx + d / 2, cy + d}}
-                                              : std::vector<TPoint>{{cx + d / 2, cy}, {cx - d / 2, cy - d}, {cx - d / 2, cy + d}};
-    DeviceContext(&bmp).Polygon(triangle, ink, ink);
-    dc->DrawBitmap(r.Left, r.Top, bmp, bmp.BoundsRect());
-}
-
 int TacTabPainter::ClosePicture() const {
     TsSkinModel* skin = FData.SkinModel();
     const int global = skin ? skin->SectionIndex("GLOBALINFO") : -1;

@@ -31,8 +31,6 @@ public:
     void PaintTab(int pageIndex, int state, TPoint offset, Bitmap& target) const;
     // The page's tab in the state straight onto the device.
     void PaintTabOnDevice(HDC dc, int pageIndex, int state) const;
-    // The scroll arrows of an overflowing row, from "UPDOWNBTN" (else "BUTTON"), onto the device.
-    void PaintArrows(HDC dc) const;
     // The square of the page's close button on its tab as drawn in the state; empty when the
     // page shows none.
     TRect CloseSquare(int pageIndex, int state) const;
@@ -45,7 +43,6 @@ private:
     void DrawTurnedCaption(TCanvas& canvas, const std::string& caption, int state, int section, const TRect& r) const;
     void DrawFocusAround(TCanvas& canvas, const std::string& caption, const TRect& r) const;
     bool Vertical() const;
-    void PaintArrow(HDC dc, const TRect& r, bool left, int section) const;
     void PaintCloseButton(int pageIndex, int state, TPoint offset, Bitmap& target) const;
     // The close picture's entry in the skin's images, -1 for none.
     int ClosePicture() const;

@@ -71,7 +71,8 @@ void TacTabScroller::Update() {
     FUpdating = true;
     const bool skinned = FData.IsSkinned();
     if (skinned) DestroyPlatformScroller();
-    const int overflowing = skinned && !FControl.MultiLine() ? OverflowingTabs() : 0;
+    const bool row = FControl.TabPosition() == tpTop || FControl.TabPosition() == tpBottom;
+    const int overflowing = skinned && row && !FControl.MultiLine() ? OverflowingTabs() : 0;
     if (overflowing > 0) Make();
     else if (FUpDown) Free();
     if (!skinned && FUpDown == nullptr) RestorePlatformScroller();
@@ -82,7 +83,6 @@ void TacTabScroller::Update() {
     FUpdating = false;
 }
 
-// Two scroll-arrow widths and a scroll bar's height, at the right end of the row.
 // The platform lays its row out again (and makes its scroller when the row needs one).
 void TacTabScroller::RestorePlatformScroller() {
     for (HWND child = GetWindow(FControl.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -90,6 +90,8 @@ void TacTabScroller::RestorePlatformScroller() {
     SendMessage(FControl.Handle(), WM_SIZE, 0, MAKELPARAM(FControl.ClientWidth(), FControl.ClientHeight()));
 }
 
+// Two scroll-arrow widths and a scroll bar's height, at the right end of the row: at the top for
+// tabs on top, at the bottom for tabs below.
 void TacTabScroller::Make() {
     if (!FUpDown) {
         FUpDown = new TsUpDown(nullptr); // freed here, not among the form's components
@@ -99,7 +101,9 @@ void TacTabScroller::Make() {
         FUpDown->SetParent(&FControl);
     }
     FUpDown->SkinData()->SetSkinSection(FUpDown->ButtonSection());
-    FUpDown->SetBounds(FControl.ClientWidth() - Width(), 0, Width(), GetSystemMetrics(SM_CYHSCROLL) + 1);
+    const int height = GetSystemMetrics(SM_CYHSCROLL) + 1;
+    const int top = FControl.TabPosition() == tpBottom ? FControl.ClientHeight() - height : 0;
+    FUpDown->SetBounds(FControl.ClientWidth() - Width(), top, Width(), height);
 }
 
 void TacTabScroller::Clicked() {

@@ -218,6 +218,21 @@ TEST_F(TsPageScrollerTest, ItStandsAtTheRowsRightEndCountingTheTabsThatStickOut)
     EXPECT_EQ(PlatformScrollers(*control), 0);
 }
 
+TEST_F(TsPageScrollerTest, BelowThePagesItStandsAtTheBottomAndBesideThemThereIsNone) {
+    TsPageControl* control = Row(6, 200);
+    control->SetTabPosition(tpBottom);
+    Pump();
+    TsUpDown* scroller = control->Scroller();
+    ASSERT_NE(scroller, nullptr);
+    const int height = GetSystemMetrics(SM_CYHSCROLL) + 1;
+    EXPECT_EQ(scroller->BoundsRect(),
+              (TRect{200 - ScrollerWidth(), control->ClientHeight() - height, 200, control->ClientHeight()}));
+    control->SetTabPosition(tpLeft);
+    Pump();
+    EXPECT_EQ(control->Scroller(), nullptr) << "tabs down a side are never scrolled";
+    EXPECT_EQ(PlatformScrollers(*control), 0);
+}
+
 TEST_F(TsPageScrollerTest, ClickingItsRightArrowScrollsTheTabsAndLeavesTheActivePage) {
     TsPageControl* control = Row(6, 200);
     TsUpDown* scroller = control->Scroller();
