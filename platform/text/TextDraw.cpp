@@ -45,7 +45,7 @@ int TextTop(const TRect& rect, int height, unsigned format) {
 int Quarter(const Font& font) { return TextTurn::QuarterOf(font.LogFont().Escapement); }
 
 // The extent of turned text is measured on the device: a quarter turn swaps width and height.
-int CalcRect(const std::vector<TLayoutLine>& lines, int lineHeight, TRect* rect, unsigned format, int quarter) {
+int CalcRect(const std::vector<TLayoutLine>& lines, int lineHeight, TRect* rect, int quarter) {
     int width = 0;
     for (const TLayoutLine& line : lines) width = std::max(width, line.Width);
     const int height = static_cast<int>(lines.size()) * lineHeight;
@@ -54,10 +54,9 @@ int CalcRect(const std::vector<TLayoutLine>& lines, int lineHeight, TRect* rect,
         rect->Bottom = rect->Top + width;
         return height;
     }
-    if (format & DT_WORDBREAK)
-        rect->Right = std::max(rect->Right, rect->Left + width); // only a word wider than the rectangle widens it
-    else
-        rect->Right = rect->Left + width;
+    // Wrapped or not, the rectangle fits the widest line: a block of wrapped lines is centred by
+    // its own width, and a word wider than the rectangle widens it.
+    rect->Right = rect->Left + width;
     rect->Bottom = rect->Top + height;
     return height;
 }
@@ -101,7 +100,7 @@ int DrawText(HDC dc, std::string_view text, TRect* rect, unsigned format) {
     const int maxWidth = (calc && !wrap) ? INT_MAX : frame.Width();
     const int maxLines = (calc || lineHeight <= 0) ? 0 : std::max(1, frame.Height() / lineHeight);
     const std::vector<TLayoutLine> lines = TextLayout(font.Face(), format).Lay(text, maxWidth, maxLines);
-    if (calc) return CalcRect(lines, lineHeight, rect, format, quarter);
+    if (calc) return CalcRect(lines, lineHeight, rect, quarter);
     const int height = static_cast<int>(lines.size()) * lineHeight;
     Render(*dc, font, lines, *rect, turn, frame, TextTop(frame, height, format), format);
     return height;

@@ -8,6 +8,8 @@
 #include "framework/TBitmap.h"
 #include "platform/window/PaintApi.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr TColor Red = RGB(220, 20, 20);
@@ -55,9 +57,9 @@ TEST_F(SpeedButtons, AThreeLineCaptionIsOneBlockCentredVerticallyWithEachLineCen
     TBitmap measure;
     measure.Canvas()->Font()->Assign(Cell->Font());
     const int lineHeight = measure.Canvas()->TextHeight("W");
-    // Measured with word breaks, the block is as wide as the room it may wrap in (the button's
-    // width less twice a margin of -1) unless a line is wider.
-    const int tw = std::max(42, measure.Canvas()->TextWidth("1 2 3"));
+    // Measured with word breaks, the block is as wide as its widest line.
+    const int tw = std::max({measure.Canvas()->TextWidth("1 2 3"), measure.Canvas()->TextWidth("5"),
+                             measure.Canvas()->TextWidth("7   9")});
     const int th = 3 * lineHeight;
     const int h = (40 - tw) / 2;
 
@@ -178,7 +180,8 @@ TEST_F(SpeedButtons, ChangingTheGlyphCountOrSpacingRebuildsTheImageAtTheNextPain
     Cell->SetSpacing(12);
     Pump();
     EXPECT_EQ(Rebuilds, withCaption + 1);
-    EXPECT_EQ(Cell->CaptionRect().Left, captionBefore.Left + 8) << "the caption moves by the spacing's change";
+    EXPECT_EQ(Cell->CaptionRect().Left, captionBefore.Left + 4)
+        << "glyph, spacing and caption stay centred as one block: the caption moves by half the change";
 }
 
 TEST_F(SpeedButtons, AChangedCellRepaintsAloneNotItsNeighbourNorThePanel) {
