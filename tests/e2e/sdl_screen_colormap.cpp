@@ -1,4 +1,4 @@
-// The X side of the smoke test's colormap check.
+// The X side of the smoke test's checks.
 #include "tests/e2e/sdl_screen_colormap.h"
 
 #include <X11/Xlib.h>
@@ -24,4 +24,19 @@ std::vector<std::string> WindowsWithOwnColormap() {
     }
     XCloseDisplay(dpy);
     return found;
+}
+
+bool SendToGoneWindow() {
+    Display* dpy = XOpenDisplay(nullptr);
+    if (!dpy) return false;
+    const Window gone = XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), 0, 0, 1, 1, 0, 0, 0);
+    XDestroyWindow(dpy, gone);
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = gone;
+    event.xclient.format = 32;
+    XSendEvent(dpy, gone, False, NoEventMask, &event);
+    XSync(dpy, False);
+    XCloseDisplay(dpy);
+    return true;
 }

@@ -1,5 +1,5 @@
-// Asks the X server which of the screen's mapped top-level windows draw with a colormap other than
-// the screen's own, kept apart from the smoke test because the X headers' names clash with ours.
+// What the smoke test asks of the X server straight, kept apart from it because the X headers'
+// names clash with ours.
 #pragma once
 
 #include <string>
@@ -9,3 +9,7 @@
 // screenshot tool reading the window tree draws such a window as a whole rectangle in its own
 // colormap, a shaped window with a black box round it. Empty when the display cannot be opened.
 std::vector<std::string> WindowsWithOwnColormap();
+
+// Sends an event to a window that has just been destroyed and waits for the server's answer:
+// the error it gives must not end the program. False when the display cannot be opened.
+bool SendToGoneWindow();

@@ -71,6 +71,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* error) {
         if (error) *error = SDL_GetError();
         return nullptr; // the destructor shuts the video down again
     }
+    X11Bridge::TolerateGoneWindows(b->FAnchor);
     // Our windows take the screen's own visual (the video would pick another where the screen
     // offers one), so that they can share its colormap.
     if (unsigned long visual = X11Bridge::ScreenVisual(b->FAnchor))

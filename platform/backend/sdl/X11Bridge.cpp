@@ -28,6 +28,13 @@ bool Lookup(SDL_Window* window, TX11Window& out) {
     return out.Dpy != nullptr;
 }
 
+XErrorHandler gPreviousErrorHandler = nullptr;
+
+int LetGoneWindowsPass(Display* dpy, XErrorEvent* error) {
+    if (error->error_code == BadWindow) return 0;
+    return gPreviousErrorHandler ? gPreviousErrorHandler(dpy, error) : 0;
+}
+
 int ShiftOf(unsigned long mask) {
     int shift = 0;
     while (mask && !(mask & 1)) {
@@ -155,6 +162,14 @@ bool X11Bridge::ShareScreenColormap(SDL_Window* window) {
     if (attrs.visual != DefaultVisual(x.Dpy, screen)) return false;
     XSetWindowColormap(x.Dpy, x.Win, DefaultColormap(x.Dpy, screen));
     XFlush(x.Dpy);
+    return true;
+}
+
+bool X11Bridge::TolerateGoneWindows(SDL_Window* anyWindow) {
+    TX11Window x;
+    if (!Lookup(anyWindow, x)) return false;
+    const XErrorHandler previous = XSetErrorHandler(LetGoneWindowsPass);
+    if (previous != LetGoneWindowsPass) gPreviousErrorHandler = previous;
     return true;
 }
 

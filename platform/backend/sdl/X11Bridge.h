@@ -35,6 +35,11 @@ public:
     // window of its own colormap as a whole rectangle over the windows below, the part cut out of
     // its shape black (a shaped hint showed a black box round it).
     static bool ShareScreenColormap(SDL_Window* window);
+    // From now on an X error for a window that no longer exists is let pass: requests reach the
+    // server after the fact, so a window closing while a request for it is on its way (a wake-up,
+    // a focus change) gives one, which the usual handler answers by ending the program. Other
+    // errors still go to the handler in place before.
+    static bool TolerateGoneWindows(SDL_Window* anyWindow);
     // A window manager runs (it hands out the keyboard focus; without one, we do).
     static bool HasWindowManager(SDL_Window* anyWindow);
 };
