@@ -6,8 +6,6 @@
 #include "platform/controls/TabControlCodes.h"
 #include "platform/window/Win.h"
 
-#include <algorithm>
-
 namespace {
 
 TRect ShapedBySide(TRect r, TTabPosition side, bool active) {
@@ -115,30 +113,4 @@ int TacPageGeometry::PageAt(TPoint p) const {
     for (int i = 0; i < FControl.PageCount(); ++i)
         if (TabRect(i, false).Contains(p)) return i;
     return -1;
-}
-
-bool TacPageGeometry::Overflows() const {
-    if (Vertical()) return false;
-    const int width = FControl.ClientWidth();
-    for (int i = 0; i < FControl.PageCount(); ++i) {
-        const TRect r = PageItemRect(i);
-        if (!r.IsEmpty() && (r.Right > width || r.Left < 0)) return true;
-    }
-    return false;
-}
-
-// As the platform places them: the height of the row at most, one pixel off the row's page side.
-TRect TacPageGeometry::RightArrow() const {
-    if (!Overflows()) return {};
-    const TRect row = ItemRect(0).IsEmpty() ? TabsRect() : ItemRect(0);
-    const int w = GetSystemMetrics(SM_CXHSCROLL);
-    const int h = std::min(row.Height(), GetSystemMetrics(SM_CYHSCROLL));
-    const int top = FControl.TabPosition() == tpBottom ? row.Top + 1 : std::max(0, row.Bottom - h - 1);
-    const int right = FControl.ClientWidth();
-    return {right - w, top, right, top + h};
-}
-
-TRect TacPageGeometry::LeftArrow() const {
-    const TRect right = RightArrow();
-    return right.IsEmpty() ? right : right.Offset(-right.Width(), 0);
 }

@@ -28,11 +28,6 @@ public:
     int RowCount() const;
     // The page whose tab (as drawn inactive) holds the point; -1 for none.
     int PageAt(TPoint p) const;
-    // The row of tabs on top or bottom runs past the control's width, or has been scrolled.
-    bool Overflows() const;
-    // The platform's two scroll arrows at the right end of the row, when the row overflows.
-    TRect LeftArrow() const;
-    TRect RightArrow() const;
 
 private:
     TRect ItemRect(int tabIndex) const;

@@ -1,6 +1,7 @@
 // The skinned page control's tabs.
 #include "skin/controls/TacTabPainter.h"
 
+#include "skin/controls/TacTabScroller.h"
 #include "skin/controls/TsTabSheet.h"
 #include "skin/paint/MaskedImage.h"
 #include "skin/paint/SectionText.h"
@@ -33,7 +34,7 @@ int TacTabPainter::TabSection(int pageIndex, std::string& name) const {
 TRect TacTabPainter::Strip() const {
     if (Vertical()) return FControl.ClientRect();
     TRect strip = FGeometry.TabsRect();
-    if (const TRect left = FGeometry.LeftArrow(); !left.IsEmpty()) strip.Right = left.Left;
+    if (const TRect scroller = FScroller.Bounds(); !scroller.IsEmpty()) strip.Right = scroller.Left;
     return strip;
 }
 

@@ -13,13 +13,15 @@
 
 class TCanvas;
 class TPageControl;
+class TacTabScroller;
 class TsCommonData;
 
 // Tab states: 0 normal, 1 hot (or pressed), 2 active.
 class TacTabPainter {
 public:
-    TacTabPainter(TPageControl& control, TsCommonData& data, const TacCloseButtons& close)
-        : FControl(control), FData(data), FGeometry(control), FClose(close) {}
+    TacTabPainter(TPageControl& control, TsCommonData& data, const TacCloseButtons& close,
+                  const TacTabScroller& scroller)
+        : FControl(control), FData(data), FGeometry(control), FClose(close), FScroller(scroller) {}
 
     // The section of the page's tab: the sheet's TabSkin, else by the style "TABTOP", "BUTTON" or
     // "TOOLBUTTON"; -1 when the skin has no "TABTOP" (the tabs are then not skinned) or lacks it.
@@ -36,7 +38,7 @@ public:
     TRect CloseSquare(int pageIndex, int state) const;
 
 private:
-    // The row of tabs left of the scroll arrows.
+    // The row of tabs left of the scroller.
     TRect Strip() const;
     void PaintTabFace(int pageIndex, int state, const TRect& r2, TPoint offset, Bitmap& target) const;
     void PaintCaption(int pageIndex, int state, const TRect& r2, TPoint offset, Bitmap& target) const;
@@ -51,4 +53,5 @@ private:
     TsCommonData& FData;
     TacPageGeometry FGeometry;
     const TacCloseButtons& FClose;
+    const TacTabScroller& FScroller;
 };

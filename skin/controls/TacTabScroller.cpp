@@ -21,6 +21,10 @@ void TacTabScroller::Free() {
     delete std::exchange(FUpDown, nullptr);
 }
 
+TRect TacTabScroller::Bounds() const {
+    return FUpDown ? FUpDown->BoundsRect() : TRect{};
+}
+
 TRect TacTabScroller::ItemRect(int tabIndex) const {
     TRect r;
     if (!SendMessage(FControl.Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(tabIndex), reinterpret_cast<LPARAM>(&r))) return {};

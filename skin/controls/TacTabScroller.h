@@ -24,6 +24,8 @@ public:
     void Update();
     void Free();
     TsUpDown* UpDown() const { return FUpDown; }
+    // Where the skinned scroller stands in the control; empty without one.
+    TRect Bounds() const;
     // The tabs past the right limit or scrolled off the left.
     int OverflowingTabs() const;
     // The first tab that starts inside the control.

@@ -29,7 +29,7 @@ constexpr UINT CM_CLOSETAB = WM_APP + 0x7A1;
 } // namespace
 
 TsPageControl::TsPageControl(TComponent* owner)
-    : TPageControl(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode)), FTabs(*this, *FSkinData, FClose) {
+    : TPageControl(owner), FSkinData(std::make_unique<TsCommonData>(this, ControlKindCode)), FTabs(*this, *FSkinData, FClose, FScroller) {
     FSkinData->ApplySkin();
     FTabBtns.OnClick = [this](TTabSheet* page) { CloseLater(page); };
 }
